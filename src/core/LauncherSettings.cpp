@@ -1,0 +1,175 @@
+#include "core/LauncherSettings.h"
+
+#include <algorithm>
+
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/ProfileFile.h"
+#include "platform/StringUtil.h"
+
+namespace orvane {
+namespace {
+
+std::string TypeName(uint32_t type) {
+  switch (type) {
+    case kRegBinary:
+      return "binary";
+    case kRegDword:
+      return "dword";
+    case kRegMultiSz:
+      return "multi-string";
+    default:
+      return "type " + std::to_string(type);
+  }
+}
+
+// Reads a value as a string, as the Windows registry class does: missing is
+// empty, another type is an error.
+std::string ReadString(const RegistryStore& registry, const std::optional<RegValue>& value,
+                       std::string_view name) {
+  if (!value) return {};
+  if (!value->IsString()) {
+    throw FileError(registry.file().string(), 0,
+                    "the value \"" + std::string(name) + "\" should be a string but is " +
+                        TypeName(value->type));
+  }
+  return value->text;
+}
+
+void ApplyMenuChecks(LauncherState& state) {
+  state.close_krv_checked = state.close_krv == "O";
+  if (state.auto_start == "O" || state.auto_start.empty()) {
+    state.auto_start = "O";
+    state.auto_start_checked = true;
+  } else {
+    state.auto_start_checked = false;
+  }
+}
+
+}  // namespace
+
+void ReadLauncherSettings(LauncherState& state, RegistryStore& registry) {
+  const bool opened = registry.Open();
+  if (opened) {
+    auto read = [&](std::string& target, std::string_view name) {
+      target = ReadString(registry, registry.Read(kLauncherKey, name), name);
+    };
+    read(state.app_path, "AppPath");
+    read(state.hl_path, "HLPath");
+    read(state.hl_exe, "HLExe");
+    const auto& mods = Mods();
+    for (size_t i = 0; i < mods.size(); ++i) {
+      read(state.first_markers[i], std::string(mods[i].prefix) + "_First");
+    }
+    read(state.close_krv, "CloseKRV");
+    read(state.auto_start, "AutoStart");
+    if (state.app_path.empty()) state.app_path = CurrentDirectory();
+  } else {
+    // Nothing can be read; the launcher still finds its own files and the game.
+    state.app_path = state.host_data_dir;
+  }
+  if (state.hl_path.empty()) {
+    state.hl_path =
+        ReadString(registry, registry.ReadMachine(kValveKey, "InstallPath"), "InstallPath");
+  }
+  // Paths are built as HLPath + "\...", so a stored trailing separator would double.
+  while (state.hl_path.size() > 1 &&
+         (state.hl_path.back() == '\\' || state.hl_path.back() == '/')) {
+    state.hl_path.pop_back();
+  }
+  if (state.hl_exe.empty()) state.hl_exe = "hl.exe";
+  if (!state.hl_path.empty()) SetModDirectories(state);
+  ApplyMenuChecks(state);
+  if (!opened) {
+    throw FileError(registry.file().string(), 0,
+                    registry.error() + " (the registry store is left as it is)");
+  }
+}
+
+void SetModDirectories(LauncherState& state) {
+  const auto& mods = Mods();
+  for (size_t i = 0; i < mods.size(); ++i) {
+    ModDirs& dirs = state.mod_dirs[i];
+    dirs.dir = state.hl_path + "\\" + std::string(mods[i].dir);
+    dirs.extra.clear();
+    for (std::string_view extra : mods[i].extra_dirs) {
+      dirs.extra.push_back(state.hl_path + "\\" + std::string(extra));
+    }
+  }
+  state.valve_maps_dir = state.hl_path + "\\valve\\maps";
+  state.valve_models_dir = state.hl_path + "\\valve\\models\\player";
+}
+
+const ModDirs& DirsOf(const LauncherState& state, std::string_view mod_key) {
+  static const ModDirs kNone;
+  const int i = ModIndex(mod_key);
+  return i < 0 ? kNone : state.mod_dirs[static_cast<size_t>(i)];
+}
+
+std::string KrvIniPath(const LauncherState& state) { return state.app_path + "\\KRV.ini"; }
+
+std::string ModIniValue(const LauncherState& state, std::string_view key, std::string_view value,
+                        std::string_view mode) {
+  if (mode == "Read") return GetProfileString(KrvIniPath(state), state.selected_mod, key, "");
+  // With no mod chosen there is no section to write to.
+  if (mode == "Write" && !state.selected_mod.empty()) {
+    WriteProfileString(KrvIniPath(state), state.selected_mod, key, value);
+  }
+  return {};
+}
+
+std::string GetFirstMap(const LauncherState& state) {
+  std::string map = ModIniValue(state, "First Map", "", "Read");
+  if (!Trim(map).empty()) return map;
+  const ModInfo* mod = FindMod(state.selected_mod);
+  return mod != nullptr ? std::string(mod->default_first_map) : std::string("boot_camp");
+}
+
+bool LoadBotChoice(LauncherState& state, std::string_view mod_key) {
+  BotChoice& choice = state.bot_choice;
+  choice = BotChoice{};
+  const std::string last = GetProfileString(KrvIniPath(state), mod_key, "Last Bot", "");
+  const ModInfo* mod = FindMod(mod_key);
+  if (mod == nullptr || mod->catalogue.empty()) return false;
+  const std::string catalogue = state.app_path + "\\" + std::string(mod->catalogue);
+  const std::string& mod_dir = DirsOf(state, mod_key).dir;
+  const int count = GetProfileInt(catalogue, "Default", "dispo", 0);
+  for (int i = 1; i <= count; ++i) {
+    const std::string name = GetProfileString(catalogue, "Default", "Bot" + std::to_string(i), "");
+    const std::string dll = GetProfileString(catalogue, name, "dll", "");
+    if (!mod_dir.empty() && !dll.empty() && FileExists(mod_dir + "\\" + dll)) {
+      choice.names.push_back(name);
+    }
+  }
+  std::stable_sort(choice.names.begin(), choice.names.end(),
+                   [](const std::string& a, const std::string& b) { return LessNoCase(a, b); });
+  const std::string_view wanted = Trim(last);
+  for (size_t i = 0; i < choice.names.size(); ++i) {
+    if (Trim(choice.names[i]) == wanted) {
+      choice.selected = static_cast<int>(i);
+      choice.text = choice.names[i];
+      break;
+    }
+  }
+  return !choice.names.empty();
+}
+
+bool ModButtonShown(LauncherState& state, const ModInfo& mod) {
+  const std::string& dir = DirsOf(state, mod.key).dir;
+  if (dir.empty() || !DirectoryExists(dir)) return false;
+  switch (mod.rule) {
+    case ButtonRule::kDirExists:
+      return true;
+    case ButtonRule::kDirAndFirebot:
+      return DirectoryExists(state.hl_path + "\\firebot");
+    case ButtonRule::kDirAndUsableBot:
+      return LoadBotChoice(state, mod.key);
+  }
+  return false;
+}
+
+bool GameProgramFound(const LauncherState& state) {
+  return !state.hl_path.empty() && FileExists(state.hl_path + "\\" + state.hl_exe);
+}
+
+}  // namespace orvane

@@ -1,0 +1,43 @@
+// The launcher's persistent settings: the registry key and KRV.ini, the
+// directories derived from HLPath, and the bot catalogues of the three mods
+// whose bot add-on is chosen in the main window.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/LauncherState.h"
+#include "core/ModTable.h"
+#include "platform/RegistryStore.h"
+
+namespace orvane {
+
+inline constexpr std::string_view kLauncherKey = "Software\\Tarrow Inc.\\KRV";
+inline constexpr std::string_view kValveKey = "Software\\Valve\\Half-Life";
+
+// Reads the registry values in their fixed order. A value of a non-string
+// type stops the reading there (throws FileError); so does a store that
+// cannot be read, after the defaults for an unopenable key are applied.
+void ReadLauncherSettings(LauncherState& state, RegistryStore& registry);
+void SetModDirectories(LauncherState& state);
+
+const ModDirs& DirsOf(const LauncherState& state, std::string_view mod_key);
+std::string KrvIniPath(const LauncherState& state);
+
+// One key of the selected mod's section of KRV.ini; mode "Read" or "Write",
+// any other mode does nothing. Always returns "" for "Write".
+std::string ModIniValue(const LauncherState& state, std::string_view key, std::string_view value,
+                        std::string_view mode);
+std::string GetFirstMap(const LauncherState& state);
+
+// Refills state.bot_choice for mod_key from its catalogue; true when a usable bot was found.
+bool LoadBotChoice(LauncherState& state, std::string_view mod_key);
+
+// The mod table's "button shown when" rule; for the catalogue mods this
+// refills the bot choice.
+bool ModButtonShown(LauncherState& state, const ModInfo& mod);
+
+// HLPath\HLExe exists.
+bool GameProgramFound(const LauncherState& state);
+
+}  // namespace orvane

@@ -1,0 +1,57 @@
+// The launcher-wide values: one object for the whole run, passed to what
+// needs it (tests make their own).
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+struct ModDirs {
+  std::string dir;                 // HLPath\<ModDir>; empty while HLPath is
+  std::vector<std::string> extra;  // the mod's further directories, as in the mod table
+};
+
+// The main window's bot combo box, as plain values.
+struct BotChoice {
+  std::vector<std::string> names;  // sorted
+  int selected = -1;               // index into names, -1 = nothing selected
+  std::string text;                // the combo box's text (typed or selected)
+};
+
+struct ButtonCursor {
+  int left = 10;
+  int top = 24;
+};
+
+struct LauncherState {
+  std::string app_path;
+  std::string hl_path;
+  std::string hl_exe;
+  std::string selected_mod;
+  std::string close_krv;
+  std::string auto_start;
+  std::array<std::string, 10> first_markers;  // in mod-table order
+  std::array<ModDirs, 10> mod_dirs;           // in mod-table order
+  std::string valve_maps_dir;
+  std::string valve_models_dir;
+  int track_changes = 0;
+  bool preview_open = false;
+
+  // The two check items of the Options menu.
+  bool close_krv_checked = false;
+  bool auto_start_checked = false;
+
+  // Where the launcher's data lives on this host, used as AppPath when the
+  // registry store cannot be read at all.
+  std::string host_data_dir;
+
+  ButtonCursor button_cursor;
+  BotChoice bot_choice;
+  std::vector<std::string> bot_names;
+  std::vector<std::string> map_list;
+  std::vector<std::string> model_list;
+};
+
+}  // namespace orvane

@@ -1,0 +1,45 @@
+// The file operations the launcher asks of the platform, on game-style paths.
+// They report through their result, as the Windows calls they imitate do;
+// none of them throws for a missing file.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+bool FileExists(std::string_view path);
+bool DirectoryExists(std::string_view path);
+
+// Attributes as Windows reports them for an entry found by a listing.
+enum FileAttr : unsigned {
+  kAttrReadOnly = 1,
+  kAttrHidden = 2,  // a name beginning with "."
+  kAttrDirectory = 16,
+  kAttrArchive = 32,  // every plain file here
+};
+
+struct DirEntry {
+  std::string name;
+  unsigned attributes = 0;
+};
+
+// Entries directly in dir whose names match a Windows wildcard pattern
+// ("*.bsp", "*.*", "de_?ust.bsp"), case-insensitively, sorted by name.
+// A missing directory lists nothing.
+std::vector<DirEntry> ListDirectory(std::string_view dir, std::string_view pattern);
+std::vector<std::string> ListFiles(std::string_view dir, std::string_view pattern);
+std::vector<std::string> ListSubdirectories(std::string_view dir);
+
+// Windows wildcard match ("*" any run, "?" one character; "*.*" matches all).
+bool MatchesWildcard(std::string_view name, std::string_view pattern);
+
+// CopyFile with fail-if-exists: false when the source is missing, the target
+// exists, or the copy fails (a partial target is removed).
+bool CopyFileNoOverwrite(std::string_view from, std::string_view to);
+bool DeleteFileAt(std::string_view path);
+bool RemoveDirectoryAt(std::string_view path);  // empty directories only
+std::string CurrentDirectory();
+
+}  // namespace orvane

@@ -1,0 +1,35 @@
+// Profile (INI) files with the semantics of the Windows profile functions:
+// names match without regard to case and surrounding blanks, the first
+// section and the first key of a name win, a value loses its blanks and one
+// pair of matching quotes. Unlike Windows, a write changes only the one line
+// it must and leaves every other byte of the file as it was.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// The raw value of key in section of the profile text, blanks trimmed but
+// quotes kept; nullopt when the section or key is absent.
+std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
+                                                 std::string_view key);
+// One pair of matching quotes removed, as GetPrivateProfileString does.
+std::string_view StripProfileQuotes(std::string_view value);
+// The integer rule of GetPrivateProfileInt; an empty text gives def.
+int ParseProfileInt(std::string_view text, int def);
+// The text with key set to value, as WritePrivateProfileString would store
+// it. Throws std::invalid_argument for a name or value that the format cannot hold.
+std::string SetProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                            std::string_view value);
+
+// The file functions. A missing file reads as absent; an unreadable one
+// throws FileError naming it. Writes replace the file atomically.
+std::string GetProfileString(std::string_view file, std::string_view section, std::string_view key,
+                             std::string_view def = "");
+int GetProfileInt(std::string_view file, std::string_view section, std::string_view key, int def);
+void WriteProfileString(std::string_view file, std::string_view section, std::string_view key,
+                        std::string_view value);
+
+}  // namespace orvane

@@ -1,0 +1,28 @@
+// Small text helpers with the game's rules: bytes are Windows-1252, names
+// compare without regard to ASCII case, and "trim" drops control characters
+// and blanks at both ends, as the original tools did.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+// Drops every byte <= ' ' at both ends.
+std::string_view Trim(std::string_view text);
+std::string TrimCopy(std::string_view text);
+
+char ToLowerAscii(char c);
+std::string ToLowerAscii(std::string_view text);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+// Strict weak order without regard to ASCII case; ties broken by the bytes.
+bool LessNoCase(std::string_view a, std::string_view b);
+
+bool Contains(std::string_view text, std::string_view part);
+
+// Splits bytes into lines at LF, CR LF or a lone CR; a final line ending
+// does not make an empty last line.
+std::vector<std::string> SplitLines(std::string_view bytes);
+
+}  // namespace orvane

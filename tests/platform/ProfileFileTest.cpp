@@ -1,0 +1,75 @@
+#include "platform/ProfileFile.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/FileError.h"
+#include "platform/ProfileCases.h"
+#include "platform/StringUtil.h"
+#include "support/GameTree.h"
+
+namespace orvane::test {
+namespace {
+
+class ProfileRead : public testing::TestWithParam<ProfileReadCase> {};
+
+TEST_P(ProfileRead, ReadsAsTheProfileFunctions) {
+  const ProfileReadCase& c = GetParam();
+  GameTree tree;
+  if (c.file) tree.AppFile("case.ini", *c.file);
+  const std::string file = tree.AppPath() + "\\case.ini";
+  EXPECT_EQ(GetProfileString(file, c.section, c.key, "dflt"), c.expect_string);
+  EXPECT_EQ(GetProfileInt(file, c.section, c.key, 7), c.expect_int);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ProfileRead, testing::ValuesIn(ProfileReadCases()),
+                         [](const auto& param_info) { return std::string(param_info.param.name); });
+
+class ProfileWrite : public testing::TestWithParam<ProfileWriteCase> {};
+
+TEST_P(ProfileWrite, ChangesOnlyWhatItMust) {
+  const ProfileWriteCase& c = GetParam();
+  GameTree tree;
+  if (c.before) tree.AppFile("case.ini", *c.before);
+  const std::string file = tree.AppPath() + "\\case.ini";
+  WriteProfileString(file, c.section, c.key, c.value);
+  EXPECT_EQ(ReadHostFile(tree.app_dir() / "case.ini"), c.after);
+  EXPECT_EQ(GetProfileString(file, c.section, c.key, "dflt"), Trim(c.value));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ProfileWrite, testing::ValuesIn(ProfileWriteCases()),
+                         [](const auto& param_info) { return std::string(param_info.param.name); });
+
+TEST(ProfileFile, IntegersWrapAsWindowsDoes) {
+  EXPECT_EQ(ParseProfileInt("4294967295", 0), -1);
+  EXPECT_EQ(ParseProfileInt("-0x10", 0), -16);
+  EXPECT_EQ(ParseProfileInt("0x", 5), 0);
+}
+
+TEST(ProfileFile, UnreadableFileIsAnErrorNamingIt) {
+  GameTree tree;
+  std::filesystem::create_directories(tree.app_dir() / "KRV.ini");
+  const std::string file = tree.AppPath() + "\\KRV.ini";
+  try {
+    GetProfileString(file, "KRV", "Command");
+    FAIL() << "no error";
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.file(), file);
+    EXPECT_NE(std::string(e.what()).find("KRV.ini"), std::string::npos);
+  }
+  EXPECT_THROW(WriteProfileString(file, "KRV", "Command", "x"), FileError);
+}
+
+TEST(ProfileFile, RefusesWhatWouldBreakTheFileAndLeavesItAlone) {
+  GameTree tree;
+  tree.AppFile("KRV.ini", "[KRV]\r\nCommand=a\r\n");
+  const std::string file = tree.AppPath() + "\\KRV.ini";
+  for (const auto& [section, key, value] :
+       std::vector<std::tuple<const char*, const char*, const char*>>{
+           {"KRV", "Command", "two\r\nlines"}, {"KRV", "a=b", "v"}, {"K]R", "k", "v"}}) {
+    EXPECT_THROW(WriteProfileString(file, section, key, value), FileError) << key;
+  }
+  EXPECT_EQ(ReadHostFile(tree.app_dir() / "KRV.ini"), "[KRV]\r\nCommand=a\r\n");
+}
+
+}  // namespace
+}  // namespace orvane::test

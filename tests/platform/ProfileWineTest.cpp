@@ -1,0 +1,126 @@
+// Our profile reader against Windows' own profile functions, run through
+// Wine: the same table of cases must read the same values.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include "platform/ProfileCases.h"
+#include "platform/ProfileFile.h"
+#include "support/GameTree.h"
+
+namespace orvane::test {
+namespace {
+namespace fs = std::filesystem;
+
+std::string WinePath(const fs::path& host) {
+  std::string out = "Z:" + host.string();
+  for (char& c : out) {
+    if (c == '/') c = '\\';
+  }
+  return out;
+}
+
+std::string Unhex(const std::string& hex) {
+  std::string out;
+  for (size_t i = 0; i + 1 < hex.size(); i += 2) {
+    out.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+  }
+  return out;
+}
+
+bool HaveWine() { return std::system("command -v wine >/dev/null 2>&1") == 0; }
+
+// Runs the probe on the commands; one output line per command.
+std::vector<std::string> RunProbe(const fs::path& dir, const std::string& commands) {
+  WriteHostFile(dir / "commands.txt", commands);
+  const std::string cmd =
+      "WINEPREFIX='" ORVANE_WINE_PREFIX
+      "' WINEDEBUG=-all "
+      "WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d' wine '" ORVANE_PROFILE_PROBE "' '" +
+      WinePath(dir / "commands.txt") + "' 2>/dev/null";
+  std::vector<std::string> lines;
+  FILE* pipe = popen(cmd.c_str(), "r");
+  if (pipe == nullptr) return lines;
+  std::string out;
+  std::array<char, 4096> buffer{};
+  for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+    out.append(buffer.data(), n);
+  pclose(pipe);
+  std::istringstream stream(out);
+  for (std::string line; std::getline(stream, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+class ProfileAgainstWindows : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!HaveWine() || !fs::exists(ORVANE_PROFILE_PROBE)) {
+      // CI installs both; there a missing one is a failure, not a skip.
+      if (std::getenv("CI") != nullptr) FAIL() << "wine or the mingw-w64 probe is missing in CI";
+      GTEST_SKIP() << "wine or the mingw-w64 probe is missing: comparison with Windows skipped";
+    }
+  }
+};
+
+TEST_F(ProfileAgainstWindows, ReadsTheSameValues) {
+  GameTree tree;
+  std::string commands;
+  const auto& cases = ProfileReadCases();
+  for (size_t i = 0; i < cases.size(); ++i) {
+    const fs::path file = tree.root() / ("read" + std::to_string(i) + ".ini");
+    if (cases[i].file) WriteHostFile(file, *cases[i].file);
+    const std::string common =
+        WinePath(file) + "\t" + cases[i].section + "\t" + cases[i].key + "\t";
+    commands += "S\t" + common + "dflt\n" + "I\t" + common + "7\n";
+  }
+  const std::vector<std::string> out = RunProbe(tree.root(), commands);
+  ASSERT_EQ(out.size(), cases.size() * 2) << "the probe did not answer every command";
+  for (size_t i = 0; i < cases.size(); ++i) {
+    const std::string file = (tree.root() / ("read" + std::to_string(i) + ".ini")).string();
+    EXPECT_EQ(Unhex(out[2 * i]), GetProfileString(file, cases[i].section, cases[i].key, "dflt"))
+        << cases[i].name;
+    EXPECT_EQ(std::stoi(out[2 * i + 1]), GetProfileInt(file, cases[i].section, cases[i].key, 7))
+        << cases[i].name;
+  }
+}
+
+TEST_F(ProfileAgainstWindows, WritesReadBackTheSame) {
+  GameTree tree;
+  std::string commands;
+  const auto& cases = ProfileWriteCases();
+  for (size_t i = 0; i < cases.size(); ++i) {
+    const fs::path theirs = tree.root() / ("win" + std::to_string(i) + ".ini");
+    const fs::path ours = tree.root() / ("ours" + std::to_string(i) + ".ini");
+    if (cases[i].before) {
+      WriteHostFile(theirs, *cases[i].before);
+      WriteHostFile(ours, *cases[i].before);
+    }
+    const std::string names = std::string(cases[i].section) + "\t" + cases[i].key + "\t";
+    commands += "W\t" + WinePath(theirs) + "\t" + names + cases[i].value + "\n";
+    commands += "S\t" + WinePath(theirs) + "\t" + names + "dflt\n";
+    WriteProfileString(ours.string(), cases[i].section, cases[i].key, cases[i].value);
+  }
+  const std::vector<std::string> out = RunProbe(tree.root(), commands);
+  ASSERT_EQ(out.size(), cases.size() * 2) << "the probe did not answer every command";
+  for (size_t i = 0; i < cases.size(); ++i) {
+    const std::string theirs = (tree.root() / ("win" + std::to_string(i) + ".ini")).string();
+    const std::string ours = (tree.root() / ("ours" + std::to_string(i) + ".ini")).string();
+    EXPECT_EQ(out[2 * i], "1") << cases[i].name;
+    const std::string read_by_windows = Unhex(out[2 * i + 1]);
+    EXPECT_EQ(read_by_windows, GetProfileString(ours, cases[i].section, cases[i].key, "dflt"))
+        << cases[i].name;
+    // Our reader also reads the file that Windows wrote the same way.
+    EXPECT_EQ(read_by_windows, GetProfileString(theirs, cases[i].section, cases[i].key, "dflt"))
+        << cases[i].name;
+  }
+}
+
+}  // namespace
+}  // namespace orvane::test

@@ -1,0 +1,62 @@
+// Builds throw-away game trees for tests: a Half-Life directory with any mods
+// and files, the launcher's data directory (AppPath), its registry store and
+// a Wine prefix, all below one temporary directory removed afterwards.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/LauncherState.h"
+#include "platform/RegistryStore.h"
+
+namespace orvane::test {
+
+void WriteHostFile(const std::filesystem::path& path, std::string_view bytes);
+std::string ReadHostFile(const std::filesystem::path& path);
+
+class GameTree {
+ public:
+  GameTree();
+  ~GameTree();
+  GameTree(const GameTree&) = delete;
+  GameTree& operator=(const GameTree&) = delete;
+
+  const std::filesystem::path& root() const { return root_; }
+  std::filesystem::path hl_dir() const { return root_ / "Half-Life"; }
+  std::filesystem::path app_dir() const { return root_ / "orvane-data"; }
+  std::filesystem::path registry_file() const { return root_ / "config" / "registry.reg"; }
+  std::filesystem::path wine_prefix() const { return root_ / "wine"; }
+  std::string HLPath() const { return hl_dir().string(); }
+  std::string AppPath() const { return app_dir().string(); }
+
+  // Paths below the Half-Life directory may use "\" as the game does.
+  GameTree& Dir(std::string_view relative);
+  GameTree& File(std::string_view relative, std::string_view bytes = "");
+  GameTree& AppFile(std::string_view relative, std::string_view bytes);
+  // Copies the launcher's shipped data files into AppPath.
+  GameTree& ShippedData();
+
+  // The store holds the launcher key with these values (strings unless the
+  // value text already has a type prefix such as dword:).
+  GameTree& Registry(const std::vector<std::pair<std::string, std::string>>& values);
+  // The launcher key with AppPath and HLPath of this tree, plus more values.
+  GameTree& StandardRegistry(const std::vector<std::pair<std::string, std::string>>& more = {});
+  GameTree& RegistryText(std::string_view text);
+  // The Wine prefix's system.reg holds the Valve key.
+  GameTree& WineInstallPath(std::string_view key, std::string_view install_path);
+
+  std::string Read(std::string_view relative) const;  // a file below Half-Life
+  bool Exists(std::string_view relative) const;
+
+  LauncherState State() const;  // host_data_dir = AppPath
+  RegistryStore Store() const;
+
+ private:
+  std::filesystem::path HlFile(std::string_view relative) const;
+  std::filesystem::path root_;
+};
+
+}  // namespace orvane::test
