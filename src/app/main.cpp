@@ -9,6 +9,8 @@
 #include "platform/FileError.h"
 #include "platform/HostEnvironment.h"
 #include "platform/Installation.h"
+#include "services/MapLists.h"
+#include "services/Models.h"
 
 namespace {
 
@@ -39,7 +41,11 @@ int main(int argc, char** argv) {
 
   orvane::LauncherState state;
   state.host_data_dir = env.data_dir.string();
-  orvane::TMain window(state, registry);
+  // Start-up's catalogues come from the editor services.
+  orvane::StartupHooks hooks;
+  hooks.load_map_catalogue = [&state] { orvane::LoadMapCatalogue(state); };
+  hooks.load_model_catalogue = [&state] { orvane::LoadModelCatalogue(state); };
+  orvane::TMain window(state, registry, std::move(hooks));
   window.show();
   return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/ErrorBox.h"
 #include "core/LauncherSettings.h"
@@ -10,8 +11,8 @@
 
 namespace orvane {
 
-TMain::TMain(LauncherState& state, RegistryStore& registry, QWidget* parent)
-    : QMainWindow(parent), state_(state), registry_(registry) {
+TMain::TMain(LauncherState& state, RegistryStore& registry, StartupHooks hooks, QWidget* parent)
+    : QMainWindow(parent), state_(state), registry_(registry), hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("TMain"));
   setWindowTitle(QStringLiteral("Orvane"));
   BuildControls();

@@ -16,7 +16,8 @@ class TMain final : public QMainWindow, public StartupReporter {
   Q_OBJECT
 
  public:
-  TMain(LauncherState& state, RegistryStore& registry, QWidget* parent = nullptr);
+  TMain(LauncherState& state, RegistryStore& registry, StartupHooks hooks,
+        QWidget* parent = nullptr);
 
   void ReportError(const std::string& message, const std::string& detail) override;
   void ShowInstalledMods();

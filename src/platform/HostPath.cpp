@@ -54,7 +54,15 @@ fs::path HostPath(std::string_view path, const fs::path& wine_prefix) {
   } else if (!path.empty() && (path[0] == '\\' || path[0] == '/')) {
     result = "/";
   }
-  for (std::string_view part : Components(rest)) result = Child(result, part);
+  const std::vector<std::string_view> parts = Components(rest);
+  // Most paths exist as spelled: one stat, and no walk.
+  fs::path direct = result;
+  for (std::string_view part : parts) direct /= std::string(part);
+  std::error_code ec;
+  if (fs::symlink_status(direct, ec).type() != fs::file_type::not_found) {
+    return direct.empty() ? fs::path(".") : direct;
+  }
+  for (std::string_view part : parts) result = Child(result, part);
   if (result.empty()) result = ".";
   return result;
 }

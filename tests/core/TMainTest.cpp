@@ -20,7 +20,7 @@ class TMainTest final : public QObject {
     LauncherState state = tree.State();
     RegistryStore store = tree.Store();
     ModalAnswerer answerer;
-    TMain window(state, store);
+    TMain window(state, store, {});
     QCOMPARE(window.windowTitle(), QStringLiteral("Orvane"));
     auto* mods = window.findChild<QLabel*>(QStringLiteral("LB_InstalledMods"));
     QVERIFY(mods != nullptr);
@@ -35,7 +35,7 @@ class TMainTest final : public QObject {
     LauncherState state = tree.State();
     RegistryStore store = tree.Store();
     ModalAnswerer answerer;
-    TMain window(state, store);
+    TMain window(state, store, {});
     QCOMPARE(answerer.texts().size(), 2);
     QCOMPARE(answerer.texts()[0], QStringLiteral("Can't load default directories."));
     QVERIFY2(answerer.texts()[1].contains(QStringLiteral("registry.reg, line 3")),

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QString>
-#include <QTimer>
 #include <QStringList>
+#include <QTimer>
 
 namespace orvane::test {
 

@@ -1,0 +1,257 @@
+#include "services/MapLists.h"
+
+#include <algorithm>
+
+#include "core/LauncherSettings.h"
+#include "platform/FileSystem.h"
+#include "platform/ProfileFile.h"
+#include "platform/StringUtil.h"
+#include "platform/TextFile.h"
+
+namespace orvane {
+namespace {
+
+std::vector<std::string> LowerFileNames(std::string_view dir) {
+  std::vector<std::string> names;
+  if (dir.empty()) return names;
+  for (const DirEntry& e : ListDirectory(dir, "*")) {
+    if ((e.attributes & kAttrDirectory) == 0) names.push_back(ToLowerAscii(e.name));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+bool Has(const std::vector<std::string>& sorted, const std::string& name) {
+  return std::binary_search(sorted.begin(), sorted.end(), name);
+}
+
+}  // namespace
+
+bool IsStandardMap(std::string_view name) {
+  return std::find(kStandardMaps.begin(), kStandardMaps.end(), name) != kStandardMaps.end();
+}
+
+void LoadMapCatalogue(LauncherState& state) {
+  state.map_list.clear();
+  if (!DirectoryExists(state.valve_maps_dir)) return;
+  for (DirEntry& e : ListDirectory(state.valve_maps_dir, "*.bsp")) {
+    if ((e.attributes & (kAttrDirectory | kAttrHidden)) == 0)
+      state.map_list.push_back(std::move(e.name));
+  }
+  for (std::string_view map : kStandardMaps) state.map_list.push_back(std::string(map) + ".bsp");
+}
+
+std::vector<std::string> FillAvailableMaps(const LauncherState& state) {
+  std::vector<std::string> entries;
+  const std::string& mod = state.selected_mod;
+  const bool bare = mod == "Botman" || mod == "Phineas";
+  const bool marked = mod == "Jumbot" || mod == "Rocket";
+  if (!bare && !marked) return entries;
+  const std::string& dir = DirsOf(state, mod).dir;
+  // Which maps have the files behind the "*" and "+" marks.
+  std::vector<std::string> star, plus;
+  std::string star_ext, plus_ext;
+  if (mod == "Jumbot") {
+    star = LowerFileNames(dir + "\\wpfiles");
+    plus = LowerFileNames(dir + "\\mapcfgs");
+    star_ext = ".jrf";
+    plus_ext = ".cfg";
+  } else if (mod == "Rocket") {
+    star = LowerFileNames(dir + "\\botnodes");
+    plus = LowerFileNames(dir);
+    star_ext = ".nod";
+    plus_ext = ".cfg";
+  }
+  entries.reserve(state.map_list.size());
+  for (const std::string& file : state.map_list) {
+    std::string map = file.size() >= 4 ? file.substr(0, file.size() - 4) : std::string();
+    if (marked) {
+      const std::string lower = ToLowerAscii(map);
+      map += " ";
+      if (Has(star, lower + star_ext)) map += "*";
+      if (Has(plus, lower + plus_ext)) map += "+";
+    }
+    entries.push_back(std::move(map));
+  }
+  return entries;
+}
+
+bool IsValidMap(std::string_view name, std::string_view maps_dir, std::string_view extra_dir,
+                std::string_view extra_ext) {
+  const std::string n(Trim(name));
+  const bool present = FileExists(std::string(maps_dir) + "\\" + n + ".bsp") || IsStandardMap(n);
+  if (!present) return false;
+  return extra_ext.empty() ||
+         FileExists(std::string(extra_dir) + "\\" + n + std::string(extra_ext));
+}
+
+MapValidator::MapValidator(std::string_view maps_dir, std::string_view extra_dir,
+                           std::string_view extra_ext)
+    : maps_(LowerFileNames(maps_dir)), extra_ext_(ToLowerAscii(extra_ext)) {
+  if (!extra_ext_.empty()) extra_ = LowerFileNames(extra_dir);
+}
+
+bool MapValidator::operator()(std::string_view name) const {
+  const std::string_view n = Trim(name);
+  const std::string lower = ToLowerAscii(n);
+  if (!IsStandardMap(n) && !Has(maps_, lower + ".bsp")) return false;
+  return extra_ext_.empty() || Has(extra_, lower + extra_ext_);
+}
+
+std::string MapEntryName(std::string_view entry) {
+  entry = entry.substr(0, entry.find('*'));
+  entry = entry.substr(0, entry.find('+'));
+  return std::string(Trim(entry));
+}
+
+std::string MapCommentKey(std::string_view entry) {
+  return std::string(entry.substr(0, entry.find(' ')));
+}
+
+std::vector<std::string> MapCycleEntries(std::string_view bytes,
+                                         const std::function<bool(std::string_view)>& usable) {
+  std::vector<std::string> entries;
+  for (std::string& line : SplitLines(bytes)) {
+    if (usable(line)) entries.push_back(std::move(line));
+  }
+  return entries;
+}
+
+void ReadMapCycle(LauncherState& state, std::string_view mode, std::string_view cycle_dir,
+                  std::string_view maps_dir, std::vector<std::string>& play_list,
+                  std::string_view extra_ext, std::string_view extra_dir) {
+  state.track_changes = 0;
+  const MapValidator usable(maps_dir, extra_dir, extra_ext);
+  if (mode == "O") {
+    std::string first = ModIniValue(state, "First Map", "", "Read");
+    if (usable(first)) play_list.push_back(std::move(first));
+  }
+  const std::string cycle = std::string(cycle_dir) + "\\mapcycle.txt";
+  if (FileExists(cycle)) {
+    for (std::string& map : MapCycleEntries(ReadFileBytes(cycle), usable)) {
+      play_list.push_back(std::move(map));
+    }
+  }
+  state.track_changes = 1;
+}
+
+void WriteMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,
+                   const std::vector<std::string>& play_list) {
+  if (mode == "O" && !play_list.empty())
+    ModIniValue(state, "First Map", play_list.front(), "Write");
+  const std::vector<std::string> cycle(play_list.empty() ? play_list.end() : play_list.begin() + 1,
+                                       play_list.end());
+  WriteLines(std::string(cycle_dir) + "\\mapcycle.txt", cycle);
+}
+
+std::string EncodeMapComment(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c == '\r') {
+      out += "#13";
+    } else if (c == '\n') {
+      out += "#10";
+    } else {
+      out.push_back(c);
+    }
+  }
+  return out;
+}
+
+std::string DecodeMapComment(std::string_view stored) {
+  std::string out;
+  out.reserve(stored.size());
+  for (size_t i = 0; i < stored.size();) {
+    if (stored.substr(i, 6) == "#13#10") {
+      out += "\r\n";
+      i += 6;
+    } else {
+      out.push_back(stored[i++]);
+    }
+  }
+  return out;
+}
+
+std::string ReadMapComment(const LauncherState& state, std::string_view file_name,
+                           std::string_view entry) {
+  const std::string file = state.app_path + "\\" + std::string(file_name);
+  return DecodeMapComment(GetProfileString(file, MapCommentKey(entry), "comment", ""));
+}
+
+void WriteMapComment(const LauncherState& state, std::string_view file_name, std::string_view entry,
+                     std::string_view text) {
+  const std::string file = state.app_path + "\\" + std::string(file_name);
+  WriteProfileString(file, MapCommentKey(entry), "comment", EncodeMapComment(text));
+}
+
+void ListView::Append(std::string item) {
+  items.push_back(std::move(item));
+  selected.push_back(false);
+}
+
+void ListView::Clear() {
+  items.clear();
+  selected.clear();
+  current = -1;
+}
+
+bool AddSelectedMaps(const ListView& available, ListView& play) {
+  for (size_t i = 0; i < available.items.size(); ++i) {
+    if (available.selected[i]) play.Append(MapEntryName(available.items[i]));
+  }
+  return true;
+}
+
+bool AddAllMaps(ListView& available, ListView& play) {
+  play.items.reserve(play.items.size() + available.items.size());
+  for (const std::string& entry : available.items) play.Append(MapEntryName(entry));
+  available.current = -1;
+  return true;
+}
+
+bool RemoveSelectedMaps(ListView& play) {
+  // One pass: keep the unselected entries; the current entry ends where the
+  // last removal happened, as when deleting one by one.
+  size_t kept = 0;
+  long last_removed_at = -1;
+  for (size_t i = 0; i < play.items.size(); ++i) {
+    if (play.selected[i]) {
+      last_removed_at = static_cast<long>(kept);
+      continue;
+    }
+    if (kept != i) play.items[kept] = std::move(play.items[i]);
+    ++kept;
+  }
+  play.items.resize(kept);
+  play.selected.assign(kept, false);
+  if (last_removed_at >= 0)
+    play.current = static_cast<int>(std::min<long>(last_removed_at, static_cast<long>(kept) - 1));
+  if (play.current >= static_cast<int>(kept)) play.current = static_cast<int>(kept) - 1;
+  if (play.current >= 0) play.selected[static_cast<size_t>(play.current)] = true;
+  return true;
+}
+
+bool RemoveAllMaps(ListView& play) {
+  play.Clear();
+  return true;
+}
+
+bool MoveMap(ListView& play, int step) {
+  const int target = play.current + step;
+  if (play.current < 0 || target < 0 || target >= static_cast<int>(play.items.size())) return false;
+  std::swap(play.items[static_cast<size_t>(play.current)], play.items[static_cast<size_t>(target)]);
+  play.selected.assign(play.items.size(), false);
+  play.current = target;
+  play.selected[static_cast<size_t>(target)] = true;
+  return true;
+}
+
+bool ShuffleMaps(ListView& play, std::mt19937& random) {
+  std::shuffle(play.items.begin(), play.items.end(), random);
+  play.selected.assign(play.items.size(), false);
+  play.current = -1;
+  return true;
+}
+
+}  // namespace orvane

@@ -1,0 +1,90 @@
+// The "Maps" page as plain values: the launcher's map catalogue, the rule
+// that decides whether a map name is usable, mapcycle.txt in both modes of
+// storing the starting map, the map-comment files, and the list operations.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/LauncherState.h"
+
+namespace orvane {
+
+// Usable even without a .bsp file in the maps directory.
+inline constexpr std::array<std::string_view, 8> kStandardMaps = {
+    "snark_pit", "lambda_bunker", "stalkyard",  "boot_camp",
+    "undertow",  "datacore",      "subtransit", "bounce"};
+bool IsStandardMap(std::string_view name);
+
+// Rebuilds state.map_list from HLPath\valve\maps ("*.bsp", no hidden or
+// directory entries), then the eight standard maps as file names.
+void LoadMapCatalogue(LauncherState& state);
+
+// The "Available Maps" entries of Botman, Phineas (bare names), Jumbot and
+// Rocket (name, a space, then "*" and "+" marks); nothing for other mods.
+std::vector<std::string> FillAvailableMaps(const LauncherState& state);
+
+bool IsValidMap(std::string_view name, std::string_view maps_dir, std::string_view extra_dir,
+                std::string_view extra_ext);
+
+// Answers IsValidMap for many names with one listing of each directory.
+class MapValidator {
+ public:
+  MapValidator(std::string_view maps_dir, std::string_view extra_dir, std::string_view extra_ext);
+  bool operator()(std::string_view name) const;
+
+ private:
+  std::vector<std::string> maps_;   // lower-cased file names, sorted
+  std::vector<std::string> extra_;  // lower-cased file names, sorted
+  std::string extra_ext_;
+};
+
+// Text before the first "*", then before the first "+", trimmed.
+std::string MapEntryName(std::string_view entry);
+// Text before the first space (the section of the map-comment file).
+std::string MapCommentKey(std::string_view entry);
+
+// The lines of a mapcycle text that are usable maps, as they stand.
+std::vector<std::string> MapCycleEntries(std::string_view bytes,
+                                         const std::function<bool(std::string_view)>& usable);
+
+// Appends the starting map (mode "O": KRV.ini "First Map") and the map cycle
+// of cycle_dir\mapcycle.txt to play_list, dropping unusable names.
+void ReadMapCycle(LauncherState& state, std::string_view mode, std::string_view cycle_dir,
+                  std::string_view maps_dir, std::vector<std::string>& play_list,
+                  std::string_view extra_ext = "", std::string_view extra_dir = "");
+// Entry 1 goes to "First Map" (mode "O"); entries 2..n to mapcycle.txt.
+void WriteMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,
+                   const std::vector<std::string>& play_list);
+
+// Map comments: CR as "#13", LF as "#10"; only "#13#10" decodes (to CR LF).
+std::string EncodeMapComment(std::string_view text);
+std::string DecodeMapComment(std::string_view stored);
+std::string ReadMapComment(const LauncherState& state, std::string_view file_name,
+                           std::string_view entry);
+void WriteMapComment(const LauncherState& state, std::string_view file_name, std::string_view entry,
+                     std::string_view text);
+
+// A multi-select list box as values.
+struct ListView {
+  std::vector<std::string> items;
+  std::vector<bool> selected;  // same size as items
+  int current = -1;
+
+  void Append(std::string item);
+  void Clear();
+};
+
+// Each returns true when the window is to be marked modified.
+bool AddSelectedMaps(const ListView& available, ListView& play);
+bool AddAllMaps(ListView& available, ListView& play);
+bool RemoveSelectedMaps(ListView& play);
+bool RemoveAllMaps(ListView& play);
+bool MoveMap(ListView& play, int step);  // false (and no change) when it cannot move
+bool ShuffleMaps(ListView& play, std::mt19937& random);
+
+}  // namespace orvane

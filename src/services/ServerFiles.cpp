@@ -1,0 +1,205 @@
+#include "services/ServerFiles.h"
+
+#include <map>
+
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/StringUtil.h"
+#include "platform/TextFile.h"
+#include "services/Converters.h"
+
+namespace orvane {
+namespace {
+
+std::string_view StripOneQuotePair(std::string_view s) {
+  if (!s.empty() && s.front() == '"') s.remove_prefix(1);
+  if (!s.empty() && s.back() == '"') s.remove_suffix(1);
+  return s;
+}
+
+bool IsNumber(std::string_view s) {
+  size_t i = (!s.empty() && (s[0] == '-' || s[0] == '+')) ? 1 : 0;
+  size_t digits = 0;
+  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) ++digits;
+  if (i < s.size() && s[i] == '.') {
+    for (++i; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) ++digits;
+  }
+  return digits > 0 && i == s.size();
+}
+
+}  // namespace
+
+CfgPair SplitCfgLine(std::string_view line, bool cut_value_at_dot) {
+  if (Contains(line, "/") && !Contains(line, "sh_weapfileloc"))
+    line = line.substr(0, line.find('/'));
+  line = Trim(line);
+  size_t split = line.find('\t');
+  if (split == std::string_view::npos) split = line.find(' ');
+  if (split == std::string_view::npos) split = 0;
+  std::string_view key = Trim(line.substr(0, split));
+  std::string_view value = Trim(line.substr(split));
+  CfgPair pair{std::string(StripOneQuotePair(key)), std::string(StripOneQuotePair(value))};
+  if (cut_value_at_dot) pair.value = pair.value.substr(0, pair.value.find('.'));
+  return pair;
+}
+
+std::vector<std::string> ReadCfgLines(std::string_view path) {
+  std::vector<std::string> lines = ReadLines(path);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].size() > kMaxCfgLine) {
+      throw FileError(std::string(path), static_cast<int>(i + 1),
+                      "the line is longer than " + std::to_string(kMaxCfgLine) + " characters");
+    }
+  }
+  return lines;
+}
+
+std::string FormatCfgLine(std::string_view name, std::string_view value) {
+  return "\"" + std::string(name) + "\"\t\t\"" + std::string(value) + "\"";
+}
+
+std::string CfgReal(std::string_view integer_text, int zeros) {
+  return std::string(integer_text) + "." + std::string(static_cast<size_t>(zeros), '0');
+}
+
+std::string CfgLimitText(std::string_view value, std::string_view file, int line,
+                         std::string_view key) {
+  if (!IsNumber(value)) {
+    throw FileError(
+        std::string(file), line,
+        "expected a number for " + std::string(key) + ", found \"" + std::string(value) + "\"");
+  }
+  return std::string(value.substr(0, value.find('.')));
+}
+
+std::string TeamListText(const std::array<std::string, 10>& teams) {
+  std::string text = teams[0];
+  for (size_t i = 1; i < teams.size(); ++i) {
+    if (!teams[i].empty()) text += ";" + teams[i];
+  }
+  return text;
+}
+
+std::vector<std::string> StandardGameCfgLines(const StandardGameCfg& cfg) {
+  return {
+      FormatCfgLine("mp_teamlist", TeamListText(cfg.teams)),
+      FormatCfgLine("mp_fraglimit", CfgReal(cfg.fraglimit)),
+      FormatCfgLine("mp_timelimit", CfgReal(cfg.timelimit)),
+      FormatCfgLine("mp_falldamage", BoolToOneZero(cfg.fall_realistic)),
+      FormatCfgLine("mp_teamplay", BoolToOneZero(cfg.teamplay)),
+      FormatCfgLine("mp_friendlyfire", BoolToOneZero(cfg.friendlyfire)),
+      FormatCfgLine("mp_weaponstay", BoolToOneZero(cfg.weaponstay)),
+      FormatCfgLine("mp_forcerespawn", BoolToOneZero(cfg.forcerespawn)),
+      FormatCfgLine("mp_footsteps", BoolToOneZero(cfg.footsteps)),
+      FormatCfgLine("mp_flashlight", BoolToOneZero(cfg.flashlight)),
+      FormatCfgLine("mp_autocrosshair", BoolToOneZero(cfg.autocrosshair)),
+      FormatCfgLine("sv_sendvelocity", "0"),
+  };
+}
+
+void WriteStandardGameCfg(std::string_view path, const StandardGameCfg& cfg) {
+  WriteLines(path, StandardGameCfgLines(cfg));
+}
+
+bool ReadStandardGameCfg(std::string_view path, StandardGameCfg& cfg) {
+  if (!FileExists(path)) return false;
+  const std::vector<std::string> lines = ReadCfgLines(path);
+  // Read into a copy, so a malformed line leaves the caller's values as they were.
+  StandardGameCfg read = cfg;
+  const std::map<std::string_view, bool StandardGameCfg::*> flags = {
+      {"mp_friendlyfire", &StandardGameCfg::friendlyfire},
+      {"mp_weaponstay", &StandardGameCfg::weaponstay},
+      {"mp_forcerespawn", &StandardGameCfg::forcerespawn},
+      {"mp_footsteps", &StandardGameCfg::footsteps},
+      {"mp_flashlight", &StandardGameCfg::flashlight},
+      {"mp_autocrosshair", &StandardGameCfg::autocrosshair},
+      {"mp_teamplay", &StandardGameCfg::teamplay}};
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const CfgPair pair = SplitCfgLine(lines[i]);
+    const int line_no = static_cast<int>(i + 1);
+    if (pair.key == "mp_teamlist") {
+      read.team_text = pair.value;
+    } else if (pair.key == "mp_fraglimit") {
+      read.fraglimit = CfgLimitText(pair.value, path, line_no, pair.key);
+    } else if (pair.key == "mp_timelimit") {
+      read.timelimit = CfgLimitText(pair.value, path, line_no, pair.key);
+    } else if (pair.key == "mp_falldamage") {
+      read.fall_realistic = pair.value == "1";
+    } else if (auto flag = flags.find(pair.key); flag != flags.end()) {
+      read.*(flag->second) = YesOrOne(pair.value);
+    }
+  }
+  cfg = read;
+  return true;
+}
+
+const std::vector<std::string_view>& ListenServerNames(std::string_view mod_key) {
+  static const std::map<std::string_view, std::vector<std::string_view>> kNames = {
+      {"Botman",
+       {"maxplayers", "mp_teamlist", "mp_timelimit", "mp_fraglimit", "mp_teamplay", "mp_footsteps",
+        "mp_falldamage", "mp_friendlyfire", "mp_weaponstay", "mp_forcerespawn", "mp_flashlight",
+        "mp_autocrosshair", "sv_sendvelocity"}},
+      {"Action",
+       {"maxplayers", "mp_bots", "mp_gametype", "mp_lives", "mp_timelimit", "mp_fraglimit",
+        "mp_roundtimelimit", "mp_footsteps", "mp_falldamage", "mp_friendlyfire", "mp_weaponstay",
+        "mp_forcerespawn", "mp_flashlight", "mp_autocrosshair", "mp_teamkills", "mp_tkdeal",
+        "sv_sendvelocity"}},
+      {"Firebot",
+       {"maxplayers", "mp_teamlist", "mp_timelimit", "mp_fraglimit", "mp_teamplay", "mp_footsteps",
+        "mp_falldamage", "mp_friendlyfire", "mp_weaponstay", "mp_forcerespawn", "mp_flashlight",
+        "mp_autocrosshair", "mp_blood", "mp_shells", "mp_bulletholes", "sv_useskills",
+        "sv_sendvelocity"}},
+      {"CStrike",
+       {"maxplayers", "mp_timelimit", "mp_roundtime", "mp_freezetime", "mp_maxrounds",
+        "mp_hostagepenalty", "mp_limitteams", "mp_autokick", "mp_friendlyfire", "mp_chasecam",
+        "mp_footsteps", "mp_flashlight", "mp_c4timer", "mp_friendly_grenade_damage",
+        "mp_autoteambalance", "sv_sendvelocity"}},
+      {"TFC",
+       {"maxplayers", "mp_timelimit", "mp_fraglimit", "mp_teamplay", "mp_footsteps",
+        "sv_sendvelocity", "tfc_balance_teams", "tfc_birthday"}},
+      {"Frontline",
+       {"maxplayers", "mp_timelimit", "mp_roundlimit", "mp_friendlyfire", "mp_footsteps",
+        "sv_sendvelocity", "mp_flashlight", "mp_teamchange", "mp_autoteambalance",
+        "mp_forcebalance"}},
+  };
+  static const std::vector<std::string_view> kNone;
+  const auto it = kNames.find(mod_key);
+  return it == kNames.end() ? kNone : it->second;
+}
+
+std::string NeutraliseListenServerText(std::string_view bytes,
+                                       const std::vector<std::string_view>& names) {
+  std::string out;
+  out.reserve(bytes.size() + 64);
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = bytes.size();
+    const std::string_view line = bytes.substr(start, end - start);
+    // Each line keeps its own ending: CR LF, LF or a lone CR.
+    size_t next = end;
+    if (next < bytes.size()) {
+      if (bytes[next++] == '\r' && next < bytes.size() && bytes[next] == '\n') ++next;
+    }
+    if (line.substr(0, 2) != "//") {
+      for (std::string_view name : names) {
+        if (Contains(line, name)) {
+          out += "//";
+          break;
+        }
+      }
+    }
+    out.append(bytes.substr(start, next - start));
+    start = next;
+  }
+  return out;
+}
+
+void NeutraliseListenServer(std::string_view path, const std::vector<std::string_view>& names) {
+  if (!FileExists(path)) return;
+  const std::string before = ReadFileBytes(path);
+  const std::string after = NeutraliseListenServerText(before, names);
+  if (after != before) WriteFileBytes(path, after);
+}
+
+}  // namespace orvane

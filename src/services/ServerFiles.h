@@ -1,0 +1,66 @@
+// The game's server files: the key/value rule of every configuration-line
+// reader, the standard twelve-line game.cfg, and commenting out the lines of
+// listenserver.cfg that would override what an editor chose.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+struct CfgPair {
+  std::string key;
+  std::string value;
+};
+
+// Rocket Crowbar also cuts a value at its first ".".
+CfgPair SplitCfgLine(std::string_view line, bool cut_value_at_dot = false);
+
+// Lines longer than this in a hand-edited file are refused, naming the line.
+inline constexpr size_t kMaxCfgLine = 4096;
+// The file's lines; FileError naming the file and line for an over-long one.
+std::vector<std::string> ReadCfgLines(std::string_view path);
+
+// "name", two TABs, "value".
+std::string FormatCfgLine(std::string_view name, std::string_view value);
+// The integer text of a limit as stored: "20" gives "20.00000" (or six zeros).
+std::string CfgReal(std::string_view integer_text, int zeros = 5);
+// A stored limit's text up to its first "."; FileError (file, line) unless it is a number.
+std::string CfgLimitText(std::string_view value, std::string_view file, int line,
+                         std::string_view key);
+
+// The standard set of Botman, Jumbot and Phineas.
+struct StandardGameCfg {
+  std::array<std::string, 10> teams;  // the team rows' texts
+  std::string team_text;              // as read: applied to the rows by the window
+  std::string fraglimit = "0";
+  std::string timelimit = "0";
+  bool fall_realistic = false;
+  bool teamplay = false;
+  bool friendlyfire = false;
+  bool weaponstay = false;
+  bool forcerespawn = false;
+  bool footsteps = false;
+  bool flashlight = false;
+  bool autocrosshair = false;
+};
+
+// Row 1's text, then ";" and each later non-empty row.
+std::string TeamListText(const std::array<std::string, 10>& teams);
+std::vector<std::string> StandardGameCfgLines(const StandardGameCfg& cfg);
+void WriteStandardGameCfg(std::string_view path, const StandardGameCfg& cfg);
+// Applies the lines of the file to cfg; false (cfg unchanged) when it is missing.
+bool ReadStandardGameCfg(std::string_view path, StandardGameCfg& cfg);
+
+// The names whose lines each mod comments out; empty for mods that leave
+// listenserver.cfg alone.
+const std::vector<std::string_view>& ListenServerNames(std::string_view mod_key);
+// "//" before each line (not already commented) holding a name; every other
+// byte stays. Pure form and the file form (missing file: nothing happens).
+std::string NeutraliseListenServerText(std::string_view bytes,
+                                       const std::vector<std::string_view>& names);
+void NeutraliseListenServer(std::string_view path, const std::vector<std::string_view>& names);
+
+}  // namespace orvane

@@ -1,0 +1,56 @@
+#include "services/Converters.h"
+
+#include <gtest/gtest.h>
+
+#include "support/GameTree.h"
+
+namespace orvane::test {
+namespace {
+
+TEST(Converters, CheckBoxTexts) {
+  for (const auto& [text, yes] : std::vector<std::pair<const char*, bool>>{{"1", true},
+                                                                           {"Yes", true},
+                                                                           {"yes", false},
+                                                                           {"YES", false},
+                                                                           {"true", false},
+                                                                           {" 1", false},
+                                                                           {"", false},
+                                                                           {"0", false}}) {
+    EXPECT_EQ(YesOrOne(text), yes) << text;
+    EXPECT_EQ(YesOrOneToOnOff(text), yes ? "on" : "off") << text;
+  }
+  EXPECT_EQ(BoolToOneZero(true) + BoolToOneZero(false), "10");
+  EXPECT_EQ(BoolToYesNo(true) + BoolToYesNo(false), "YesNo");
+}
+
+TEST(Converters, KeyBindNames) {
+  EXPECT_EQ(KeyBindName("Num Keypad 5"), "KP_5");
+  EXPECT_EQ(KeyBindName("F10"), "F10");
+  EXPECT_EQ(KeyBindName("Num Keypad -"), "KP_MINUS");
+  EXPECT_EQ(KeyBindName("F11"), "");
+  EXPECT_EQ(KeyBindName("f1"), "");
+  EXPECT_EQ(KeyNameTable()[12].game, "KP_ENTER");
+}
+
+TEST(Converters, MemoFileReadsAndWritesPages) {
+  GameTree tree;
+  tree.File("jumbot/botchat.txt", "hello\r\n%n rocks\r\n");
+  const std::string dir = tree.HLPath() + "\\jumbot\\";
+  std::vector<std::string> memo = {"kept"};
+  MemoFile("Read", memo, dir, "missing.txt");
+  EXPECT_EQ(memo, std::vector<std::string>{"kept"});
+  MemoFile("Read", memo, dir, "botchat.txt");
+  EXPECT_EQ(memo, (std::vector<std::string>{"hello", "%n rocks"}));
+  memo.push_back("third");
+  MemoFile("Write", memo, dir, "botchat.txt");
+  EXPECT_EQ(tree.Read("jumbot/botchat.txt"), "hello\r\n%n rocks\r\nthird\r\n");
+  MemoFile("Write", memo, dir, "");  // no file name: nothing written
+  MemoFile("Save", memo, dir, "other.txt");
+  EXPECT_FALSE(tree.Exists("jumbot/other.txt"));
+  std::vector<std::string> empty;
+  MemoFile("Write", empty, dir, "botchat.txt");
+  EXPECT_EQ(tree.Read("jumbot/botchat.txt"), "");
+}
+
+}  // namespace
+}  // namespace orvane::test
