@@ -1,5 +1,8 @@
 #include "platform/FileSystem.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -11,14 +14,16 @@ namespace orvane {
 namespace fs = std::filesystem;
 
 bool FileExists(std::string_view path) {
-  std::error_code ec;
-  return fs::is_regular_file(HostPath(path), ec);
+  fs::file_status status;
+  HostPath(path, &status);
+  return fs::is_regular_file(status);
 }
 
 bool DirectoryExists(std::string_view path) {
   if (path.empty()) return false;
-  std::error_code ec;
-  return fs::is_directory(HostPath(path), ec);
+  fs::file_status status;
+  HostPath(path, &status);
+  return fs::is_directory(status);
 }
 
 bool MatchesWildcard(std::string_view name, std::string_view pattern) {
@@ -46,46 +51,49 @@ bool MatchesWildcard(std::string_view name, std::string_view pattern) {
 
 std::vector<DirEntry> ListDirectory(std::string_view dir, std::string_view pattern) {
   std::vector<DirEntry> entries;
-  std::error_code ec;
-  fs::directory_iterator it(HostPath(dir), ec);
-  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-    std::string name = it->path().filename().string();
-    if (!MatchesWildcard(name, pattern)) continue;
-    DirEntry entry{std::move(name), 0};
-    std::error_code type_ec;
-    const fs::file_status status = it->status(type_ec);
-    if (fs::is_directory(status)) {
-      entry.attributes |= kAttrDirectory;
-    } else if (fs::is_regular_file(status)) {
-      entry.attributes |= kAttrArchive;
-    } else {
-      continue;  // sockets, broken links: not files the game can use
+  const fs::path host = HostPath(dir);
+  DIR* handle = opendir(host.c_str());
+  if (handle == nullptr) return entries;
+  // The entry type comes with the listing; only links and unknown types need a stat.
+  while (const dirent* e = readdir(handle)) {
+    const std::string_view name = e->d_name;
+    if (name == "." || name == ".." || !MatchesWildcard(name, pattern)) continue;
+    unsigned char type = e->d_type;
+    if (type == DT_UNKNOWN || type == DT_LNK) {
+      struct stat st {};
+      if (stat((host / e->d_name).c_str(), &st) != 0) continue;  // a broken link
+      type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : DT_UNKNOWN;
     }
-    if (entry.name.front() == '.') entry.attributes |= kAttrHidden;
-    if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) {
-      entry.attributes |= kAttrReadOnly;
-    }
+    if (type != DT_DIR && type != DT_REG) continue;  // sockets and devices are no game files
+    DirEntry entry{std::string(name),
+                   type == DT_DIR ? unsigned{kAttrDirectory} : unsigned{kAttrArchive}};
+    if (name.front() == '.') entry.attributes |= kAttrHidden;
     entries.push_back(std::move(entry));
   }
-  std::sort(entries.begin(), entries.end(),
-            [](const DirEntry& a, const DirEntry& b) { return LessNoCase(a.name, b.name); });
+  closedir(handle);
   return entries;
 }
 
-std::vector<std::string> ListFiles(std::string_view dir, std::string_view pattern) {
+namespace {
+
+std::vector<std::string> SortedNames(std::vector<DirEntry> entries, bool directories) {
   std::vector<std::string> names;
-  for (DirEntry& e : ListDirectory(dir, pattern)) {
-    if ((e.attributes & kAttrDirectory) == 0) names.push_back(std::move(e.name));
+  for (DirEntry& e : entries) {
+    if (((e.attributes & kAttrDirectory) != 0) == directories) names.push_back(std::move(e.name));
   }
+  std::sort(names.begin(), names.end(),
+            [](const std::string& a, const std::string& b) { return LessNoCase(a, b); });
   return names;
 }
 
+}  // namespace
+
+std::vector<std::string> ListFiles(std::string_view dir, std::string_view pattern) {
+  return SortedNames(ListDirectory(dir, pattern), false);
+}
+
 std::vector<std::string> ListSubdirectories(std::string_view dir) {
-  std::vector<std::string> names;
-  for (DirEntry& e : ListDirectory(dir, "*")) {
-    if ((e.attributes & kAttrDirectory) != 0) names.push_back(std::move(e.name));
-  }
-  return names;
+  return SortedNames(ListDirectory(dir, "*"), true);
 }
 
 bool CopyFileNoOverwrite(std::string_view from, std::string_view to) {

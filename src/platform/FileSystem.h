@@ -14,7 +14,6 @@ bool DirectoryExists(std::string_view path);
 
 // Attributes as Windows reports them for an entry found by a listing.
 enum FileAttr : unsigned {
-  kAttrReadOnly = 1,
   kAttrHidden = 2,  // a name beginning with "."
   kAttrDirectory = 16,
   kAttrArchive = 32,  // every plain file here
@@ -26,9 +25,10 @@ struct DirEntry {
 };
 
 // Entries directly in dir whose names match a Windows wildcard pattern
-// ("*.bsp", "*.*", "de_?ust.bsp"), case-insensitively, sorted by name.
-// A missing directory lists nothing.
+// ("*.bsp", "*.*", "de_?ust.bsp"), case-insensitively, in the directory's
+// own order. A missing directory lists nothing.
 std::vector<DirEntry> ListDirectory(std::string_view dir, std::string_view pattern);
+// The same, files only or sub-directories only, sorted by name without regard to case.
 std::vector<std::string> ListFiles(std::string_view dir, std::string_view pattern);
 std::vector<std::string> ListSubdirectories(std::string_view dir);
 

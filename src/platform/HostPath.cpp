@@ -40,9 +40,9 @@ fs::path Child(const fs::path& dir, std::string_view name) {
 
 }  // namespace
 
-fs::path HostPath(std::string_view path) { return HostPath(path, WinePrefixFromProcess()); }
+namespace {
 
-fs::path HostPath(std::string_view path, const fs::path& wine_prefix) {
+fs::path Resolve(std::string_view path, const fs::path& wine_prefix, fs::file_status* status) {
   fs::path result;
   std::string_view rest = path;
   const bool has_drive = path.size() >= 2 && path[1] == ':' &&
@@ -59,12 +59,28 @@ fs::path HostPath(std::string_view path, const fs::path& wine_prefix) {
   fs::path direct = result;
   for (std::string_view part : parts) direct /= std::string(part);
   std::error_code ec;
-  if (fs::symlink_status(direct, ec).type() != fs::file_type::not_found) {
-    return direct.empty() ? fs::path(".") : direct;
+  if (direct.empty()) direct = ".";
+  fs::file_status found = fs::status(direct, ec);
+  if (found.type() != fs::file_type::not_found) {
+    if (status != nullptr) *status = found;
+    return direct;
   }
   for (std::string_view part : parts) result = Child(result, part);
   if (result.empty()) result = ".";
+  if (status != nullptr) *status = fs::status(result, ec);
   return result;
+}
+
+}  // namespace
+
+fs::path HostPath(std::string_view path) { return Resolve(path, WinePrefixFromProcess(), nullptr); }
+
+fs::path HostPath(std::string_view path, fs::file_status* status) {
+  return Resolve(path, WinePrefixFromProcess(), status);
+}
+
+fs::path HostPath(std::string_view path, const fs::path& wine_prefix) {
+  return Resolve(path, wine_prefix, nullptr);
 }
 
 }  // namespace orvane

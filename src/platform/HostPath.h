@@ -12,6 +12,10 @@ namespace orvane {
 
 std::filesystem::path HostPath(std::string_view path);
 
+// The same, also giving the status of what the path names (followed through
+// links; not_found when absent), read while resolving it.
+std::filesystem::path HostPath(std::string_view path, std::filesystem::file_status* status);
+
 // The same, with an explicit Wine prefix (tests, and callers that hold one).
 std::filesystem::path HostPath(std::string_view path, const std::filesystem::path& wine_prefix);
 

@@ -11,18 +11,22 @@
 namespace orvane {
 namespace {
 
-std::vector<std::string> LowerFileNames(std::string_view dir) {
-  std::vector<std::string> names;
+std::unordered_set<std::string> LowerFileNames(std::string_view dir) {
+  std::unordered_set<std::string> names;
   if (dir.empty()) return names;
-  for (const DirEntry& e : ListDirectory(dir, "*")) {
-    if ((e.attributes & kAttrDirectory) == 0) names.push_back(ToLowerAscii(e.name));
+  std::vector<DirEntry> entries = ListDirectory(dir, "*");
+  names.reserve(entries.size());
+  for (DirEntry& e : entries) {
+    if ((e.attributes & kAttrDirectory) == 0) {
+      for (char& c : e.name) c = ToLowerAscii(c);
+      names.insert(std::move(e.name));
+    }
   }
-  std::sort(names.begin(), names.end());
   return names;
 }
 
-bool Has(const std::vector<std::string>& sorted, const std::string& name) {
-  return std::binary_search(sorted.begin(), sorted.end(), name);
+bool Has(const std::unordered_set<std::string>& names, const std::string& name) {
+  return names.count(name) != 0;
 }
 
 }  // namespace
@@ -49,7 +53,7 @@ std::vector<std::string> FillAvailableMaps(const LauncherState& state) {
   if (!bare && !marked) return entries;
   const std::string& dir = DirsOf(state, mod).dir;
   // Which maps have the files behind the "*" and "+" marks.
-  std::vector<std::string> star, plus;
+  std::unordered_set<std::string> star, plus;
   std::string star_ext, plus_ext;
   if (mod == "Jumbot") {
     star = LowerFileNames(dir + "\\wpfiles");

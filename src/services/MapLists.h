@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "core/LauncherState.h"
@@ -38,8 +39,8 @@ class MapValidator {
   bool operator()(std::string_view name) const;
 
  private:
-  std::vector<std::string> maps_;   // lower-cased file names, sorted
-  std::vector<std::string> extra_;  // lower-cased file names, sorted
+  std::unordered_set<std::string> maps_;   // lower-cased file names
+  std::unordered_set<std::string> extra_;  // lower-cased file names
   std::string extra_ext_;
 };
 

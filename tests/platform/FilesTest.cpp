@@ -122,9 +122,10 @@ TEST(FileSystem, ListsCopiesAndDeletes) {
   const std::string maps = tree.HLPath() + "\\valve\\maps";
   EXPECT_EQ(ListFiles(maps, "*.bsp"), (std::vector<std::string>{".hidden.bsp", "A.BSP", "b.bsp"}));
   EXPECT_EQ(ListSubdirectories(maps), std::vector<std::string>{"sub.bsp"});
-  const auto entries = ListDirectory(maps, "*.bsp");
-  EXPECT_NE(entries[0].attributes & kAttrHidden, 0u);
-  EXPECT_NE(entries[3].attributes & kAttrDirectory, 0u);
+  for (const DirEntry& e : ListDirectory(maps, "*.bsp")) {
+    EXPECT_EQ((e.attributes & kAttrHidden) != 0, e.name == ".hidden.bsp") << e.name;
+    EXPECT_EQ((e.attributes & kAttrDirectory) != 0, e.name == "sub.bsp") << e.name;
+  }
   EXPECT_TRUE(ListFiles(tree.HLPath() + "\\nowhere", "*.*").empty());
 
   EXPECT_TRUE(CopyFileNoOverwrite(maps + "\\b.bsp", maps + "\\c.bsp"));

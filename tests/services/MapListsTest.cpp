@@ -30,7 +30,7 @@ TEST(MapCatalogue, BspFilesThenTheStandardMaps) {
                                 "boot_camp.bsp", "crossfire.bsp", "snark_pit.bsp",
                                 "lambda_bunker.bsp", "stalkyard.bsp", "boot_camp.bsp",
                                 "undertow.bsp", "datacore.bsp", "subtransit.bsp", "bounce.bsp"}));
-  EXPECT_EQ(FillAvailableMaps(state)[1], "crossfire");
+  EXPECT_EQ(FillAvailableMaps(state).size(), 10u);
   GameTree empty;
   LauncherState none = StateFor(empty, "Botman");
   LoadMapCatalogue(none);
