@@ -9,7 +9,7 @@ $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends \
   build-essential cmake ninja-build pkg-config git \
   clang-14 libclang-rt-14-dev clang-format \
-  qt6-base-dev qt6-base-dev-tools libgl-dev \
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
   libjpeg62-turbo-dev \
   libgtest-dev libgmock-dev googletest libbenchmark-dev \
   g++-mingw-w64-x86-64 wine wine64 \

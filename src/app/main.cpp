@@ -1,51 +1,64 @@
 // The launcher: the host's environment, the first-run installation, then the
 // main window and the message loop.
-#include <QApplication>
-#include <QDir>
+#include <QLabel>
+#include <QVBoxLayout>
 #include <filesystem>
+#include <memory>
 
+#include "app/Application.h"
+
+#include "app/Wiring.h"
 #include "core/ErrorBox.h"
 #include "core/TMain.h"
 #include "platform/FileError.h"
 #include "platform/HostEnvironment.h"
 #include "platform/Installation.h"
-#include "services/MapLists.h"
-#include "services/Models.h"
+#include "widgets/Pictures.h"
 
 namespace {
 
-// The shipped data files: beside an installed launcher, else the source tree's.
-std::filesystem::path ShippedDataDir() {
-  const std::filesystem::path installed =
-      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / ".." / "share" /
-      "orvane" / "data";
-  std::error_code ec;
-  if (std::filesystem::is_directory(installed, ec)) return installed;
-  return ORVANE_SOURCE_DATA_DIR;
+// The splash while start-up runs: the about window's text, without its button.
+std::unique_ptr<QWidget> ShowSplash() {
+  auto splash = std::make_unique<QWidget>(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
+  splash->setObjectName(QStringLiteral("Splash"));
+  orvane::ApplyLauncherLook(splash.get());
+  auto* layout = new QVBoxLayout(splash.get());
+  auto* picture = new QLabel(splash.get());
+  picture->setPixmap(orvane::Picture(QStringLiteral("HL"), 65));
+  picture->setAlignment(Qt::AlignCenter);
+  layout->addWidget(picture);
+  for (const char* text : {"<b>Orvane</b>", "VERSION 8.2", "Loading. Please wait..."}) {
+    auto* label = new QLabel(QString::fromUtf8(text), splash.get());
+    label->setAlignment(Qt::AlignCenter);
+    layout->addWidget(label);
+  }
+  splash->resize(260, 160);
+  splash->show();
+  QApplication::processEvents();
+  return splash;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Orvane"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Orvane"));
+  orvane::Application app(argc, argv);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  std::unique_ptr<QWidget> splash = ShowSplash();
 
   const orvane::HostEnvironment env = orvane::HostEnvironmentFromProcess();
   orvane::RegistryStore registry(env.registry_store, env.SystemReg());
   try {
-    orvane::EnsureInstalled(registry, ShippedDataDir(), env.data_dir);
+    orvane::EnsureInstalled(registry, orvane::ShippedDataDir(), env.data_dir);
   } catch (const orvane::FileError& e) {
     orvane::ShowErrorBox(nullptr, "Can't install the launcher's data files.", e.what());
   }
 
   orvane::LauncherState state;
   state.host_data_dir = env.data_dir.string();
-  // Start-up's catalogues come from the editor services.
-  orvane::StartupHooks hooks;
-  hooks.load_map_catalogue = [&state] { orvane::LoadMapCatalogue(state); };
-  hooks.load_model_catalogue = [&state] { orvane::LoadModelCatalogue(state); };
-  orvane::TMain window(state, registry, std::move(hooks));
+  orvane::TMain window(state, registry, orvane::LauncherStartupHooks(state, registry),
+                       orvane::LauncherLaunchHooks());
+  splash.reset();
+  QApplication::restoreOverrideCursor();
   window.show();
   return QApplication::exec();
 }

@@ -172,4 +172,26 @@ bool GameProgramFound(const LauncherState& state) {
   return !state.hl_path.empty() && FileExists(state.hl_path + "\\" + state.hl_exe);
 }
 
+void SelectMod(LauncherState& state, std::string_view mod_key) {
+  state.selected_mod = std::string(mod_key);
+  const ModInfo* mod = FindMod(mod_key);
+  if (mod != nullptr && !mod->bot_caption.empty()) LoadBotChoice(state, mod_key);
+}
+
+bool ChooseBot(LauncherState& state, std::string_view name) {
+  BotChoice& choice = state.bot_choice;
+  int found = -1;
+  for (size_t i = 0; i < choice.names.size() && found < 0; ++i) {
+    if (choice.names[i] == name) found = static_cast<int>(i);
+  }
+  for (size_t i = 0; i < choice.names.size() && found < 0; ++i) {
+    if (EqualsNoCase(choice.names[i], name)) found = static_cast<int>(i);
+  }
+  if (found < 0) return false;
+  choice.selected = found;
+  choice.text = choice.names[found];
+  ModIniValue(state, "Last Bot", choice.text, "Write");
+  return true;
+}
+
 }  // namespace orvane

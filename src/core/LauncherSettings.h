@@ -37,6 +37,15 @@ bool LoadBotChoice(LauncherState& state, std::string_view mod_key);
 // refills the bot choice.
 bool ModButtonShown(LauncherState& state, const ModInfo& mod);
 
+// Selects a mod as its button does: SelectedMod, and for the mods whose bot
+// is chosen in the main window the bot choice refilled.
+void SelectMod(LauncherState& state, std::string_view mod_key);
+
+// Chooses a bot as the bot combo box does: an entry of the choice whose name
+// matches (exactly, else ignoring case) becomes selected and is stored as
+// "Last Bot". False when no entry matches.
+bool ChooseBot(LauncherState& state, std::string_view name);
+
 // HLPath\HLExe exists.
 bool GameProgramFound(const LauncherState& state);
 

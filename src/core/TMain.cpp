@@ -1,61 +1,368 @@
 #include "core/TMain.h"
 
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
-#include <QPalette>
-#include <QVBoxLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
 #include <utility>
 
 #include "core/ErrorBox.h"
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
+#include "platform/FileSystem.h"
+#include "widgets/ButtonWithColor.h"
+#include "widgets/Pictures.h"
 
 namespace orvane {
+namespace {
 
-TMain::TMain(LauncherState& state, RegistryStore& registry, StartupHooks hooks, QWidget* parent)
-    : QMainWindow(parent), state_(state), registry_(registry), hooks_(std::move(hooks)) {
+constexpr int kClientWidth = 586;
+constexpr int kClientHeight = 224;
+constexpr int kButtonSide = 65;
+constexpr int kStep = 77;
+constexpr int kRowStep = 78;
+constexpr int kRowEnd = 395;
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFrame* SunkenPanel(const char* name, QRect geometry, QWidget* parent) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(QString::fromLatin1(name));
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setGeometry(geometry);
+  return panel;
+}
+
+QToolButton* PictureButton(const QString& name, const QString& hint, const QString& picture,
+                           QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setFixedSize(kButtonSide, kButtonSide);
+  button->setIcon(QIcon(Picture(picture, kButtonSide - 8)));
+  button->setIconSize(QSize(kButtonSide - 8, kButtonSide - 8));
+  button->setAutoRaise(true);
+  return button;
+}
+
+QLabel* BoldLabel(const QString& name, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  QFont font = label->font();
+  font.setBold(true);
+  label->setFont(font);
+  return label;
+}
+
+// The hourglass for the length of a handler, whatever way it ends.
+struct WaitCursor {
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+TMain::TMain(LauncherState& state, RegistryStore& registry, StartupHooks startup_hooks,
+             LaunchHooks launch_hooks, QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      registry_(registry),
+      startup_hooks_(std::move(startup_hooks)),
+      launch_hooks_(std::move(launch_hooks)),
+      start_program_(StartProgram),
+      open_document_(OpenDocument) {
   setObjectName(QStringLiteral("TMain"));
   setWindowTitle(QStringLiteral("Orvane"));
+  // Fixed border, system menu and minimise box only.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   BuildControls();
-  RunStartupGuarded(state_, registry_, hooks_, *this);
-  ShowInstalledMods();
+  BuildMenus();
+  ConnectControls();
+  RunStartupGuarded(state_, registry_, startup_hooks_, *this);
+  close_krv_item_->setChecked(state_.close_krv_checked);
+  auto_start_item_->setChecked(state_.auto_start_checked);
 }
 
 void TMain::BuildControls() {
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, QColor(147, 172, 210));
-  setPalette(palette);
-  setAutoFillBackground(true);
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(13);
-  setFont(font);
+  ApplyLauncherLook(this);
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  client->setFixedSize(kClientWidth, kClientHeight);
+  setCentralWidget(client);
 
-  auto* central = new QWidget(this);
-  auto* layout = new QVBoxLayout(central);
-  auto* title = new QLabel(QStringLiteral("<b>Select a Mod</b>"), central);
-  mods_label_ = new QLabel(central);
-  mods_label_->setObjectName(QStringLiteral("LB_InstalledMods"));
-  layout->addWidget(title);
-  layout->addWidget(mods_label_);
-  layout->addStretch();
-  setCentralWidget(central);
-  resize(586, 224);
+  panel2_ = SunkenPanel("Panel2", QRect(5, 4, 394, 177), client);
+  auto* title = BoldLabel(QStringLiteral("Label4"), QStringLiteral("Select a Mod"), panel2_);
+  title->move(8, 4);
+  mod_group_ = new QButtonGroup(this);
+  mod_group_->setExclusive(true);
+  const auto& mods = Mods();
+  for (size_t i = 0; i < mods.size(); ++i) {
+    QToolButton* button =
+        PictureButton(Q(mods[i].button), Q(mods[i].hint), Q(mods[i].key), panel2_);
+    button->setCheckable(true);
+    button->hide();
+    mod_group_->addButton(button, static_cast<int>(i));
+    mod_buttons_[i] = button;
+  }
+
+  panel1_ = SunkenPanel("Panel1", QRect(404, 4, 176, 177), client);
+  label_sel_mod_ =
+      BoldLabel(QStringLiteral("Label_SelMod"), QStringLiteral("Selected mod : none"), panel1_);
+  label_sel_mod_->setGeometry(4, 1, 168, 20);
+  sb_edit_conf_ = PictureButton(QStringLiteral("SB_EditConf"), QStringLiteral("Edit Mod Config"),
+                                QStringLiteral("EditConf"), panel1_);
+  sb_edit_conf_->move(53, 24);
+  sb_edit_conf_->setEnabled(false);
+  sb_hl_ = PictureButton(QStringLiteral("SB_HL"), QStringLiteral("Launch Half-Life"),
+                         QStringLiteral("HL"), panel1_);
+  sb_hl_->move(53, 102);
+  sb_hl_->setEnabled(false);
+
+  gb_select_bot_ = new QGroupBox(client);
+  gb_select_bot_->setObjectName(QStringLiteral("GB_SelectBot"));
+  gb_select_bot_->setGeometry(150, 181, 248, 39);
+  gb_select_bot_->hide();
+  lb_select_bot_ =
+      BoldLabel(QStringLiteral("LB_SelectBot"), QStringLiteral("Current bot for"), gb_select_bot_);
+  lb_select_bot_->setGeometry(8, 13, 136, 18);  // wide enough for "Current Bot for TFC"
+  cb_select_bot_ = new QComboBox(gb_select_bot_);
+  cb_select_bot_->setObjectName(QStringLiteral("CB_SelectBot"));
+  cb_select_bot_->setEditable(true);
+  cb_select_bot_->setInsertPolicy(QComboBox::InsertAlphabetically);
+  cb_select_bot_->setGeometry(147, 11, 95, 22);
+
+  b_close_ = new TBitBtnWithColor(QStringLiteral("Quit KRV"), client);
+  b_close_->setObjectName(QStringLiteral("BClose"));
+  b_close_->setGeometry(481, 189, 87, 30);
+  b_close_->SetPicture(QStringLiteral("Quit"), 16);
+}
+
+void TMain::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("File   "));
+  QAction* exit = file->addAction(QStringLiteral("Exit"));
+  exit->setObjectName(QStringLiteral("MI_Exit"));
+  connect(exit, &QAction::triggered, this, &TMain::ExitClick);
+
+  QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+  QAction* commands = options->addAction(QStringLiteral("Additional commands"));
+  commands->setObjectName(QStringLiteral("MI_Commands"));
+  options->addSeparator();
+  QAction* directory = options->addAction(QStringLiteral("Directory Setting"));
+  directory->setObjectName(QStringLiteral("MI_Directory"));
+  for (QAction* dialog : {commands, directory}) {
+    connect(dialog, &QAction::triggered, this, [this, dialog] {
+      QMessageBox::information(this, QStringLiteral("Orvane"),
+                               QStringLiteral("The \"%1\" dialog is not available in this "
+                                              "version yet.")
+                                   .arg(dialog->text()));
+    });
+  }
+  options->addSeparator();
+  close_krv_item_ = options->addAction(QStringLiteral("Close KRV when HL starts"));
+  close_krv_item_->setObjectName(QStringLiteral("CB_CloseKRV"));
+  close_krv_item_->setCheckable(true);
+  connect(close_krv_item_, &QAction::triggered, this, &TMain::CloseKRVClick);
+  auto_start_item_ = options->addAction(QStringLiteral("Automatic start"));
+  auto_start_item_->setObjectName(QStringLiteral("CB_AutoStart"));
+  auto_start_item_->setCheckable(true);
+  connect(auto_start_item_, &QAction::triggered, this, &TMain::AutoStartClick);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("?"));
+  QAction* readme = help->addAction(QStringLiteral("View Readme.txt"));
+  readme->setObjectName(QStringLiteral("MI_Readme"));
+  connect(readme, &QAction::triggered, this, &TMain::ViewReadmeClick);
+  help->addSeparator();
+  QAction* about = help->addAction(QStringLiteral("About KRV..."));
+  about->setObjectName(QStringLiteral("MI_About"));
+  connect(about, &QAction::triggered, this, &TMain::AboutClick);
+}
+
+void TMain::ConnectControls() {
+  connect(mod_group_, &QButtonGroup::idClicked, this, &TMain::ModButtonClick);
+  connect(cb_select_bot_, &QComboBox::currentTextChanged, this, &TMain::CB_SelectBotChange);
+  connect(sb_edit_conf_, &QToolButton::clicked, this, &TMain::SB_EditConfClick);
+  connect(sb_hl_, &QToolButton::clicked, this, &TMain::SB_HLClick);
+  connect(b_close_, &QPushButton::clicked, this, &TMain::ExitClick);
 }
 
 void TMain::ReportError(const std::string& message, const std::string& detail) {
   ShowErrorBox(this, message, detail);
 }
 
-void TMain::ShowInstalledMods() {
-  QStringList lines;
-  for (const ModInfo& mod : Mods()) {
-    if (ModButtonShown(state_, mod)) lines << QString::fromStdString(std::string(mod.hint));
+void TMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (activated_) return;  // coming back from our own windows is no new activation
+  activated_ = true;
+  setFixedSize(sizeHint());
+  if (const QScreen* screen = this->screen()) {
+    move(screen->availableGeometry().center() - rect().center());
   }
-  if (lines.isEmpty()) {
-    lines << (state_.hl_path.empty() ? QStringLiteral("Half-Life was not found.")
-                                     : QStringLiteral("No mod is installed in %1")
-                                           .arg(QString::fromStdString(state_.hl_path)));
+  // After the window is on screen, as an activation handler runs.
+  QTimer::singleShot(0, this, &TMain::FormActivate);
+}
+
+void TMain::FormActivate() {
+  if (!GameProgramFound(state_)) {
+    ShowErrorBox(this, "Half-Life can't be found.",
+                 state_.hl_exe + " is not in \"" + state_.hl_path +
+                     "\". Set the registry value HLPath of the launcher's store, or the "
+                     "game's InstallPath in the Wine prefix.");
   }
-  mods_label_->setText(lines.join(QLatin1Char('\n')));
+  ShowModButtons();
+}
+
+void TMain::ShowModButtons() {
+  for (QToolButton* button : mod_buttons_) button->hide();
+  state_.button_cursor = ButtonCursor{};
+  const auto& mods = Mods();
+  for (size_t i = 0; i < mods.size(); ++i) {
+    if (!ModButtonShown(state_, mods[i])) continue;
+    ButtonCursor& cursor = state_.button_cursor;
+    mod_buttons_[i]->move(cursor.left, cursor.top);
+    mod_buttons_[i]->show();
+    cursor.left += kStep;
+    if (cursor.left == kRowEnd) {
+      cursor.left = 10;
+      cursor.top += kRowStep;
+    }
+  }
+  // ModButtonShown refilled the choice for the catalogue mods; show the
+  // selected mod's again.
+  if (const ModInfo* mod = FindMod(state_.selected_mod);
+      mod != nullptr && !mod->bot_caption.empty()) {
+    LoadBotChoice(state_, mod->key);
+    FillBotChoice();
+  }
+  update();
+}
+
+void TMain::ModButtonClick(int mod_index) {
+  const ModInfo& mod = Mods()[static_cast<size_t>(mod_index)];
+  sb_hl_->setEnabled(true);
+  sb_edit_conf_->setEnabled(true);
+  SelectMod(state_, mod.key);
+  label_sel_mod_->setText(Q(mod.caption));
+  if (mod.bot_caption.empty()) {
+    gb_select_bot_->hide();
+    return;
+  }
+  gb_select_bot_->show();
+  lb_select_bot_->setText(Q(mod.bot_caption));
+  FillBotChoice();
+}
+
+void TMain::FillBotChoice() {
+  filling_bots_ = true;
+  cb_select_bot_->clear();
+  for (const std::string& name : state_.bot_choice.names) cb_select_bot_->addItem(Q(name));
+  cb_select_bot_->setCurrentIndex(state_.bot_choice.selected);
+  if (state_.bot_choice.selected < 0) cb_select_bot_->setEditText(QString());
+  filling_bots_ = false;
+}
+
+void TMain::CB_SelectBotChange(const QString& text) {
+  if (filling_bots_) return;
+  BotChoice& choice = state_.bot_choice;
+  choice.text = text.toStdString();
+  // An entry is selected only when the text is one of them, as typed.
+  choice.selected = -1;
+  for (size_t i = 0; i < choice.names.size(); ++i) {
+    if (choice.names[i] == choice.text) choice.selected = static_cast<int>(i);
+  }
+  ModIniValue(state_, "Last Bot", choice.text, "Write");
+}
+
+void TMain::SB_EditConfClick() {
+  const ModInfo* mod = FindMod(state_.selected_mod);
+  if (mod == nullptr) return;
+  hide();
+  if (!mod->bot_caption.empty() && state_.bot_choice.selected < 0) {
+    ShowErrorBox(this, kMsgSelectBot);
+  } else {
+    QMessageBox::information(this, QStringLiteral("Orvane"),
+                             QStringLiteral("The configuration window for %1 is not available "
+                                            "in this version yet.")
+                                 .arg(Q(mod->hint)));
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+void TMain::SB_HLClick() {
+  LaunchResult result;
+  {
+    WaitCursor wait;
+    result = LaunchSelectedMod(state_, launch_hooks_, start_program_);
+  }
+  switch (result.outcome) {
+    case LaunchResult::kNoBot:
+      ShowErrorBox(this, kMsgSelectBot);
+      return;
+    case LaunchResult::kStartFailed:
+      // Not minimised and not closed: the player must see that nothing started.
+      ShowErrorBox(this, "Can't start " + state_.hl_exe + ".", result.error);
+      return;
+    case LaunchResult::kWritten:
+    case LaunchResult::kStarted:
+      break;
+  }
+  showMinimized();
+  if (close_krv_item_->isChecked()) close();
+}
+
+void TMain::StoreOption(const char* name, const std::string& value) {
+  if (!registry_.WriteString(kLauncherKey, name, value)) {
+    ShowErrorBox(this, std::string("Can't store the option ") + name + ".", registry_.error());
+  }
+}
+
+void TMain::CloseKRVClick() {
+  state_.close_krv_checked = close_krv_item_->isChecked();
+  state_.close_krv = state_.close_krv_checked ? "O" : "N";
+  StoreOption("CloseKRV", state_.close_krv);
+}
+
+void TMain::AutoStartClick() {
+  state_.auto_start_checked = auto_start_item_->isChecked();
+  state_.auto_start = state_.auto_start_checked ? "O" : "N";
+  StoreOption("AutoStart", state_.auto_start);
+}
+
+void TMain::ViewReadmeClick() {
+  const std::string readme = state_.app_path + "\\readme.txt";
+  if (!FileExists(readme)) return;
+  const StartResult result = open_document_(readme);
+  if (!result.started) ShowErrorBox(this, "Can't open readme.txt.", result.error);
+}
+
+void TMain::AboutClick() {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About KRV"),
+                  QStringLiteral("<b>Orvane</b><br>VERSION 8.2<br><br>A launcher for Half-Life "
+                                 "and ten of its bot mods."),
+                  QMessageBox::Ok, this);
+  box.setObjectName(QStringLiteral("TAbout"));
+  box.setIconPixmap(Picture(QStringLiteral("HL"), 65));
+  box.exec();
+}
+
+void TMain::ExitClick() {
+  ClearWorkLists(state_, launch_hooks_);
+  close();
 }
 
 }  // namespace orvane

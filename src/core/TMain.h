@@ -1,34 +1,92 @@
-// The main window. For now it runs start-up and shows which of the ten mods
-// are installed; the mod buttons and menus build on this.
+// The main window: the installed mods' buttons, the bot choice of the three
+// mods that offer several, the editor and launch buttons, and the menus.
+// Start-up runs when it is created; the launch logic lives in Launch.
 #pragma once
 
 #include <QMainWindow>
+#include <array>
+#include <functional>
 
+#include "core/Launch.h"
 #include "core/LauncherState.h"
 #include "core/Startup.h"
+#include "platform/Process.h"
 #include "platform/RegistryStore.h"
 
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QGroupBox;
 class QLabel;
+class QToolButton;
 
 namespace orvane {
+
+class TBitBtnWithColor;
 
 class TMain final : public QMainWindow, public StartupReporter {
   Q_OBJECT
 
  public:
-  TMain(LauncherState& state, RegistryStore& registry, StartupHooks hooks,
-        QWidget* parent = nullptr);
+  TMain(LauncherState& state, RegistryStore& registry, StartupHooks startup_hooks,
+        LaunchHooks launch_hooks, QWidget* parent = nullptr);
 
   void ReportError(const std::string& message, const std::string& detail) override;
-  void ShowInstalledMods();
+
+  // Lays out the buttons of the installed mods, in mod-table order.
+  void ShowModButtons();
+
+  // What starts the game and opens documents; tests put recorders here.
+  void SetProgramStarter(ProgramStarter starter) { start_program_ = std::move(starter); }
+  void SetDocumentOpener(std::function<StartResult(std::string_view)> opener) {
+    open_document_ = std::move(opener);
+  }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildControls();
+  void BuildMenus();
+  void ConnectControls();
+
+  void FormActivate();
+  void ModButtonClick(int mod_index);
+  void FillBotChoice();
+  void CB_SelectBotChange(const QString& text);
+  void SB_EditConfClick();
+  void SB_HLClick();
+  void CloseKRVClick();
+  void AutoStartClick();
+  void ViewReadmeClick();
+  void AboutClick();
+  void ExitClick();
+  // Stores an Options check item; tells the player when the store refuses.
+  void StoreOption(const char* name, const std::string& value);
 
   LauncherState& state_;
   RegistryStore& registry_;
-  StartupHooks hooks_;
-  QLabel* mods_label_ = nullptr;
+  StartupHooks startup_hooks_;
+  LaunchHooks launch_hooks_;
+  ProgramStarter start_program_;
+  std::function<StartResult(std::string_view)> open_document_;
+  bool activated_ = false;
+  bool filling_bots_ = false;
+
+  QFrame* panel1_ = nullptr;
+  QFrame* panel2_ = nullptr;
+  std::array<QToolButton*, 10> mod_buttons_{};
+  QButtonGroup* mod_group_ = nullptr;
+  QLabel* label_sel_mod_ = nullptr;
+  QToolButton* sb_edit_conf_ = nullptr;
+  QToolButton* sb_hl_ = nullptr;
+  QGroupBox* gb_select_bot_ = nullptr;
+  QLabel* lb_select_bot_ = nullptr;
+  QComboBox* cb_select_bot_ = nullptr;
+  TBitBtnWithColor* b_close_ = nullptr;
+  QAction* close_krv_item_ = nullptr;
+  QAction* auto_start_item_ = nullptr;
 };
 
 }  // namespace orvane

@@ -408,8 +408,13 @@ std::optional<RegValue> RegistryStore::ReadMachine(std::string_view key,
 
 bool RegistryStore::WriteString(std::string_view key, std::string_view name,
                                 std::string_view value) {
+  return WriteStrings(key, {{std::string(name), std::string(value)}});
+}
+
+bool RegistryStore::WriteStrings(std::string_view key,
+                                 const std::vector<std::pair<std::string, std::string>>& values) {
   if (!Open()) return false;
-  text_.SetString(key, name, value);
+  for (const auto& [name, value] : values) text_.SetString(key, name, value);
   std::error_code ec;
   fs::create_directories(store_file_.parent_path(), ec);
   WriteFileBytes(store_file_.string(), text_.Bytes());

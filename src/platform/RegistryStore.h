@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orvane {
@@ -84,6 +85,9 @@ class RegistryStore {
   // False (nothing written) when the store cannot be read; throws FileError
   // when the new file cannot be written.
   bool WriteString(std::string_view key, std::string_view name, std::string_view value);
+  // Several values of one key in one replacement of the file.
+  bool WriteStrings(std::string_view key,
+                    const std::vector<std::pair<std::string, std::string>>& values);
 
   const std::filesystem::path& file() const { return store_file_; }
 

@@ -34,6 +34,11 @@ std::string ReadHostFile(const fs::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::string ReadHostFileOr(const fs::path& path) {
+  std::error_code ec;
+  return fs::exists(path, ec) ? ReadHostFile(path) : std::string();
+}
+
 GameTree::GameTree() {
   std::string pattern = (fs::temp_directory_path() / "orvane-tree-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");

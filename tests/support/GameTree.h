@@ -16,6 +16,8 @@ namespace orvane::test {
 
 void WriteHostFile(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadHostFile(const std::filesystem::path& path);
+// The file's bytes, or "" when it is missing (for polling what a process writes).
+std::string ReadHostFileOr(const std::filesystem::path& path);
 
 class GameTree {
  public:
@@ -27,7 +29,9 @@ class GameTree {
   const std::filesystem::path& root() const { return root_; }
   std::filesystem::path hl_dir() const { return root_ / "Half-Life"; }
   std::filesystem::path app_dir() const { return root_ / "orvane-data"; }
-  std::filesystem::path registry_file() const { return root_ / "config" / "registry.reg"; }
+  // Laid out as the launcher finds them with XDG_CONFIG_HOME=config_home().
+  std::filesystem::path config_home() const { return root_ / "config"; }
+  std::filesystem::path registry_file() const { return config_home() / "orvane" / "registry.reg"; }
   std::filesystem::path wine_prefix() const { return root_ / "wine"; }
   std::string HLPath() const { return hl_dir().string(); }
   std::string AppPath() const { return app_dir().string(); }

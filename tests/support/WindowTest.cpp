@@ -1,18 +1,30 @@
 #include "support/WindowTest.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
 
 namespace orvane::test {
 
-ModalAnswerer::ModalAnswerer() {
-  QTimer::singleShot(10, [this] { Poll(); });
+ModalAnswerer::ModalAnswerer(QList<QMessageBox::StandardButton> answers)
+    : answers_(std::move(answers)) {
+  QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+  timer_.start(10);
 }
 
 void ModalAnswerer::Poll() {
-  if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-    texts_ << box->text() << box->informativeText();
-    box->accept();
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  if (box == nullptr || !box->isVisible()) return;
+  texts_ << box->text() << box->informativeText();
+  QMessageBox::StandardButton answer = QMessageBox::Ok;
+  if (!answers_.isEmpty()) {
+    answer = answers_.takeFirst();
+  } else if (box->button(QMessageBox::Yes) != nullptr) {
+    answer = QMessageBox::Yes;
+  }
+  if (QAbstractButton* button = box->button(answer)) {
+    button->click();
+  } else {
+    box->reject();
   }
 }
 

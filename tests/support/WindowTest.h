@@ -1,32 +1,40 @@
 // Helpers for the window tests (QtTest, offscreen).
 #pragma once
 
+#include <QList>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 
+#include "app/Application.h"
+
 namespace orvane::test {
 
-// Answers the next modal boxes as they appear (OK), recording their texts:
-// the message, then the detail, for each box.
+// Answers the modal message boxes as they appear, recording their texts (the
+// message, then the detail, for each box). Each box takes the next of the
+// given answers; once they are used up, Yes where the box has it, else OK.
 class ModalAnswerer {
  public:
-  ModalAnswerer();
+  explicit ModalAnswerer(QList<QMessageBox::StandardButton> answers = {});
   const QStringList& texts() const { return texts_; }
+  int boxes() const { return static_cast<int>(texts_.size() / 2); }
 
  private:
   void Poll();
+  QList<QMessageBox::StandardButton> answers_;
   QStringList texts_;
   QTimer timer_;  // owned, so polling stops with the answerer
 };
 
 }  // namespace orvane::test
 
-// The entry of a QtTest window test inside an isolated home.
+// The entry of a QtTest window test inside an isolated home, under the
+// launcher's own application object (its default error report included).
 #define ORVANE_WINDOW_TEST_MAIN(TestClass)  \
   int main(int argc, char** argv) {         \
     orvane::test::IsolatedHome home;        \
-    QApplication app(argc, argv);           \
+    orvane::Application app(argc, argv);    \
     TestClass test;                         \
     return QTest::qExec(&test, argc, argv); \
   }

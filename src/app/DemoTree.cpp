@@ -1,0 +1,118 @@
+#include "app/DemoTree.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+
+namespace orvane {
+namespace fs = std::filesystem;
+namespace {
+
+// A file of the demo: its path below Half-Life ("/" separated) and its bytes.
+struct DemoFile {
+  std::string_view path;
+  std::string_view bytes;
+};
+
+constexpr std::string_view kGameCfg =
+    "// Demo server settings\r\n"
+    "mp_teamplay 0\r\n"
+    "mp_fraglimit 30\r\n"
+    "mp_timelimit 20\r\n"
+    "mp_friendlyfire 0\r\n"
+    "mp_falldamage 1\r\n"
+    "mp_weaponstay 1\r\n"
+    "mp_forcerespawn 1\r\n"
+    "mp_footsteps 1\r\n"
+    "mp_flashlight 1\r\n"
+    "mp_autocrosshair 1\r\n"
+    "decalfrequency 30\r\n"
+    "pausable 0\r\n";
+
+constexpr std::string_view kListenServer =
+    "// Demo listen server settings\r\n"
+    "hostname \"Orvane demo\"\r\n"
+    "sv_maxspeed 270\r\n"
+    "mp_timelimit 20\r\n"
+    "exec game.cfg\r\n";
+
+constexpr std::string_view kMapCycle = "crossfire\r\nstalkyard\r\nboot_camp\r\n";
+
+constexpr DemoFile kFiles[] = {
+    {"valve/game.cfg", kGameCfg},
+    {"valve/config.cfg", "// Demo key bindings\r\nbind \"w\" \"+forward\"\r\n"},
+    {"valve/liblist.gam", "game \"Half-Life\"\r\n"},
+    {"action/liblist.gam", "game \"Action Half-Life\"\r\n"},
+    {"action/listenserver.cfg", kListenServer},
+    {"bot/liblist.gam", "game \"Botman's bots\"\r\n"},
+    {"bot/listenserver.cfg", kListenServer},
+    {"bot/mapcycle.txt", kMapCycle},
+    {"bot/bot.cfg",
+     "# Demo Botman settings\r\npause 3\r\nbotskill 3\r\naddbot 1 barney Rex 3\r\n"
+     "addbot 2 gina Iris 2\r\n"},
+    {"cstrike/liblist.gam", "game \"Counter-Strike\"\r\n"},
+    {"cstrike/listenserver.cfg", kListenServer},
+    {"cstrike/mapcycle.txt", "cs_assault\r\nde_dust\r\n"},
+    {"cstrike/PODBot/podbot_mm.dll", "demo bot library"},
+    {"cstrike/realbot/dll/realbot_mm.dll", "demo bot library"},
+    {"cstrike/maps/cs_assault.bsp", "demo map"},
+    {"cstrike/maps/de_dust.bsp", "demo map"},
+    {"firearms/liblist.gam", "game \"Firearms\"\r\n"},
+    {"firearms/maps/ps_bridge.bsp", "demo map"},
+    {"firebot/firearms/cfg/default.cfg", "// Demo Firebot settings\r\n"},
+    {"frontline/liblist.gam", "game \"Front Line Force\"\r\n"},
+    {"frontline/dlls/agrobot.dll", "demo bot library"},
+    {"frontline/maps/flf_lombardi.bsp", "demo map"},
+    {"jumbot/liblist.gam", "game \"Jumbot\"\r\n"},
+    {"jumbot/mapcycle.txt", kMapCycle},
+    {"phineas/liblist.gam", "game \"Phineas Bot\"\r\n"},
+    {"rockcrowbar/liblist.gam", "game \"Rocket Crowbar\"\r\n"},
+    {"scihunt/liblist.gam", "game \"Scientist Hunt\"\r\n"},
+    {"scihunt/botfiles/bots.cfg", "// Demo Sci-hunt bots\r\n"},
+    {"tfc/liblist.gam", "game \"Team Fortress Classic\"\r\n"},
+    {"tfc/dlls/hpb_bot.dll", "demo bot library"},
+    {"tfc/foxbot/foxbot.dll", "demo bot library"},
+    {"tfc/maps/2fort.bsp", "demo map"},
+};
+
+constexpr std::string_view kValveMaps[] = {"bounce",     "crossfire",     "datacore",  "frenzy",
+                                           "gasworks",   "lambda_bunker", "snark_pit", "stalkyard",
+                                           "subtransit", "undertow",      "boot_camp"};
+constexpr std::string_view kModels[] = {"barney", "gina",  "gman", "gordon",    "helmet",
+                                        "hgrunt", "recon", "robo", "scientist", "zombie"};
+
+void WriteIfMissing(const fs::path& path, std::string_view bytes) {
+  std::error_code ec;
+  if (fs::exists(path, ec)) return;
+  fs::create_directories(path.parent_path(), ec);
+  if (ec) throw FileError(path.parent_path().string(), 0, "cannot create the directory");
+  WriteFileBytes(path.string(), bytes);
+}
+
+}  // namespace
+
+void BuildDemoGameTree(const fs::path& hl_dir, const fs::path& game_program) {
+  WriteIfMissing(hl_dir / "ORVANE-DEMO.txt", kDemoNotice);
+  for (const DemoFile& file : kFiles) WriteIfMissing(hl_dir / file.path, file.bytes);
+  for (std::string_view map : kValveMaps) {
+    WriteIfMissing(hl_dir / "valve" / "maps" / (std::string(map) + ".bsp"), "demo map");
+  }
+  for (std::string_view model : kModels) {
+    const std::string name(model);
+    WriteIfMissing(hl_dir / "valve" / "models" / "player" / name / (name + ".mdl"), "demo model");
+  }
+  if (!game_program.empty()) {
+    const fs::path target = hl_dir / "hl.exe";
+    std::error_code ec;
+    // The stand-in may have been rebuilt; the copy follows it.
+    fs::copy_file(game_program, target, fs::copy_options::overwrite_existing, ec);
+    if (ec)
+      throw FileError(target.string(), 0, "cannot copy the stand-in game program: " + ec.message());
+  }
+}
+
+}  // namespace orvane

@@ -1,0 +1,22 @@
+// The demo: a small Half-Life directory with all ten mods, a few maps and
+// player models and the bot libraries the catalogues look for, whose game
+// program is a stand-in that shows the command line it got. The README's run
+// command uses it when no Half-Life is installed; tests use it too.
+#pragma once
+
+#include <filesystem>
+
+namespace orvane {
+
+inline constexpr const char* kDemoNotice =
+    "This is the Orvane demo game tree, not a real Half-Life installation.\r\n"
+    "Its game program hl.exe is a stand-in that shows the command line that\r\n"
+    "the launcher started it with. Every file here was generated.\r\n";
+
+// Creates (or completes) the tree in hl_dir; existing files are left as they
+// are, so the player's edits survive a rebuild. game_program is copied as
+// hl.exe when given.
+void BuildDemoGameTree(const std::filesystem::path& hl_dir,
+                       const std::filesystem::path& game_program);
+
+}  // namespace orvane

@@ -1,0 +1,102 @@
+#include "core/Launch.h"
+
+#include "core/LauncherSettings.h"
+#include "core/ModTable.h"
+#include "platform/FileSystem.h"
+#include "platform/ProfileFile.h"
+#include "platform/StringUtil.h"
+#include "platform/TextFile.h"
+
+namespace orvane {
+namespace {
+
+constexpr std::string_view kProductName = "Orvane";
+
+// A message of the day that we wrote ourselves goes; the mod's own stays.
+void RemoveOurMotd(const std::string& dir) {
+  const std::string motd = dir + "\\motd.txt";
+  if (!FileExists(motd)) return;
+  if (ReadFileBytes(motd).find(kProductName) != std::string::npos) DeleteFileAt(motd);
+}
+
+void RemoveBotmanMaps(const std::string& dir) {
+  const std::string maps = dir + "\\maps";
+  if (!DirectoryExists(maps)) return;
+  for (const DirEntry& entry : ListDirectory(maps, "*.*")) {
+    if ((entry.attributes & kAttrDirectory) == 0) DeleteFileAt(maps + "\\" + entry.name);
+  }
+  RemoveDirectoryAt(maps);
+}
+
+void Call(const std::function<void(const LauncherState&, const std::string&)>& hook,
+          const LauncherState& state) {
+  if (hook) hook(state, state.bot_choice.text);
+}
+
+}  // namespace
+
+std::string GameDirName(std::string_view mod_key) {
+  const ModInfo* mod = FindMod(mod_key);
+  return mod != nullptr ? std::string(mod->game_dir_name) : std::string();
+}
+
+std::string BuildCommandLine(const LauncherState& state) {
+  const std::string game = GameDirName(state.selected_mod);
+  std::string line;
+  if (state.auto_start == "O") {
+    const std::string first_map = GetFirstMap(state);
+    line = " -console -game " + game + " +sv_lan 1 +maxplayers 32 +connect +map " + first_map;
+  } else {
+    line = " -nointro -console -game " + game + " +maxplayers 32";
+  }
+  const std::string command = GetProfileString(KrvIniPath(state), "KRV", "Command", "");
+  if (!Trim(command).empty()) line += " " + command;
+  return line;
+}
+
+void PrepareLaunch(const LauncherState& state, const LaunchHooks& hooks) {
+  const std::string& mod = state.selected_mod;
+  if (mod == "Botman") {
+    const std::string& dir = DirsOf(state, "Botman").dir;
+    RemoveOurMotd(dir);
+    RemoveBotmanMaps(dir);
+  } else if (mod == "CStrike") {
+    Call(hooks.cstrike, state);
+  } else if (mod == "Frontline") {
+    Call(hooks.frontline, state);
+  } else if (mod == "Phineas") {
+    RemoveOurMotd(DirsOf(state, "Phineas").dir);
+  } else if (mod == "TFC") {
+    Call(hooks.tfc, state);
+  }
+}
+
+void ClearWorkLists(LauncherState& /*state*/, const LaunchHooks& hooks) {
+  if (hooks.drop_rosters) hooks.drop_rosters();
+}
+
+LaunchResult LaunchSelectedMod(LauncherState& state, const LaunchHooks& hooks,
+                               const ProgramStarter& start) {
+  LaunchResult result;
+  const ModInfo* mod = FindMod(state.selected_mod);
+  if (mod == nullptr) throw std::logic_error("no mod is selected");
+  if (!mod->bot_caption.empty() && state.bot_choice.selected < 0) {
+    result.outcome = LaunchResult::kNoBot;
+    return result;
+  }
+  PrepareLaunch(state, hooks);
+  ClearWorkLists(state, hooks);
+  result.command_line = BuildCommandLine(state);
+  WriteFileBytes(state.app_path + "\\log.txt", result.command_line + "\r\n");
+  if (!start) {
+    result.outcome = LaunchResult::kWritten;
+    return result;
+  }
+  const StartResult started =
+      start(state.hl_path + "\\" + state.hl_exe, result.command_line, state.hl_path);
+  result.outcome = started.started ? LaunchResult::kStarted : LaunchResult::kStartFailed;
+  result.error = started.error;
+  return result;
+}
+
+}  // namespace orvane

@@ -1,0 +1,57 @@
+// The launch of the game for the selected mod: the launch-time files, the
+// command line, log.txt and the start. Plain values in, an outcome out; the
+// main window and orvanectl only show the outcome.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/LauncherState.h"
+#include "platform/Process.h"
+
+namespace orvane {
+
+// What a launch asks of later units: the launch-time bot files of the three
+// mods whose bot is chosen in the main window (given the chosen bot's name),
+// and dropping the editors' in-memory rosters.
+struct LaunchHooks {
+  std::function<void(const LauncherState&, const std::string& bot)> cstrike;
+  std::function<void(const LauncherState&, const std::string& bot)> frontline;
+  std::function<void(const LauncherState&, const std::string& bot)> tfc;
+  std::function<void()> drop_rosters;
+};
+
+inline constexpr const char* kMsgSelectBot = "You must select a bot first.";
+
+// The word after -game for a mod ("bot" for Botman).
+std::string GameDirName(std::string_view mod_key);
+
+// The parameters of the game program, with its leading blank.
+std::string BuildCommandLine(const LauncherState& state);
+
+// Botman and Phineas lose a motd.txt that carries our name; Botman also loses
+// its bot\maps directory; CStrike, Frontline and TFC write their files.
+void PrepareLaunch(const LauncherState& state, const LaunchHooks& hooks);
+
+// Drops the rosters. The map and model catalogues stay: a later editor needs
+// them and nothing but start-up would fill them again.
+void ClearWorkLists(LauncherState& state, const LaunchHooks& hooks);
+
+// Starts a program; StartProgram in the launcher, a recorder in tests.
+using ProgramStarter = std::function<StartResult(
+    std::string_view program, std::string_view parameters, std::string_view working_dir)>;
+
+struct LaunchResult {
+  enum Outcome { kNoBot, kWritten, kStarted, kStartFailed } outcome = kNoBot;
+  std::string command_line;
+  std::string error;  // kStartFailed: names the program and the reason
+};
+
+// Everything the launch button does except the cursor and the window. An
+// error in a launch-time file or log.txt throws before anything starts; a
+// null starter stops after log.txt (kWritten).
+LaunchResult LaunchSelectedMod(LauncherState& state, const LaunchHooks& hooks,
+                               const ProgramStarter& start);
+
+}  // namespace orvane

@@ -1,0 +1,48 @@
+// Starting a program or opening a document, as the Windows shell's "open"
+// does: detached, never waited for. A Windows program (".exe") starts
+// through Wine with the parameter text split by the Windows rules.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+struct StartResult {
+  bool started = false;
+  std::string error;  // why not, for the player: names the program
+};
+
+// The arguments that a Windows program's C runtime makes of a parameter
+// text (blanks separate, "..." groups, backslashes escape only before a quote).
+std::vector<std::string> SplitWindowsCommandLine(std::string_view text);
+
+// The program's host file, or the Wine program for a ".exe", and the
+// arguments and environment it gets. Separate from the start so tests can
+// check what would run.
+struct ProcessPlan {
+  std::filesystem::path program;
+  std::vector<std::string> argv;  // argv[0] included
+  std::vector<std::string> env;   // NAME=value
+  std::filesystem::path working_dir;
+  std::string error;  // not empty: nothing can run
+};
+
+// program and working_dir are paths built the game's way (HostPath turns
+// them into host paths); wine_prefix is passed on as WINEPREFIX.
+ProcessPlan PlanProgramStart(std::string_view program, std::string_view parameters,
+                             std::string_view working_dir,
+                             const std::filesystem::path& wine_prefix);
+
+StartResult StartDetached(const ProcessPlan& plan);
+
+// The shell's "open" of a program file with parameters in a directory.
+StartResult StartProgram(std::string_view program, std::string_view parameters,
+                         std::string_view working_dir);
+
+// The desktop's opener for a document (xdg-open).
+StartResult OpenDocument(std::string_view document);
+
+}  // namespace orvane

@@ -1,0 +1,46 @@
+#include "widgets/Pictures.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+#include <QSvgRenderer>
+#include <QWidget>
+
+// Outside any namespace, as Qt requires.
+static void InitPictures() { Q_INIT_RESOURCE(pictures); }
+
+namespace orvane {
+
+QFont LauncherFont() {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(13);
+  return font;
+}
+
+void ApplyLauncherLook(QWidget* window) {
+  QPalette p = window->palette();
+  p.setColor(QPalette::Window, kLauncherColour);
+  p.setColor(QPalette::Button, kLauncherColour);
+  window->setPalette(p);
+  window->setAutoFillBackground(true);
+  window->setFont(LauncherFont());
+}
+
+QPixmap Picture(const QString& name, int side) {
+  static const bool loaded = (InitPictures(), true);
+  (void)loaded;
+  QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
+  if (!renderer.isValid()) return {};
+  const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
+  const int pixels = qRound(side * ratio);
+  QPixmap pixmap(pixels, pixels);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  renderer.render(&painter);
+  painter.end();
+  pixmap.setDevicePixelRatio(ratio);
+  return pixmap;
+}
+
+}  // namespace orvane

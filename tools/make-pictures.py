@@ -1,0 +1,113 @@
+#!/usr/bin/env python3
+"""Draws the launcher's button pictures as SVG files in src/widgets/pictures/.
+
+One 65 x 65 picture per mod, one each for the edit and launch buttons, and a
+small one for the quit button. Run it again after changing a design here; the
+SVG files are committed so that a build needs no Python.
+"""
+import pathlib
+
+OUT = pathlib.Path(__file__).resolve().parent.parent / "src" / "widgets" / "pictures"
+
+# Mod prefix: (top colour, bottom colour, label, glyph drawn in white).
+MODS = {
+    "Action": ("#f2994a", "#b5481b", "AHL",
+               '<polygon points="32,8 37,22 52,22 40,31 45,46 32,37 19,46 24,31 12,22 27,22"/>'),
+    "Botman": ("#6fcf97", "#1e7a4c", "BOT",
+               '<rect x="18" y="16" width="28" height="24" rx="5"/>'
+               '<rect x="31" y="8" width="2" height="8"/><circle cx="32" cy="8" r="3"/>'
+               '<circle cx="26" cy="27" r="4" fill="#1e7a4c"/><circle cx="38" cy="27" r="4" fill="#1e7a4c"/>'
+               '<rect x="25" y="34" width="14" height="2" fill="#1e7a4c"/>'),
+    "CStrike": ("#7f8c9c", "#2f3a48", "CS",
+                '<circle cx="32" cy="27" r="14" fill="none" stroke="#fff" stroke-width="3"/>'
+                '<circle cx="32" cy="27" r="3"/>'
+                '<rect x="30.5" y="7" width="3" height="11"/><rect x="30.5" y="36" width="3" height="11"/>'
+                '<rect x="12" y="25.5" width="11" height="3"/><rect x="41" y="25.5" width="11" height="3"/>'),
+    "Firebot": ("#f2c94c", "#c0392b", "FA",
+                '<path d="M32 6 C38 16 46 20 44 33 C43 42 37 47 32 47 C26 47 20 42 20 34 '
+                'C20 26 26 22 27 14 C31 20 30 26 33 28 C36 22 34 14 32 6 Z"/>'),
+    "Frontline": ("#a3b86c", "#4b5e23", "FLF",
+                  '<rect x="17" y="8" width="3" height="40"/>'
+                  '<path d="M20 10 L46 10 L40 19 L46 28 L20 28 Z"/>'),
+    "Jumbot": ("#56ccf2", "#1f6f9f", "JB",
+               '<path d="M14 44 Q32 2 50 44" fill="none" stroke="#fff" stroke-width="4" '
+               'stroke-linecap="round"/><polygon points="44,38 54,46 50,34"/>'
+               '<circle cx="32" cy="20" r="5"/>'),
+    "Phineas": ("#bb6bd9", "#5b2c83", "PH",
+                '<path d="M32 7 L48 13 L48 27 C48 37 41 44 32 48 C23 44 16 37 16 27 L16 13 Z"/>'
+                '<path d="M32 14 L42 18 L42 27 C42 33 38 38 32 41 Z" fill="#5b2c83"/>'),
+    "Rocket": ("#eb5757", "#7b1a1a", "RC",
+               '<path d="M32 6 C40 12 42 24 40 36 L24 36 C22 24 24 12 32 6 Z"/>'
+               '<circle cx="32" cy="20" r="4" fill="#7b1a1a"/>'
+               '<polygon points="24,28 16,40 24,38"/><polygon points="40,28 48,40 40,38"/>'
+               '<polygon points="27,38 37,38 32,48" fill="#f2c94c"/>'),
+    "Scihunt": ("#4fd1c5", "#22686a", "SH",
+                '<path d="M27 8 L37 8 L37 12 L35 12 L35 22 L46 42 C47 45 45 47 42 47 L22 47 '
+                'C19 47 17 45 18 42 L29 22 L29 12 L27 12 Z"/>'
+                '<path d="M24 36 L40 36 L44 43 L20 43 Z" fill="#22686a"/>'),
+    "TFC": ("#9b8fe0", "#3a2f80", "TFC",
+            '<path d="M14 46 L14 18 L20 18 L20 24 L26 24 L26 18 L32 18 L32 24 L38 24 L38 18 '
+            'L44 18 L44 24 L50 24 L50 18 L50 46 Z"/><rect x="28" y="34" width="8" height="12" '
+            'rx="4" fill="#3a2f80"/>'),
+}
+
+ACTIONS = {
+    # Edit: a sheet with a pencil across it.
+    "EditConf": ("#e0e6f0", "#7d8fb0", "EDIT",
+                 '<rect x="16" y="8" width="26" height="34" rx="2"/>'
+                 '<rect x="20" y="14" width="16" height="2" fill="#7d8fb0"/>'
+                 '<rect x="20" y="20" width="16" height="2" fill="#7d8fb0"/>'
+                 '<rect x="20" y="26" width="10" height="2" fill="#7d8fb0"/>'
+                 '<path d="M30 42 L48 20 L53 25 L35 46 L29 48 Z" fill="#f2c94c" stroke="#5d4a11" '
+                 'stroke-width="1"/>'),
+    # Launch: a lambda in a ring.
+    "HL": ("#ffb347", "#c55a11", "PLAY",
+           '<circle cx="32" cy="27" r="19" fill="none" stroke="#fff" stroke-width="3"/>'
+           '<path d="M24 13 L29 13 L42 41 L37 41 L32 30 L26 41 L21 41 L30 25 Z"/>'),
+}
+
+
+def button(top, bottom, label, glyph):
+    return f'''<svg xmlns="http://www.w3.org/2000/svg" width="65" height="65" viewBox="0 0 65 65">
+  <defs>
+    <linearGradient id="g" x1="0" y1="0" x2="0" y2="1">
+      <stop offset="0" stop-color="{top}"/>
+      <stop offset="1" stop-color="{bottom}"/>
+    </linearGradient>
+    <linearGradient id="shine" x1="0" y1="0" x2="0" y2="1">
+      <stop offset="0" stop-color="#ffffff" stop-opacity="0.45"/>
+      <stop offset="1" stop-color="#ffffff" stop-opacity="0"/>
+    </linearGradient>
+  </defs>
+  <rect x="2" y="2" width="61" height="61" rx="9" fill="url(#g)" stroke="#1d2b44" stroke-opacity="0.5"/>
+  <rect x="4" y="4" width="57" height="26" rx="8" fill="url(#shine)"/>
+  <g fill="#ffffff" transform="translate(0.5,0)">{glyph}</g>
+  <text x="32.5" y="60" text-anchor="middle" font-family="Arial" font-weight="bold"
+        font-size="11" fill="#ffffff" stroke="#1d2b44" stroke-width="0.4">{label}</text>
+</svg>
+'''
+
+
+QUIT = '''<svg xmlns="http://www.w3.org/2000/svg" width="20" height="20" viewBox="0 0 20 20">
+  <rect x="3" y="2" width="9" height="16" rx="1" fill="#7b4a26" stroke="#3d2413"/>
+  <circle cx="10" cy="10" r="1" fill="#f2c94c"/>
+  <path d="M12 10 L18 10 M15 7 L18 10 L15 13" fill="none" stroke="#c0392b" stroke-width="2"
+        stroke-linecap="round" stroke-linejoin="round"/>
+</svg>
+'''
+
+
+def main():
+    OUT.mkdir(parents=True, exist_ok=True)
+    for name, design in {**MODS, **ACTIONS}.items():
+        (OUT / f"{name}.svg").write_text(button(*design))
+    (OUT / "Quit.svg").write_text(QUIT)
+    names = sorted(p.name for p in OUT.glob("*.svg"))
+    qrc = "<RCC>\n  <qresource prefix=\"/pictures\">\n"
+    qrc += "".join(f"    <file>{n}</file>\n" for n in names)
+    qrc += "  </qresource>\n</RCC>\n"
+    (OUT / "pictures.qrc").write_text(qrc)
+
+
+if __name__ == "__main__":
+    main()
