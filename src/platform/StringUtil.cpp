@@ -39,6 +39,20 @@ bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }
 
+std::optional<int> ParseDecimalInt(std::string_view text) {
+  size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
+  if (i == text.size()) return std::nullopt;
+  long long value = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    value = value * 10 + (text[i] - '0');
+    if (value > 2147483648LL) return std::nullopt;
+  }
+  if (text[0] == '-') value = -value;
+  if (value > 2147483647LL) return std::nullopt;
+  return static_cast<int>(value);
+}
+
 std::vector<std::string> SplitLines(std::string_view bytes) {
   std::vector<std::string> lines;
   size_t start = 0;

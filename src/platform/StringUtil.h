@@ -3,6 +3,7 @@
 // and blanks at both ends, as the original tools did.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,10 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 bool LessNoCase(std::string_view a, std::string_view b);
 
 bool Contains(std::string_view text, std::string_view part);
+
+// A whole decimal integer: an optional sign, then digits only, within int's
+// range; nullopt for anything else (an empty text included).
+std::optional<int> ParseDecimalInt(std::string_view text);
 
 // Splits bytes into lines at LF, CR LF or a lone CR; a final line ending
 // does not make an empty last line.

@@ -189,17 +189,6 @@ void WriteMapComment(const LauncherState& state, std::string_view file_name, std
   WriteProfileString(file, MapCommentKey(entry), "comment", EncodeMapComment(text));
 }
 
-void ListView::Append(std::string item) {
-  items.push_back(std::move(item));
-  selected.push_back(false);
-}
-
-void ListView::Clear() {
-  items.clear();
-  selected.clear();
-  current = -1;
-}
-
 bool AddSelectedMaps(const ListView& available, ListView& play) {
   for (size_t i = 0; i < available.items.size(); ++i) {
     if (available.selected[i]) play.Append(MapEntryName(available.items[i]));
@@ -215,24 +204,7 @@ bool AddAllMaps(ListView& available, ListView& play) {
 }
 
 bool RemoveSelectedMaps(ListView& play) {
-  // One pass: keep the unselected entries; the current entry ends where the
-  // last removal happened, as when deleting one by one.
-  size_t kept = 0;
-  long last_removed_at = -1;
-  for (size_t i = 0; i < play.items.size(); ++i) {
-    if (play.selected[i]) {
-      last_removed_at = static_cast<long>(kept);
-      continue;
-    }
-    if (kept != i) play.items[kept] = std::move(play.items[i]);
-    ++kept;
-  }
-  play.items.resize(kept);
-  play.selected.assign(kept, false);
-  if (last_removed_at >= 0)
-    play.current = static_cast<int>(std::min<long>(last_removed_at, static_cast<long>(kept) - 1));
-  if (play.current >= static_cast<int>(kept)) play.current = static_cast<int>(kept) - 1;
-  if (play.current >= 0) play.selected[static_cast<size_t>(play.current)] = true;
+  RemoveSelected(play);
   return true;
 }
 
@@ -241,15 +213,7 @@ bool RemoveAllMaps(ListView& play) {
   return true;
 }
 
-bool MoveMap(ListView& play, int step) {
-  const int target = play.current + step;
-  if (play.current < 0 || target < 0 || target >= static_cast<int>(play.items.size())) return false;
-  std::swap(play.items[static_cast<size_t>(play.current)], play.items[static_cast<size_t>(target)]);
-  play.selected.assign(play.items.size(), false);
-  play.current = target;
-  play.selected[static_cast<size_t>(target)] = true;
-  return true;
-}
+bool MoveMap(ListView& play, int step) { return MoveCurrent(play, step); }
 
 bool ShuffleMaps(ListView& play, std::mt19937& random) {
   std::shuffle(play.items.begin(), play.items.end(), random);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/LauncherState.h"
+#include "services/ListOf.h"
 
 namespace orvane {
 
@@ -70,15 +71,7 @@ std::string ReadMapComment(const LauncherState& state, std::string_view file_nam
 void WriteMapComment(const LauncherState& state, std::string_view file_name, std::string_view entry,
                      std::string_view text);
 
-// A multi-select list box as values.
-struct ListView {
-  std::vector<std::string> items;
-  std::vector<bool> selected;  // same size as items
-  int current = -1;
-
-  void Append(std::string item);
-  void Clear();
-};
+using ListView = ListOf<std::string>;
 
 // Each returns true when the window is to be marked modified.
 bool AddSelectedMaps(const ListView& available, ListView& play);
