@@ -1,13 +1,25 @@
 #!/usr/bin/env python3
-"""Draws the launcher's button pictures as SVG files in src/widgets/pictures/.
+"""Draws the launcher's pictures.
 
-One 65 x 65 picture per mod, one each for the edit and launch buttons, and a
-small one for the quit button. Run it again after changing a design here; the
-SVG files are committed so that a build needs no Python.
+SVG files in src/widgets/pictures/ (compiled into the program): one 65 x 65
+picture per mod, one each for the edit and launch buttons, a small one for
+the quit button and the about window's 300 x 225 picture.
+
+JPEG files in data/models/ (shipped beside the launcher, read through
+libjpeg): a 164 x 200 portrait per player model and nopic.jpg for a model
+without one. These need ImageMagick's convert with librsvg.
+
+Run it again after changing a design here; the files are committed so that a
+build needs neither Python nor ImageMagick.
 """
 import pathlib
+import shutil
+import subprocess
+import tempfile
 
-OUT = pathlib.Path(__file__).resolve().parent.parent / "src" / "widgets" / "pictures"
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+OUT = ROOT / "src" / "widgets" / "pictures"
+MODELS_OUT = ROOT / "data" / "models"
 
 # Mod prefix: (top colour, bottom colour, label, glyph drawn in white).
 MODS = {
@@ -97,11 +109,97 @@ QUIT = '''<svg xmlns="http://www.w3.org/2000/svg" width="20" height="20" viewBox
 '''
 
 
+ABOUT = '''<svg xmlns="http://www.w3.org/2000/svg" width="300" height="225" viewBox="0 0 300 225">
+  <defs>
+    <linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">
+      <stop offset="0" stop-color="#1d2b44"/>
+      <stop offset="0.65" stop-color="#c55a11"/>
+      <stop offset="1" stop-color="#ffb347"/>
+    </linearGradient>
+  </defs>
+  <rect width="300" height="225" fill="url(#sky)"/>
+  <path d="M0 170 L40 150 L70 160 L110 135 L150 155 L190 140 L230 158 L270 138 L300 150 L300 225 L0 225 Z"
+        fill="#1d2b44" opacity="0.85"/>
+  <circle cx="150" cy="78" r="44" fill="none" stroke="#ffffff" stroke-width="6"/>
+  <path d="M131 46 L141 46 L168 104 L158 104 L148 82 L136 104 L126 104 L143 70 Z" fill="#ffffff"/>
+  <text x="150" y="154" text-anchor="middle" font-family="Arial" font-weight="bold" font-size="30"
+        fill="#ffffff" stroke="#1d2b44" stroke-width="1">ORVANE</text>
+</svg>
+'''
+
+# Player model portraits: skin, suit and headgear colours.
+MODELS = {
+    "barney": ("#e0ac69", "#3b5b92", "cap", "#2b3f66"),
+    "gina": ("#f1c27d", "#d35400", "hair", "#6b3e26"),
+    "gman": ("#e8b98a", "#2c2c34", "hair", "#3b3b3b"),
+    "gordon": ("#f1c27d", "#e67e22", "hair", "#7b4a26"),
+    "helmet": ("#e0ac69", "#4b5e23", "helmet", "#3a4a1a"),
+    "hgrunt": ("#c68642", "#556b2f", "mask", "#2f3a1a"),
+    "recon": ("#e0ac69", "#5f6f7f", "helmet", "#2f3f4f"),
+    "robo": ("#b0bec5", "#607d8b", "visor", "#37474f"),
+    "scientist": ("#f1c27d", "#ecf0f1", "hair", "#bdc3c7"),
+    "zombie": ("#9aa86a", "#ecf0f1", "hair", "#556b2f"),
+}
+
+HEADGEAR = {
+    "hair": '<path d="M52 62 C52 30 112 30 112 62 L112 70 C100 52 64 52 52 70 Z" fill="{c}"/>',
+    "cap": '<path d="M50 60 C52 32 112 32 114 60 Z M110 58 L130 64 L110 64 Z" fill="{c}"/>',
+    "helmet": '<path d="M46 70 C44 28 120 28 118 70 L110 70 C108 46 56 46 54 70 Z" fill="{c}"/>',
+    "mask": '<path d="M46 70 C44 28 120 28 118 70 Z" fill="{c}"/><rect x="60" y="74" width="44" height="22" rx="8" fill="#222"/>',
+    "visor": '<rect x="54" y="60" width="56" height="14" rx="6" fill="#e74c3c"/>',
+}
+
+
+def portrait(name, skin, suit, gear, gear_colour):
+    return f'''<svg xmlns="http://www.w3.org/2000/svg" width="164" height="200" viewBox="0 0 164 200">
+  <rect width="164" height="200" fill="#93acd2"/>
+  <path d="M18 200 C20 150 50 132 82 132 C114 132 144 150 146 200 Z" fill="{suit}" stroke="#1d2b44"/>
+  <rect x="70" y="112" width="24" height="24" fill="{skin}"/>
+  <ellipse cx="82" cy="78" rx="32" ry="40" fill="{skin}" stroke="#1d2b44"/>
+  {HEADGEAR[gear].format(c=gear_colour)}
+  <circle cx="70" cy="80" r="3.5" fill="#1d2b44"/><circle cx="94" cy="80" r="3.5" fill="#1d2b44"/>
+  <path d="M72 100 Q82 106 92 100" fill="none" stroke="#1d2b44" stroke-width="2"/>
+  <rect x="0" y="176" width="164" height="24" fill="#1d2b44" opacity="0.7"/>
+  <text x="82" y="194" text-anchor="middle" font-family="Arial" font-weight="bold" font-size="16"
+        fill="#ffffff">{name}</text>
+</svg>
+'''
+
+
+NOPIC = '''<svg xmlns="http://www.w3.org/2000/svg" width="164" height="200" viewBox="0 0 164 200">
+  <rect width="164" height="200" fill="#93acd2"/>
+  <path d="M18 200 C20 150 50 132 82 132 C114 132 144 150 146 200 Z" fill="#7d8fb0"/>
+  <ellipse cx="82" cy="78" rx="32" ry="40" fill="#7d8fb0"/>
+  <text x="82" y="92" text-anchor="middle" font-family="Arial" font-weight="bold" font-size="44"
+        fill="#ffffff">?</text>
+  <text x="82" y="194" text-anchor="middle" font-family="Arial" font-size="14" fill="#1d2b44">no picture</text>
+</svg>
+'''
+
+
+def make_jpegs():
+    convert = shutil.which("convert")
+    if convert is None:
+        print("convert not found: model pictures left as they are")
+        return
+    MODELS_OUT.mkdir(parents=True, exist_ok=True)
+    designs = {name: portrait(name, *design) for name, design in MODELS.items()}
+    designs["nopic"] = NOPIC
+    with tempfile.TemporaryDirectory() as tmp:
+        for name, svg in designs.items():
+            source = pathlib.Path(tmp) / f"{name}.svg"
+            source.write_text(svg)
+            subprocess.run([convert, str(source), "-strip", "-quality", "85",
+                            str(MODELS_OUT / f"{name}.jpg")], check=True)
+
+
 def main():
     OUT.mkdir(parents=True, exist_ok=True)
     for name, design in {**MODS, **ACTIONS}.items():
         (OUT / f"{name}.svg").write_text(button(*design))
     (OUT / "Quit.svg").write_text(QUIT)
+    (OUT / "About.svg").write_text(ABOUT)
+    make_jpegs()
     names = sorted(p.name for p in OUT.glob("*.svg"))
     qrc = "<RCC>\n  <qresource prefix=\"/pictures\">\n"
     qrc += "".join(f"    <file>{n}</file>\n" for n in names)

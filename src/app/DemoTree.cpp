@@ -52,8 +52,8 @@ constexpr DemoFile kFiles[] = {
     {"bot/listenserver.cfg", kListenServer},
     {"bot/mapcycle.txt", kMapCycle},
     {"bot/bot.cfg",
-     "# Demo Botman settings\r\npause 3\r\nbotskill 3\r\naddbot 1 barney Rex 3\r\n"
-     "addbot 2 gina Iris 2\r\n"},
+     "# Demo Botman settings\r\nmap crossfire\r\npause 3\r\nbotskill 3\r\n"
+     "addbot barney Rex 3\r\npause 4\r\naddbot gina Iris 2\r\npause 4\r\n"},
     {"cstrike/liblist.gam", "game \"Counter-Strike\"\r\n"},
     {"cstrike/listenserver.cfg", kListenServer},
     {"cstrike/mapcycle.txt", "cs_assault\r\nde_dust\r\n"},

@@ -13,4 +13,12 @@ void ShowErrorBox(QWidget* parent, const std::string& message, const std::string
   box.exec();
 }
 
+bool AskYesNo(QWidget* parent, const std::string& question) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvane"), QString::fromStdString(question),
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.setObjectName(QStringLiteral("Question"));
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace orvane

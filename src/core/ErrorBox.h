@@ -1,5 +1,5 @@
-// The launcher's error boxes: a fixed message with an OK button, and below it
-// what exactly went wrong (the file and the problem), when known.
+// The launcher's message boxes: errors with an OK button (below the fixed
+// message, what exactly went wrong, when known), and Yes/No questions.
 #pragma once
 
 #include <string>
@@ -9,5 +9,7 @@ class QWidget;
 namespace orvane {
 
 void ShowErrorBox(QWidget* parent, const std::string& message, const std::string& detail = "");
+// A question with Yes and No; true for Yes.
+bool AskYesNo(QWidget* parent, const std::string& question);
 
 }  // namespace orvane

@@ -25,9 +25,11 @@ struct ModInfo {
   std::vector<std::string_view> extra_dirs;  // further directories, relative to HLPath
   ButtonRule rule;
   std::string_view default_first_map;
-  std::string_view bot_caption;  // caption of the bot choice; empty: no choice in the main window
-  std::string_view catalogue;    // bot catalogue file in AppPath; empty: none
-  std::string_view editor;       // the editor window's class
+  std::string_view bot_caption;   // caption of the bot choice; empty: no choice in the main window
+  std::string_view catalogue;     // bot catalogue file in AppPath; empty: none
+  std::string_view editor;        // the editor window's class
+  std::string_view map_comments;  // the map-comment file in AppPath
+  std::string_view exit_caption;  // the editor's Exit button
 };
 
 // In the order the buttons are laid out: Action, Botman, CStrike, ...

@@ -292,6 +292,11 @@ void TMain::SB_EditConfClick() {
   hide();
   if (!mod->bot_caption.empty() && state_.bot_choice.selected < 0) {
     ShowErrorBox(this, kMsgSelectBot);
+  } else if (std::unique_ptr<QDialog> editor = window_hooks_.create_editor
+                                                   ? window_hooks_.create_editor(mod->key, this)
+                                                   : nullptr) {
+    editor->move(x() + 4, y() + 22);
+    editor->exec();
   } else {
     QMessageBox::information(this, QStringLiteral("Orvane"),
                              QStringLiteral("The configuration window for %1 is not available "
@@ -351,13 +356,7 @@ void TMain::ViewReadmeClick() {
 }
 
 void TMain::AboutClick() {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About KRV"),
-                  QStringLiteral("<b>Orvane</b><br>VERSION 8.2<br><br>A launcher for Half-Life "
-                                 "and ten of its bot mods."),
-                  QMessageBox::Ok, this);
-  box.setObjectName(QStringLiteral("TAbout"));
-  box.setIconPixmap(Picture(QStringLiteral("HL"), 65));
-  box.exec();
+  if (window_hooks_.show_about) window_hooks_.show_about(this);
 }
 
 void TMain::ExitClick() {

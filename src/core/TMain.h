@@ -3,9 +3,12 @@
 // Start-up runs when it is created; the launch logic lives in Launch.
 #pragma once
 
+#include <QDialog>
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
+#include <string_view>
 
 #include "core/Launch.h"
 #include "core/LauncherState.h"
@@ -25,6 +28,15 @@ namespace orvane {
 
 class TBitBtnWithColor;
 
+// What the main window opens that lives in higher layers: the mod editors
+// and the about window. Filled by the application; empty in tests that need
+// neither.
+struct MainWindowHooks {
+  // Creates the editor window of a mod, or null when it has none.
+  std::function<std::unique_ptr<QDialog>(std::string_view mod_key, QWidget* parent)> create_editor;
+  std::function<void(QWidget* parent)> show_about;
+};
+
 class TMain final : public QMainWindow, public StartupReporter {
   Q_OBJECT
 
@@ -42,6 +54,7 @@ class TMain final : public QMainWindow, public StartupReporter {
   void SetDocumentOpener(std::function<StartResult(std::string_view)> opener) {
     open_document_ = std::move(opener);
   }
+  void SetWindowHooks(MainWindowHooks hooks) { window_hooks_ = std::move(hooks); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -71,6 +84,7 @@ class TMain final : public QMainWindow, public StartupReporter {
   LaunchHooks launch_hooks_;
   ProgramStarter start_program_;
   std::function<StartResult(std::string_view)> open_document_;
+  MainWindowHooks window_hooks_;
   bool activated_ = false;
   bool filling_bots_ = false;
 

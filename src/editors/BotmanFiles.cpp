@@ -63,7 +63,12 @@ BotEntry ParseAddbot(std::string_view line, int& random_counter, std::string_vie
 bool ReadBotmanBotCfg(std::string_view path,
                       const std::function<bool(std::string_view)>& usable_map, BotmanBotCfg& cfg) {
   if (!FileExists(path)) return false;
-  const std::vector<std::string> lines = ReadCfgLines(path);
+  ParseBotmanBotCfg(ReadCfgLines(path), path, usable_map, cfg);
+  return true;
+}
+
+void ParseBotmanBotCfg(const std::vector<std::string>& lines, std::string_view path,
+                       const std::function<bool(std::string_view)>& usable_map, BotmanBotCfg& cfg) {
   BotmanBotCfg read = cfg;
   read.start_maps.clear();
   read.roster.clear();
@@ -83,7 +88,6 @@ bool ReadBotmanBotCfg(std::string_view path,
     }
   }
   cfg = std::move(read);
-  return true;
 }
 
 std::string AddbotLine(const BotEntry& entry) {

@@ -31,6 +31,10 @@ struct BotmanBotCfg {
 bool ReadBotmanBotCfg(std::string_view path,
                       const std::function<bool(std::string_view)>& usable_map, BotmanBotCfg& cfg);
 
+// The same over lines already read; path only names the file in errors.
+void ParseBotmanBotCfg(const std::vector<std::string>& lines, std::string_view path,
+                       const std::function<bool(std::string_view)>& usable_map, BotmanBotCfg& cfg);
+
 // One roster entry as the bot add-on reads it ("addbot gina Bob 3").
 std::string AddbotLine(const BotEntry& entry);
 // The whole file; the starting map is the first entry of the play list.

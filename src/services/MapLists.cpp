@@ -121,10 +121,9 @@ std::vector<std::string> MapCycleEntries(std::string_view bytes,
   return entries;
 }
 
-void ReadMapCycle(LauncherState& state, std::string_view mode, std::string_view cycle_dir,
+void ReadMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,
                   std::string_view maps_dir, std::vector<std::string>& play_list,
                   std::string_view extra_ext, std::string_view extra_dir) {
-  state.track_changes = 0;
   const MapValidator usable(maps_dir, extra_dir, extra_ext);
   if (mode == "O") {
     std::string first = ModIniValue(state, "First Map", "", "Read");
@@ -136,7 +135,6 @@ void ReadMapCycle(LauncherState& state, std::string_view mode, std::string_view 
       play_list.push_back(std::move(map));
     }
   }
-  state.track_changes = 1;
 }
 
 void WriteMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,

@@ -56,7 +56,7 @@ std::vector<std::string> MapCycleEntries(std::string_view bytes,
 
 // Appends the starting map (mode "O": KRV.ini "First Map") and the map cycle
 // of cycle_dir\mapcycle.txt to play_list, dropping unusable names.
-void ReadMapCycle(LauncherState& state, std::string_view mode, std::string_view cycle_dir,
+void ReadMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,
                   std::string_view maps_dir, std::vector<std::string>& play_list,
                   std::string_view extra_ext = "", std::string_view extra_dir = "");
 // Entry 1 goes to "First Map" (mode "O"); entries 2..n to mapcycle.txt.

@@ -26,14 +26,15 @@ void ApplyLauncherLook(QWidget* window) {
   window->setFont(LauncherFont());
 }
 
-QPixmap Picture(const QString& name, int side) {
+QPixmap Picture(const QString& name, int side) { return Picture(name, side, side); }
+
+QPixmap Picture(const QString& name, int width, int height) {
   static const bool loaded = (InitPictures(), true);
   (void)loaded;
   QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
   if (!renderer.isValid()) return {};
   const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
-  const int pixels = qRound(side * ratio);
-  QPixmap pixmap(pixels, pixels);
+  QPixmap pixmap(qRound(width * ratio), qRound(height * ratio));
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);

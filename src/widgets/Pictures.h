@@ -19,5 +19,6 @@ void ApplyLauncherLook(QWidget* window);
 // The picture ":/pictures/<name>.svg" drawn side x side (for the screen's
 // pixel ratio); a null pixmap when there is none of that name.
 QPixmap Picture(const QString& name, int side);
+QPixmap Picture(const QString& name, int width, int height);
 
 }  // namespace orvane

@@ -114,7 +114,6 @@ TEST(MapCycle, RoundTripInBothModes) {
   std::vector<std::string> play;
   ReadMapCycle(state, "O", dir, state.valve_maps_dir, play);
   EXPECT_EQ(play, (std::vector<std::string>{"datacore", " boot_camp ", "crossfire", "stalkyard"}));
-  EXPECT_EQ(state.track_changes, 1);
   play.push_back("crossfire");  // twice is allowed
   WriteMapCycle(state, "O", dir, play);
   EXPECT_EQ(tree.Read("phineas/mapcycle.txt"),

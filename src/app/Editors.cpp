@@ -1,0 +1,22 @@
+#include "app/Editors.h"
+
+#include "editors/TFBotman.h"
+#include "services/SmallWindows.h"
+
+namespace orvane {
+
+MainWindowHooks LauncherWindowHooks(LauncherState& state) {
+  MainWindowHooks hooks;
+  hooks.create_editor = [&state](std::string_view mod_key,
+                                 QWidget* parent) -> std::unique_ptr<QDialog> {
+    if (mod_key == "Botman") return std::make_unique<TFBotman>(state, parent);
+    return nullptr;
+  };
+  hooks.show_about = [](QWidget* parent) {
+    TAbout about(false, parent);
+    about.exec();
+  };
+  return hooks;
+}
+
+}  // namespace orvane

@@ -1,0 +1,11 @@
+// The windows the main window opens from higher layers: each mod's editor
+// and the about window.
+#pragma once
+
+#include "core/TMain.h"
+
+namespace orvane {
+
+MainWindowHooks LauncherWindowHooks(LauncherState& state);
+
+}  // namespace orvane
