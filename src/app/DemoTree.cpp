@@ -40,7 +40,7 @@ constexpr std::string_view kListenServer =
     "mp_timelimit 20\r\n"
     "exec game.cfg\r\n";
 
-constexpr std::string_view kMapCycle = "crossfire\r\nstalkyard\r\nboot_camp\r\n";
+constexpr std::string_view kMapCycle = "stalkyard\r\nfrenzy\r\nboot_camp\r\n";
 
 constexpr DemoFile kFiles[] = {
     {"valve/game.cfg", kGameCfg},
@@ -79,9 +79,9 @@ constexpr DemoFile kFiles[] = {
     {"tfc/maps/2fort.bsp", "demo map"},
 };
 
-constexpr std::string_view kValveMaps[] = {"bounce",     "crossfire",     "datacore",  "frenzy",
-                                           "gasworks",   "lambda_bunker", "snark_pit", "stalkyard",
-                                           "subtransit", "undertow",      "boot_camp"};
+// The standard maps live in the game's packed data, so only the others are files.
+constexpr std::string_view kValveMaps[] = {"crossfire", "doublecross", "frenzy", "gasworks",
+                                           "rapidcore"};
 constexpr std::string_view kModels[] = {"barney", "gina",  "gman", "gordon",    "helmet",
                                         "hgrunt", "recon", "robo", "scientist", "zombie"};
 
