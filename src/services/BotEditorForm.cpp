@@ -32,6 +32,7 @@
 #include "services/SmallWindows.h"
 #include "widgets/ButtonWithColor.h"
 #include "widgets/GameText.h"
+#include "widgets/MarkedSlider.h"
 #include "widgets/PictureView.h"
 #include "widgets/Pictures.h"
 
@@ -170,17 +171,22 @@ void BotEditorForm::Finish(int result) {
   done(result);
 }
 
+bool BotEditorForm::CheckAndSave() {
+  if (!Checks()) return false;
+  try {
+    SaveSequence();
+  } catch (const FileError& e) {
+    // Each file is written whole or not at all; the window stays with its values.
+    ShowErrorBox(this, "Can't write the file " + e.file() + ".", e.what());
+    return false;
+  }
+  return true;
+}
+
 void BotEditorForm::BCloseClick() {
   if (modified_) {
-    if (AskYesNo(this, kMsgSave)) {
-      if (!Checks()) return;  // the window stays, and so does the flag
-      try {
-        SaveSequence();
-      } catch (const FileError& e) {
-        ShowErrorBox(this, "Can't write the file " + e.file() + ".", e.what());
-        return;
-      }
-    }
+    // A failed check or write keeps the window open, and the flag with it.
+    if (AskYesNo(this, kMsgSave) && !CheckAndSave()) return;
     modified_ = false;
     ClearRoster();
   }
@@ -188,14 +194,7 @@ void BotEditorForm::BCloseClick() {
 }
 
 void BotEditorForm::BApplyConfClick() {
-  if (!Checks()) return;
-  try {
-    SaveSequence();
-  } catch (const FileError& e) {
-    // Each file is written whole or not at all; the window stays with its values.
-    ShowErrorBox(this, "Can't write the file " + e.file() + ".", e.what());
-    return;
-  }
+  if (!CheckAndSave()) return;
   modified_ = false;
   Finish(QDialog::Accepted);
 }
@@ -508,27 +507,10 @@ void BotEditorForm::BuildRoster(QWidget* page, const std::vector<RosterProperty>
     const RosterProperty& p = properties_[i];
     QWidget* control = nullptr;
     if (p.kind == RosterProperty::kSlider) {
-      auto* slider = new QSlider(Qt::Horizontal, props);
-      slider->setRange(p.lo, p.hi);
-      slider->setPageStep(1);
-      slider->setTickPosition(QSlider::TicksBelow);
-      connect(slider, &QSlider::valueChanged, this, [this, i] { PropertyChanged(i); });
-      control = slider;
-      auto* box = new QWidget(props);
-      auto* v = new QVBoxLayout(box);
-      v->setContentsMargins(0, 0, 0, 0);
-      v->setSpacing(0);
-      v->addWidget(slider);
-      auto* marks = new QHBoxLayout;
-      const QStringList words = QString::fromLatin1(p.marks).split('|', Qt::SkipEmptyParts);
-      for (int w = 0; w < words.size(); ++w) {
-        auto* mark = new QLabel(words[w], box);
-        mark->setAlignment(w == 0 ? Qt::AlignLeft
-                                  : (w == words.size() - 1 ? Qt::AlignRight : Qt::AlignHCenter));
-        marks->addWidget(mark);
-      }
-      v->addLayout(marks);
-      form->addRow(QString::fromLatin1(p.caption), box);
+      const MarkedSlider marked = MakeMarkedSlider(p.lo, p.hi, QString::fromLatin1(p.marks), props);
+      connect(marked.slider, &QSlider::valueChanged, this, [this, i] { PropertyChanged(i); });
+      control = marked.slider;
+      form->addRow(QString::fromLatin1(p.caption), marked.box);
     } else {
       auto* edit = new QLineEdit(props);
       connect(edit, &QLineEdit::textEdited, this, [this, i] { PropertyChanged(i); });

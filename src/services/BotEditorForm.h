@@ -151,6 +151,7 @@ class BotEditorForm : public QDialog {
  private:
   void RunLoad();
   bool Checks();
+  bool CheckAndSave();  // false: a check failed or a file could not be written
   void Finish(int result);
   void SetGameType();
   void ApplyCountRule();

@@ -6,7 +6,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -14,39 +13,16 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "widgets/MarkedSlider.h"
+
 namespace orvane {
-namespace {
 
-// A slider with its marks written under it, left to right.
-QWidget* SliderWithMarks(QSlider* slider, const QString& marks, QWidget* parent) {
-  auto* box = new QWidget(parent);
-  auto* layout = new QVBoxLayout(box);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(slider);
-  if (!marks.isEmpty()) {
-    auto* row = new QHBoxLayout;
-    const QStringList words = marks.split('|');
-    for (int i = 0; i < words.size(); ++i) {
-      auto* mark = new QLabel(words[i], box);
-      mark->setAlignment(i == 0 ? Qt::AlignLeft
-                                : (i == words.size() - 1 ? Qt::AlignRight : Qt::AlignHCenter));
-      row->addWidget(mark);
-    }
-    layout->addLayout(row);
-  }
-  return box;
-}
-
-}  // namespace
-
-OptionControls::OptionControls(QWidget* page, std::vector<Spec> specs,
-                               std::function<void()> changed)
-    : specs_(std::move(specs)) {
+OptionControls::OptionControls(QWidget* page, std::vector<Row> rows, std::function<void()> changed)
+    : rows_(std::move(rows)) {
   auto* page_layout = qobject_cast<QBoxLayout*>(page->layout());
-  controls_.resize(specs_.size());
-  for (size_t i = 0; i < specs_.size(); ++i) {
-    const Spec& s = specs_[i];
+  controls_.resize(rows_.size());
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    const Row& s = rows_[i];
     Control& c = controls_[i];
     QWidget* parent = page;
     QFormLayout* form = nullptr;
@@ -113,15 +89,13 @@ OptionControls::OptionControls(QWidget* page, std::vector<Spec> specs,
         break;
       }
       case OptionKind::kSlider: {
-        auto* slider = new QSlider(Qt::Horizontal, parent);
-        slider->setObjectName(s.name);
-        slider->setRange(s.lo, s.hi);
-        slider->setPageStep(1);
-        slider->setTickPosition(QSlider::TicksBelow);
-        slider->setToolTip(s.hint);
-        QObject::connect(slider, &QSlider::valueChanged, slider, [changed] { changed(); });
-        c.slider = slider;
-        add(s.caption, SliderWithMarks(slider, s.marks, parent));
+        const MarkedSlider marked = MakeMarkedSlider(s.lo, s.hi, s.marks, parent);
+        marked.slider->setObjectName(s.name);
+        marked.slider->setToolTip(s.hint);
+        QObject::connect(marked.slider, &QSlider::valueChanged, marked.slider,
+                         [changed] { changed(); });
+        c.slider = marked.slider;
+        add(s.caption, marked.box);
         break;
       }
     }
@@ -129,12 +103,12 @@ OptionControls::OptionControls(QWidget* page, std::vector<Spec> specs,
 }
 
 void OptionControls::Reset() {
-  for (size_t i = 0; i < specs_.size(); ++i) SetValue(i, specs_[i].reset);
+  for (size_t i = 0; i < rows_.size(); ++i) SetValue(i, rows_[i].reset);
 }
 
 int OptionControls::Value(size_t row) const {
   const Control& c = controls_[row];
-  switch (specs_[row].kind) {
+  switch (rows_[row].kind) {
     case OptionKind::kCheck:
       return c.check->isChecked() ? 1 : 0;
     case OptionKind::kRadioPair:
@@ -149,7 +123,7 @@ int OptionControls::Value(size_t row) const {
 
 void OptionControls::SetValue(size_t row, int value) {
   const Control& c = controls_[row];
-  switch (specs_[row].kind) {
+  switch (rows_[row].kind) {
     case OptionKind::kCheck:
       c.check->setChecked(value != 0);
       break;

@@ -50,7 +50,8 @@ struct OptionRow {
 // the launcher's TrackChanges is 1) are reported through the callback.
 class OptionControls {
  public:
-  struct Spec {
+  // A row without its field: what the controls need.
+  struct Row {
     OptionKind kind;
     QString name;
     QString caption;
@@ -60,7 +61,7 @@ class OptionControls {
     QString marks;
   };
 
-  OptionControls(QWidget* page, std::vector<Spec> specs, std::function<void()> changed);
+  OptionControls(QWidget* page, std::vector<Row> rows, std::function<void()> changed);
 
   void Reset();
   int Value(size_t row) const;
@@ -76,7 +77,7 @@ class OptionControls {
     QSpinBox* spin = nullptr;
     QSlider* slider = nullptr;
   };
-  std::vector<Spec> specs_;
+  std::vector<Row> rows_;
   std::vector<Control> controls_;
   std::map<QString, QGroupBox*> groups_;
 };
@@ -87,7 +88,7 @@ class OptionTable {
  public:
   OptionTable(QWidget* page, const std::vector<OptionRow<Values>>& rows,
               std::function<void()> changed)
-      : rows_(rows), controls_(page, Specs(rows), std::move(changed)) {}
+      : rows_(rows), controls_(page, ControlRows(rows), std::move(changed)) {}
 
   void Reset() { controls_.Reset(); }
 
@@ -108,14 +109,14 @@ class OptionTable {
   OptionControls& controls() { return controls_; }
 
  private:
-  static std::vector<OptionControls::Spec> Specs(const std::vector<OptionRow<Values>>& rows) {
-    std::vector<OptionControls::Spec> specs;
+  static std::vector<OptionControls::Row> ControlRows(const std::vector<OptionRow<Values>>& rows) {
+    std::vector<OptionControls::Row> out;
     for (const OptionRow<Values>& r : rows) {
-      specs.push_back({r.kind, QString::fromLatin1(r.name), QString::fromLatin1(r.caption),
-                       QString::fromLatin1(r.group), r.lo, r.hi, r.reset,
-                       QString::fromLatin1(r.hint), QString::fromLatin1(r.marks)});
+      out.push_back({r.kind, QString::fromLatin1(r.name), QString::fromLatin1(r.caption),
+                     QString::fromLatin1(r.group), r.lo, r.hi, r.reset, QString::fromLatin1(r.hint),
+                     QString::fromLatin1(r.marks)});
     }
-    return specs;
+    return out;
   }
   static int ToInt(bool v) { return v ? 1 : 0; }
   static int ToInt(int v) { return v; }
