@@ -324,6 +324,20 @@ class TFBotmanTest final : public QObject {
     QCOMPARE(t.Read("bot.cfg"), std::string("pause 3\r\naddbot gina Iris hard\r\n"));
   }
 
+  void ABrokenServerFileIsNamedAndTheBotsStillLoad() {
+    const std::string broken = "\"mp_fraglimit\"\t\t\"lots\"\r\n";
+    BotmanTree t(kBotCfg, broken);
+    TFBotman window(t.state, nullptr);
+    ModalAnswerer answerer;
+    Open(window);
+    QTRY_COMPARE(answerer.boxes(), 1);
+    QVERIFY2(answerer.texts()[1].contains(QStringLiteral("game.cfg, line 1")),
+             qPrintable(answerer.texts()[1]));
+    QCOMPARE(Find<QSpinBox>(window, "BM_fraglimit")->value(), 0);  // the reset value
+    QCOMPARE(Find<QListWidget>(window, "BM_ListBot")->count(), 2);
+    QCOMPARE(t.Read("game.cfg"), broken);
+  }
+
   void MissingBotFileIsReported() {
     BotmanTree t;
     std::filesystem::remove(t.tree.hl_dir() / "bot" / "bot.cfg");
