@@ -27,8 +27,6 @@ class MapsPage final : public QWidget {
   void SetAvailable(std::vector<std::string> entries);
   void AppendPlay(const std::vector<std::string>& maps);
   const std::vector<std::string>& play_maps() const { return play_.items; }
-  // Shows the lists again after the window changed them.
-  void Refresh();
 
   // The buttons' and keys' operations.
   void AddSelected();
@@ -45,6 +43,7 @@ class MapsPage final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void Refresh();  // shows both lists again
   void Changed(bool modified);
   void MapdispoChanged(int row);
   void MapComExit();

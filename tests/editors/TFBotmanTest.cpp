@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -378,6 +379,29 @@ class TFBotmanTest final : public QObject {
     QVERIFY(!t.state.preview_open);
     Find<QToolButton>(window, "Open_Preview")->click();
     QVERIFY(window.findChild<TPreview*>() != nullptr);
+  }
+
+  void EditMapConfigOpensTheFirstSelectedMapsFile() {
+    BotmanTree t;
+    t.tree.File("bot\\mapcfgs\\boot_camp.cfg", "bot_skill 2\r\n");
+    TFBotman window(t.state, nullptr);
+    QString caption;
+    QString text;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      if (auto* editor = qobject_cast<TEditor*>(QApplication::activeModalWidget())) {
+        caption = editor->windowTitle();
+        text = editor->findChild<QPlainTextEdit*>(QStringLiteral("Memo"))->toPlainText();
+        editor->reject();
+      }
+    });
+    poll.start(10);
+    const std::string dir = t.tree.HLPath() + "\\bot\\mapcfgs\\";
+    window.EditMapConfig({}, dir, ".cfg");  // no selection: nothing opens
+    QVERIFY(caption.isEmpty());
+    window.EditMapConfig({"boot_camp *+", "crossfire "}, dir, ".cfg");
+    QCOMPARE(caption, QString::fromStdString(dir + "boot_camp.cfg"));
+    QCOMPARE(text, QStringLiteral("bot_skill 2"));
   }
 
   void RandomBotFromTheNamesAndModels() {
