@@ -17,6 +17,8 @@
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
 #include "core/Startup.h"
+#include "editors/BotmanFiles.h"
+#include "platform/TextFile.h"
 #include "services/MapLists.h"
 #include "services/Models.h"
 #include "services/ServerFiles.h"
@@ -32,6 +34,7 @@ constexpr int kMaps = 20000;
 constexpr int kModels = 2000;
 constexpr int kCycle = 5000;
 constexpr int kListenLines = 2000;
+constexpr int kBots = 2000;
 
 struct NullReporter final : StartupReporter {
   void ReportError(const std::string& message, const std::string& detail) override {
@@ -69,12 +72,18 @@ class LargeTree {
     }
     listen_ = listen;
     tree_.File("bot/listenserver.cfg", listen_);
+    for (int i = 0; i < kBots; ++i) {
+      roster_.push_back({"Bot" + std::to_string(i), "model" + std::to_string(i % kModels), "", "",
+                         std::to_string(i % 6)});
+    }
+    tree_.File("bot/bot.cfg", JoinCrLf(BotmanBotCfgLines(MapName(7), 3, 4, roster_)));
   }
 
   static std::string MapName(int i) { return "map_" + std::to_string(i); }
 
   const GameTree& tree() const { return tree_; }
   const std::string& listen() const { return listen_; }
+  const std::vector<BotEntry>& roster() const { return roster_; }
 
   LauncherState LoadedState() const {
     LauncherState state = tree_.State();
@@ -89,6 +98,7 @@ class LargeTree {
   static void Touch(const fs::path& path) { std::fclose(std::fopen(path.c_str(), "w")); }
   GameTree tree_;
   std::string listen_;
+  std::vector<BotEntry> roster_;
 };
 
 const LargeTree& Tree() {
@@ -232,6 +242,46 @@ void BM_Neutralise_Baseline(benchmark::State& s) {
   }
 }
 
+// The Botman window's file work on Apply and on opening, without the window:
+// bot.cfg with 2,000 bots (its map line checked against valve\maps) and the
+// standard game.cfg.
+void BM_BotmanLoad(benchmark::State& s) {
+  const std::string dir = Tree().tree().HLPath() + "\\bot";
+  const std::string maps = Tree().tree().HLPath() + "\\valve\\maps";
+  for (auto _ : s) {
+    BotmanBotCfg cfg;
+    ReadBotmanBotCfg(dir + "\\bot.cfg", MapValidator(maps, "", ""), cfg);
+    benchmark::DoNotOptimize(cfg.roster.size());
+  }
+}
+
+void BM_BotmanLoad_Baseline(benchmark::State& s) {
+  const std::string hl = Tree().tree().HLPath();
+  for (auto _ : s) {
+    benchmark::DoNotOptimize(RawRead(hl + "/bot/bot.cfg").size());
+    benchmark::DoNotOptimize(RawList(hl + "/valve/maps"));
+  }
+}
+
+void BM_BotmanApply(benchmark::State& s) {
+  const std::string dir = Tree().tree().HLPath() + "\\bot";
+  StandardGameCfg game;
+  for (auto _ : s) {
+    WriteStandardGameCfg(dir + "\\game.cfg", game);
+    WriteLines(dir + "\\bot.cfg", BotmanBotCfgLines("map_7", 3, 4, Tree().roster()));
+  }
+}
+
+void BM_BotmanApply_Baseline(benchmark::State& s) {
+  const std::string dir = Tree().tree().HLPath() + "/bot";
+  const std::string game = JoinCrLf(StandardGameCfgLines(StandardGameCfg{}));
+  const std::string bots = JoinCrLf(BotmanBotCfgLines("map_7", 3, 4, Tree().roster()));
+  for (auto _ : s) {
+    RawSafeWrite(dir + "/game.cfg", game);
+    RawSafeWrite(dir + "/bot.cfg", bots);
+  }
+}
+
 ListView Available(int n) {
   ListView list;
   for (int i = 0; i < n; ++i) list.Append(LargeTree::MapName(i) + " *");
@@ -287,6 +337,10 @@ BENCHMARK(BM_WriteMapCycle)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_WriteMapCycle_Baseline)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_Neutralise)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_Neutralise_Baseline)->Unit(benchmark::kMillisecond)->MinTime(1);
+BENCHMARK(BM_BotmanLoad)->Unit(benchmark::kMillisecond)->MinTime(1);
+BENCHMARK(BM_BotmanLoad_Baseline)->Unit(benchmark::kMillisecond)->MinTime(1);
+BENCHMARK(BM_BotmanApply)->Unit(benchmark::kMillisecond)->MinTime(1);
+BENCHMARK(BM_BotmanApply_Baseline)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_AddAllMaps)
     ->RangeMultiplier(2)
     ->Range(5000, 20000)
