@@ -19,6 +19,7 @@
 #include "core/ModTable.h"
 #include "platform/FileSystem.h"
 #include "widgets/ButtonWithColor.h"
+#include "widgets/GameText.h"
 #include "widgets/Pictures.h"
 
 namespace orvane {
@@ -30,10 +31,6 @@ constexpr int kButtonSide = 65;
 constexpr int kStep = 77;
 constexpr int kRowStep = 78;
 constexpr int kRowEnd = 395;
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFrame* SunkenPanel(const char* name, QRect geometry, QWidget* parent) {
   auto* panel = new QFrame(parent);
@@ -111,8 +108,8 @@ void TMain::BuildControls() {
   mod_group_->setExclusive(true);
   const auto& mods = Mods();
   for (size_t i = 0; i < mods.size(); ++i) {
-    QToolButton* button =
-        PictureButton(Q(mods[i].button), Q(mods[i].hint), Q(mods[i].key), panel2_);
+    QToolButton* button = PictureButton(FromGame(mods[i].button), FromGame(mods[i].hint),
+                                        FromGame(mods[i].key), panel2_);
     button->setCheckable(true);
     button->hide();
     mod_group_->addButton(button, static_cast<int>(i));
@@ -255,20 +252,20 @@ void TMain::ModButtonClick(int mod_index) {
   sb_hl_->setEnabled(true);
   sb_edit_conf_->setEnabled(true);
   SelectMod(state_, mod.key);
-  label_sel_mod_->setText(Q(mod.caption));
+  label_sel_mod_->setText(FromGame(mod.caption));
   if (mod.bot_caption.empty()) {
     gb_select_bot_->hide();
     return;
   }
   gb_select_bot_->show();
-  lb_select_bot_->setText(Q(mod.bot_caption));
+  lb_select_bot_->setText(FromGame(mod.bot_caption));
   FillBotChoice();
 }
 
 void TMain::FillBotChoice() {
   filling_bots_ = true;
   cb_select_bot_->clear();
-  for (const std::string& name : state_.bot_choice.names) cb_select_bot_->addItem(Q(name));
+  for (const std::string& name : state_.bot_choice.names) cb_select_bot_->addItem(FromGame(name));
   cb_select_bot_->setCurrentIndex(state_.bot_choice.selected);
   if (state_.bot_choice.selected < 0) cb_select_bot_->setEditText(QString());
   filling_bots_ = false;
@@ -277,7 +274,7 @@ void TMain::FillBotChoice() {
 void TMain::CB_SelectBotChange(const QString& text) {
   if (filling_bots_) return;
   BotChoice& choice = state_.bot_choice;
-  choice.text = text.toStdString();
+  choice.text = ToGame(text);
   // An entry is selected only when the text is one of them, as typed.
   choice.selected = -1;
   for (size_t i = 0; i < choice.names.size(); ++i) {
@@ -301,7 +298,7 @@ void TMain::SB_EditConfClick() {
     QMessageBox::information(this, QStringLiteral("Orvane"),
                              QStringLiteral("The configuration window for %1 is not available "
                                             "in this version yet.")
-                                 .arg(Q(mod->hint)));
+                                 .arg(FromGame(mod->hint)));
   }
   show();
   raise();

@@ -129,6 +129,30 @@ class TMainTest final : public QObject {
     QCOMPARE(bots->currentText(), QStringLiteral("RealBot"));
   }
 
+  // Catalogue names are the game's Windows-1252 text, shown and stored unchanged.
+  void BotNamesKeepTheirBytes() {
+    GameTree tree;
+    tree.StandardRegistry()
+        .File("hl.exe")
+        .File("cstrike\\dlls\\cafe.dll")
+        .AppFile("CStrike.ini",
+                 "[Default]\r\ndispo=1\r\nBot1=Caf\xe9"
+                 "Bot\r\n[Caf\xe9"
+                 "Bot]\r\ndll=dlls\\cafe.dll\r\n");
+    LauncherState state = tree.State();
+    RegistryStore store = tree.Store();
+    TMain window(state, store, {}, {});
+    window.ShowModButtons();
+    Find<QToolButton>(window, "SB_CStrike")->click();
+    auto* bots = Find<QComboBox>(window, "CB_SelectBot");
+    QCOMPARE(bots->itemText(0), QStringLiteral("Caf\u00e9Bot"));
+    bots->setCurrentIndex(0);
+    QVERIFY(ReadHostFile(tree.app_dir() / "KRV.ini")
+                .find("Last Bot=Caf\xe9"
+                      "Bot") != std::string::npos);
+    QCOMPARE(state.bot_choice.selected, 0);
+  }
+
   void OptionItemsAreStored() {
     GameTree tree;
     tree.StandardRegistry().File("hl.exe");

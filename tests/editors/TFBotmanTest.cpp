@@ -311,32 +311,37 @@ class TFBotmanTest final : public QObject {
     QCOMPARE(team(4)->currentIndex(), -1);
   }
 
-  void ABrokenFileIsNamedAndTheRestLoads() {
-    BotmanTree t("pause 3\r\naddbot gina Iris hard\r\n");
-    TFBotman window(t.state, nullptr);
-    ModalAnswerer answerer;
-    Open(window);
-    QTRY_COMPARE(answerer.boxes(), 1);
-    QVERIFY2(answerer.texts()[1].contains(QStringLiteral("bot.cfg, line 2")),
-             qPrintable(answerer.texts()[1]));
-    QCOMPARE(Find<QSpinBox>(window, "BM_fraglimit")->value(), 25);  // game.cfg still read
-    QCOMPARE(Find<QListWidget>(window, "BM_ListBot")->count(), 0);
-    QVERIFY(!window.modified());
-    QCOMPARE(t.Read("bot.cfg"), std::string("pause 3\r\naddbot gina Iris hard\r\n"));
+  // Each broken file gets its box with file and line; the other file still
+  // loads, and nothing is written.
+  void ABrokenFileIsNamedAndTheRestLoads_data() {
+    QTest::addColumn<QString>("bot_cfg");
+    QTest::addColumn<QString>("game_cfg");
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<int>("fraglimit");
+    QTest::addColumn<int>("bots");
+    QTest::newRow("bot.cfg") << "pause 3\r\naddbot gina Iris hard\r\n"
+                             << kGameCfg << "bot.cfg, line 2" << 25 << 0;
+    QTest::newRow("game.cfg") << kBotCfg << "\"mp_fraglimit\"\t\t\"lots\"\r\n"
+                              << "game.cfg, line 1" << 0 << 2;
   }
 
-  void ABrokenServerFileIsNamedAndTheBotsStillLoad() {
-    const std::string broken = "\"mp_fraglimit\"\t\t\"lots\"\r\n";
-    BotmanTree t(kBotCfg, broken);
+  void ABrokenFileIsNamedAndTheRestLoads() {
+    QFETCH(QString, bot_cfg);
+    QFETCH(QString, game_cfg);
+    QFETCH(QString, where);
+    QFETCH(int, fraglimit);
+    QFETCH(int, bots);
+    BotmanTree t(bot_cfg.toStdString(), game_cfg.toStdString());
     TFBotman window(t.state, nullptr);
     ModalAnswerer answerer;
     Open(window);
     QTRY_COMPARE(answerer.boxes(), 1);
-    QVERIFY2(answerer.texts()[1].contains(QStringLiteral("game.cfg, line 1")),
-             qPrintable(answerer.texts()[1]));
-    QCOMPARE(Find<QSpinBox>(window, "BM_fraglimit")->value(), 0);  // the reset value
-    QCOMPARE(Find<QListWidget>(window, "BM_ListBot")->count(), 2);
-    QCOMPARE(t.Read("game.cfg"), broken);
+    QVERIFY2(answerer.texts()[1].contains(where), qPrintable(answerer.texts()[1]));
+    QCOMPARE(Find<QSpinBox>(window, "BM_fraglimit")->value(), fraglimit);
+    QCOMPARE(Find<QListWidget>(window, "BM_ListBot")->count(), bots);
+    QVERIFY(!window.modified());
+    QCOMPARE(t.Read("bot.cfg"), bot_cfg.toStdString());
+    QCOMPARE(t.Read("game.cfg"), game_cfg.toStdString());
   }
 
   void MissingBotFileIsReported() {
