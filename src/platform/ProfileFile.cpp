@@ -1,5 +1,6 @@
 #include "platform/ProfileFile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <stdexcept>
 
@@ -184,13 +185,15 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
   std::string out;
   out.reserve(text.size() + clean_key.size() + value.size() + clean_section.size() + 8);
   if (loc.key_found) {
-    const std::string_view line =
-        text.substr(loc.key_line_start, loc.key_line_end - loc.key_line_start);
-    const bool had_cr = !line.empty() && line.back() == '\r';
-    out.append(text.substr(0, loc.key_line_start + loc.key.value_offset));
+    // The old value runs from its first non-blank to the end of the line's
+    // content; a CR ending the line is not content, even after an empty or
+    // blank value (where skipping blanks would otherwise pass over it).
+    size_t content_end = loc.key_line_end;
+    if (content_end > loc.key_line_start && text[content_end - 1] == '\r') --content_end;
+    const size_t value_start = std::min(loc.key_line_start + loc.key.value_offset, content_end);
+    out.append(text.substr(0, value_start));
     out.append(value);
-    if (had_cr) out.push_back('\r');
-    out.append(text.substr(loc.key_line_end));
+    out.append(text.substr(content_end));
     return out;
   }
   const std::string key_line = std::string(clean_key) + "=" + std::string(value) + "\r\n";

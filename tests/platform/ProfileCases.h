@@ -92,6 +92,18 @@ inline const std::vector<ProfileWriteCase>& ProfileWriteCases() {
       {"EmptyValue", "[A]\r\nk=1\r\n"sv, "A", "k", "", "[A]\r\nk=\r\n"},
       {"ValueWithBlanks", "[KRV]\r\n"sv, "KRV", "Command", " +map x ",
        "[KRV]\r\nCommand= +map x \r\n"},
+      {"EmptyStoredValueCrLf", "[Botman]\r\nLast Bot=\r\nFirst Map=x\r\n"sv, "Botman", "Last Bot",
+       "New Bot", "[Botman]\r\nLast Bot=New Bot\r\nFirst Map=x\r\n"},
+      {"BlankStoredValueCrLf", "[KRV]\r\nCommand=\t  \r\n"sv, "KRV", "Command", "+x",
+       "[KRV]\r\nCommand=\t  +x\r\n"},
+      {"EmptyStoredValueLastLineNoBreak", "[KRV]\r\nCommand="sv, "KRV", "Command", "+x",
+       "[KRV]\r\nCommand=+x"},
+      {"EmptyStoredValueLf", "[A]\nk=\nj=2\n"sv, "A", "k", "v", "[A]\nk=v\nj=2\n"},
+      {"QuotedStoredValue", "[A]\r\nk=\"  old \"\r\n"sv, "A", "k", "new", "[A]\r\nk=new\r\n"},
+      {"SecondOfDuplicateSectionsUntouched", "[A]\r\nk=1\r\n[A]\r\nk=\r\n"sv, "A", "k", "",
+       "[A]\r\nk=\r\n[A]\r\nk=\r\n"},
+      {"OtherLetterCase", "[botman]\r\nLAST BOT=  \r\n"sv, "Botman", "Last Bot", "Zed",
+       "[botman]\r\nLAST BOT=  Zed\r\n"},
   };
   return kCases;
 }

@@ -91,33 +91,51 @@ TEST_F(ProfileAgainstWindows, ReadsTheSameValues) {
   }
 }
 
+// Each case's key is written with our writer into one copy of the file and
+// with WritePrivateProfileString into another; then Windows' own reader reads
+// every key of both files back, and the two must agree key for key.
 TEST_F(ProfileAgainstWindows, WritesReadBackTheSame) {
   GameTree tree;
   std::string commands;
   const auto& cases = ProfileWriteCases();
+  auto file = [&tree](const char* who, size_t i) {
+    return tree.root() / (who + std::to_string(i) + ".ini");
+  };
   for (size_t i = 0; i < cases.size(); ++i) {
-    const fs::path theirs = tree.root() / ("win" + std::to_string(i) + ".ini");
-    const fs::path ours = tree.root() / ("ours" + std::to_string(i) + ".ini");
     if (cases[i].before) {
-      WriteHostFile(theirs, *cases[i].before);
-      WriteHostFile(ours, *cases[i].before);
+      WriteHostFile(file("win", i), *cases[i].before);
+      WriteHostFile(file("ours", i), *cases[i].before);
     }
-    const std::string names = std::string(cases[i].section) + "\t" + cases[i].key + "\t";
-    commands += "W\t" + WinePath(theirs) + "\t" + names + cases[i].value + "\n";
-    commands += "S\t" + WinePath(theirs) + "\t" + names + "dflt\n";
-    WriteProfileString(ours.string(), cases[i].section, cases[i].key, cases[i].value);
+    commands += "W\t" + WinePath(file("win", i)) + "\t" + cases[i].section + "\t" + cases[i].key +
+                "\t" + cases[i].value + "\n";
+    WriteProfileString(file("ours", i).string(), cases[i].section, cases[i].key, cases[i].value);
+  }
+  for (size_t i = 0; i < cases.size(); ++i) {
+    commands += "A\t" + WinePath(file("win", i)) + "\t-\t-\t-\n";
+    commands += "A\t" + WinePath(file("ours", i)) + "\t-\t-\t-\n";
   }
   const std::vector<std::string> out = RunProbe(tree.root(), commands);
-  ASSERT_EQ(out.size(), cases.size() * 2) << "the probe did not answer every command";
+  ASSERT_GE(out.size(), cases.size()) << "the probe did not answer every command";
+  for (size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(out[i], "1") << cases[i].name;
+  // The dumps: lines up to each ".", two per case (Windows' file, then ours).
+  std::vector<std::vector<std::string>> dumps(1);
+  for (size_t i = cases.size(); i < out.size(); ++i) {
+    if (out[i] == ".") {
+      dumps.emplace_back();
+    } else {
+      dumps.back().push_back(out[i]);
+    }
+  }
+  ASSERT_EQ(dumps.size(), cases.size() * 2 + 1) << "the probe did not dump every file";
   for (size_t i = 0; i < cases.size(); ++i) {
-    const std::string theirs = (tree.root() / ("win" + std::to_string(i) + ".ini")).string();
-    const std::string ours = (tree.root() / ("ours" + std::to_string(i) + ".ini")).string();
-    EXPECT_EQ(out[2 * i], "1") << cases[i].name;
-    const std::string read_by_windows = Unhex(out[2 * i + 1]);
-    EXPECT_EQ(read_by_windows, GetProfileString(ours, cases[i].section, cases[i].key, "dflt"))
-        << cases[i].name;
-    // Our reader also reads the file that Windows wrote the same way.
-    EXPECT_EQ(read_by_windows, GetProfileString(theirs, cases[i].section, cases[i].key, "dflt"))
+    const std::vector<std::string>& theirs = dumps[2 * i];
+    const std::vector<std::string>& ours = dumps[2 * i + 1];
+    EXPECT_FALSE(theirs.empty()) << cases[i].name;
+    EXPECT_EQ(ours, theirs) << cases[i].name;
+    // Our reader reads the written key of both files as Windows does.
+    const std::string theirs_file = file("win", i).string();
+    EXPECT_EQ(GetProfileString(file("ours", i).string(), cases[i].section, cases[i].key, "dflt"),
+              GetProfileString(theirs_file, cases[i].section, cases[i].key, "dflt"))
         << cases[i].name;
   }
 }

@@ -3,12 +3,15 @@
 // GetPrivateProfileInt and WritePrivateProfileString (run through Wine).
 // Reads commands from the file named by argv[1], one per line, fields
 // separated by TAB: "S file section key default", "I file section key
-// default", "W file section key value". Prints one line per command; texts
-// as hex bytes so that no console translation can change them.
+// default", "W file section key value", and "A file - - -", which reads every
+// key of every section back, one line each ("section key value"), then ".".
+// Prints one line per command; texts as hex bytes so that no console
+// translation can change them.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -24,11 +27,27 @@ static std::vector<std::string> Split(const std::string& line) {
   }
 }
 
-static void PrintHex(const char* text) {
+static void PrintHex(const char* text, const char* end = "\n") {
   for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
     std::printf("%02x", *p);
   }
-  std::printf("\n");
+  std::printf("%s", end);
+}
+
+// Every key of every section, as GetPrivateProfileString reads them.
+static void DumpAll(const char* file) {
+  static char sections[65536], keys[65536], value[4096];
+  GetPrivateProfileSectionNamesA(sections, sizeof sections, file);
+  for (const char* section = sections; *section; section += std::strlen(section) + 1) {
+    GetPrivateProfileStringA(section, nullptr, "", keys, sizeof keys, file);
+    for (const char* key = keys; *key; key += std::strlen(key) + 1) {
+      GetPrivateProfileStringA(section, key, "", value, sizeof value, file);
+      PrintHex(section, " ");
+      PrintHex(key, " ");
+      PrintHex(value);
+    }
+  }
+  std::printf(".\n");
 }
 
 int main(int argc, char** argv) {
@@ -54,6 +73,8 @@ int main(int argc, char** argv) {
     } else if (f[0] == "I") {
       std::printf("%d\n", static_cast<int>(GetPrivateProfileIntA(
                               f[2].c_str(), f[3].c_str(), std::atoi(f[4].c_str()), f[1].c_str())));
+    } else if (f[0] == "A") {
+      DumpAll(f[1].c_str());
     } else if (f[0] == "W") {
       std::printf("%d\n",
                   WritePrivateProfileStringA(f[2].c_str(), f[3].c_str(), f[4].c_str(), f[1].c_str())
