@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the launcher's pictures.
 
-SVG files in src/widgets/pictures/ (compiled into the program): one 65 x 65
+SVG files in src/gui/widgets/pictures/ (compiled into the program): one 65 x 65
 picture per mod, one each for the edit and launch buttons, a small one for
 the quit button and the about window's 300 x 225 picture.
 
@@ -18,7 +18,7 @@ import subprocess
 import tempfile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-OUT = ROOT / "src" / "widgets" / "pictures"
+OUT = ROOT / "src" / "gui" / "widgets" / "pictures"
 MODELS_OUT = ROOT / "data" / "models"
 
 # Mod prefix: (top colour, bottom colour, label, glyph drawn in white).

@@ -3,16 +3,16 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/Application.h"
+#include "gui/Application.h"
 
-#include "app/Editors.h"
+#include "gui/EditorWindows.h"
 #include "app/Wiring.h"
-#include "core/ErrorBox.h"
-#include "core/TMain.h"
+#include "gui/ErrorBox.h"
+#include "gui/TMain.h"
 #include "platform/FileError.h"
 #include "platform/HostEnvironment.h"
 #include "platform/Installation.h"
-#include "services/SmallWindows.h"
+#include "gui/SmallWindows.h"
 
 int main(int argc, char** argv) {
   orvane::Application app(argc, argv);

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "app/Application.h"
+#include "gui/Application.h"
 
 namespace orvane::test {
 

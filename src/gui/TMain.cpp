@@ -1,4 +1,4 @@
-#include "core/TMain.h"
+#include "gui/TMain.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -14,13 +14,13 @@
 #include <QToolButton>
 #include <utility>
 
-#include "core/ErrorBox.h"
+#include "gui/ErrorBox.h"
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
 #include "platform/FileSystem.h"
-#include "widgets/ButtonWithColor.h"
-#include "widgets/GameText.h"
-#include "widgets/Pictures.h"
+#include "gui/widgets/ButtonWithColor.h"
+#include "gui/widgets/GameText.h"
+#include "gui/widgets/Pictures.h"
 
 namespace orvane {
 namespace {

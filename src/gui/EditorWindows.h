@@ -2,7 +2,7 @@
 // and the about window.
 #pragma once
 
-#include "core/TMain.h"
+#include "gui/TMain.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "widgets/PictureView.h"
+#include "gui/widgets/PictureView.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,7 +1,7 @@
-#include "app/Editors.h"
+#include "gui/EditorWindows.h"
 
-#include "editors/TFBotman.h"
-#include "services/SmallWindows.h"
+#include "gui/editors/TFBotman.h"
+#include "gui/SmallWindows.h"
 
 namespace orvane {
 

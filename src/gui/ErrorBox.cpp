@@ -1,4 +1,4 @@
-#include "core/ErrorBox.h"
+#include "gui/ErrorBox.h"
 
 #include <QMessageBox>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "app/Application.h"
+#include "gui/Application.h"
 
 #include <QWidget>
 #include <exception>
 
-#include "core/ErrorBox.h"
+#include "gui/ErrorBox.h"
 #include "platform/FileError.h"
 
 namespace orvane {

@@ -1,4 +1,4 @@
-#include "services/MapsPage.h"
+#include "gui/MapsPage.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -12,8 +12,8 @@
 #include <random>
 
 #include "platform/StringUtil.h"
-#include "services/ListBoxes.h"
-#include "widgets/GameText.h"
+#include "gui/ListBoxes.h"
+#include "gui/widgets/GameText.h"
 
 namespace orvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "services/SmallWindows.h"
+#include "gui/SmallWindows.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -8,7 +8,7 @@
 #include "support/GameTree.h"
 #include "support/Isolation.h"
 #include "support/WindowTest.h"
-#include "widgets/GameText.h"
+#include "gui/widgets/GameText.h"
 
 namespace orvane::test {
 

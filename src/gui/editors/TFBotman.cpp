@@ -1,14 +1,14 @@
-#include "editors/TFBotman.h"
+#include "gui/editors/TFBotman.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/ErrorBox.h"
+#include "gui/ErrorBox.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 #include "services/MapLists.h"
-#include "services/MapsPage.h"
+#include "gui/MapsPage.h"
 
 namespace orvane {
 namespace {

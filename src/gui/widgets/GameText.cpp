@@ -1,4 +1,4 @@
-#include "widgets/GameText.h"
+#include "gui/widgets/GameText.h"
 
 #include <array>
 

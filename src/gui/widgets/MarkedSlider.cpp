@@ -1,4 +1,4 @@
-#include "widgets/MarkedSlider.h"
+#include "gui/widgets/MarkedSlider.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

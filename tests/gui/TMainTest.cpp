@@ -1,4 +1,4 @@
-#include "core/TMain.h"
+#include "gui/TMain.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "editors/TFBotman.h"
+#include "gui/editors/TFBotman.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,11 +15,11 @@
 #include <QtTest>
 #include <functional>
 
-#include "app/Editors.h"
+#include "gui/EditorWindows.h"
 #include "app/Wiring.h"
 #include "core/Startup.h"
-#include "core/TMain.h"
-#include "services/SmallWindows.h"
+#include "gui/TMain.h"
+#include "gui/SmallWindows.h"
 #include "support/GameTree.h"
 #include "support/Isolation.h"
 #include "support/WindowTest.h"

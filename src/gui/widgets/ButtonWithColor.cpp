@@ -1,8 +1,8 @@
-#include "widgets/ButtonWithColor.h"
+#include "gui/widgets/ButtonWithColor.h"
 
 #include <QPalette>
 
-#include "widgets/Pictures.h"
+#include "gui/widgets/Pictures.h"
 
 namespace orvane {
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "editors/BotmanFiles.h"
-#include "services/BotEditorForm.h"
-#include "services/OptionControls.h"
+#include "gui/BotEditorForm.h"
+#include "gui/OptionControls.h"
 #include "services/ServerFiles.h"
 
 namespace orvane {

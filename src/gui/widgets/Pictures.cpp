@@ -1,4 +1,4 @@
-#include "widgets/Pictures.h"
+#include "gui/widgets/Pictures.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "services/BotEditorForm.h"
+#include "gui/BotEditorForm.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -20,21 +20,21 @@
 #include <QVBoxLayout>
 #include <chrono>
 
-#include "core/ErrorBox.h"
+#include "gui/ErrorBox.h"
 #include "core/LauncherSettings.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/StringUtil.h"
-#include "services/ListBoxes.h"
+#include "gui/ListBoxes.h"
 #include "services/MapLists.h"
-#include "services/MapsPage.h"
+#include "gui/MapsPage.h"
 #include "services/Models.h"
-#include "services/SmallWindows.h"
-#include "widgets/ButtonWithColor.h"
-#include "widgets/GameText.h"
-#include "widgets/MarkedSlider.h"
-#include "widgets/PictureView.h"
-#include "widgets/Pictures.h"
+#include "gui/SmallWindows.h"
+#include "gui/widgets/ButtonWithColor.h"
+#include "gui/widgets/GameText.h"
+#include "gui/widgets/MarkedSlider.h"
+#include "gui/widgets/PictureView.h"
+#include "gui/widgets/Pictures.h"
 
 namespace orvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "services/OptionControls.h"
+#include "gui/OptionControls.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -13,7 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "widgets/MarkedSlider.h"
+#include "gui/widgets/MarkedSlider.h"
 
 namespace orvane {
 

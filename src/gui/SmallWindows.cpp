@@ -1,4 +1,4 @@
-#include "services/SmallWindows.h"
+#include "gui/SmallWindows.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -8,16 +8,16 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "core/ErrorBox.h"
+#include "gui/ErrorBox.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/StringUtil.h"
 #include "platform/TextFile.h"
 #include "services/Models.h"
-#include "widgets/ButtonWithColor.h"
-#include "widgets/GameText.h"
-#include "widgets/PictureView.h"
-#include "widgets/Pictures.h"
+#include "gui/widgets/ButtonWithColor.h"
+#include "gui/widgets/GameText.h"
+#include "gui/widgets/PictureView.h"
+#include "gui/widgets/Pictures.h"
 
 namespace orvane {
 
