@@ -1,16 +1,19 @@
-// orvanectl: the launcher's mod list and launch button for desktop shortcuts
-// and scripts, on the same settings and files as the window. Every command
-// first runs the window's start-up, one-time backup included.
+// orvanectl: the launcher's mod list, launch button and configuration windows
+// for desktop shortcuts and scripts, on the same settings, documents and
+// files as the windows. Every command first runs the window's start-up,
+// one-time backup included.
 #include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
 
+#include "app/Documents.h"
 #include "app/Wiring.h"
 #include "core/Launch.h"
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
 #include "core/Startup.h"
+#include "platform/FileError.h"
 #include "platform/HostEnvironment.h"
 #include "platform/Installation.h"
 #include "platform/Process.h"
@@ -20,6 +23,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: orvanectl mods\n"
     "       orvanectl launch <ModKey> [--bot NAME] [--no-start]\n"
+    "       orvanectl config <ModKey> [--bot NAME] show\n"
+    "       orvanectl config <ModKey> [--bot NAME] set [CONTROL=VALUE]...\n"
     "       orvanectl --help\n"
     "\n"
     "mods     lists the installed mods, their directories and, for CStrike,\n"
@@ -27,6 +32,21 @@ constexpr const char* kUsage =
     "launch   does what the launch button does for that mod: the bot choice,\n"
     "         the launch-time files, log.txt and the start of the game\n"
     "         (--no-start: everything but the start)\n"
+    "config   loads the mod's settings as its window does; show prints one\n"
+    "         CONTROL=VALUE line per control, the play list and the roster;\n"
+    "         set makes each change as the player would in the window, then\n"
+    "         does what \"Apply Config\" does (checks, then every file written)\n"
+    "         CONTROL is the object name of a control of the mod's window;\n"
+    "         VALUE: 1 or 0 (check box, radio button), a whole number (spin\n"
+    "         edit, slider), the text (edit box), an item's text (drop-down),\n"
+    "         map names separated by commas (the play list, starting map\n"
+    "         first), bot names (the roster list: selects them), 1 (a button)\n"
+    "         exit status: 0 written, 1 a check failed or a file could not be\n"
+    "         written (nothing written), 2 a refused control or value\n"
+    "\n"
+    "example: orvanectl config Botman set BM_teamplay=1 BM_numteam=2 \\\n"
+    "           BM_team1=gina BM_team2=barney BM_fraglimit=30 \\\n"
+    "           BM_MapCycle=crossfire,stalkyard,boot_camp\n"
     "\n"
     "ModKey: Action Botman CStrike Firebot Frontline Jumbot Phineas Rocket Scihunt TFC\n";
 
@@ -118,6 +138,85 @@ int Launch(orvane::LauncherState& state, const std::vector<std::string>& args) {
   return 0;
 }
 
+// Exit statuses of config.
+constexpr int kConfigFailed = 1;   // a check failed, a file could not be written
+constexpr int kConfigRefused = 2;  // usage, unknown mod or control, refused value
+
+int Refused(const std::string& message) {
+  std::fprintf(stderr, "orvanectl: %s\n", message.c_str());
+  return kConfigRefused;
+}
+
+int Config(orvane::LauncherState& state, const std::vector<std::string>& args) {
+  size_t next = 0;
+  if (next >= args.size()) return Refused("config needs a ModKey.\n" + std::string(kUsage));
+  const std::string key = args[next++];
+  const orvane::ModInfo* mod = orvane::FindMod(key);
+  if (mod == nullptr) return Refused("unknown mod \"" + key + "\".\n" + kUsage);
+  std::string bot;
+  bool have_bot = false;
+  if (next < args.size() && args[next] == "--bot") {
+    if (next + 1 >= args.size()) return Refused("--bot needs a NAME.");
+    bot = args[next + 1];
+    have_bot = true;
+    next += 2;
+  }
+  if (next >= args.size() || (args[next] != "show" && args[next] != "set")) {
+    return Refused("config needs show or set.\n" + std::string(kUsage));
+  }
+  const bool show = args[next++] == "show";
+  if (show && next < args.size()) return Refused("show takes no assignments.");
+  std::vector<std::pair<std::string, std::string>> changes;
+  for (; next < args.size(); ++next) {
+    const size_t eq = args[next].find('=');
+    if (eq == std::string::npos || eq == 0) {
+      return Refused("\"" + args[next] + "\" is not CONTROL=VALUE.");
+    }
+    changes.emplace_back(args[next].substr(0, eq), args[next].substr(eq + 1));
+  }
+  std::unique_ptr<orvane::EditorSettings> settings = orvane::MakeSettings(state, key);
+  if (settings == nullptr) {
+    return Refused("the " + key +
+                   " configuration window does not exist yet; nothing to configure.");
+  }
+  if (have_bot && mod->bot_caption.empty()) {
+    return Refused("the mod " + key + " has no bot to choose.");
+  }
+  if (!orvane::ModButtonShown(state, *mod)) {
+    return Fail("the mod " + key + " is not installed in " + state.hl_path + ".");
+  }
+  orvane::SelectMod(state, key);
+  // Stored as "Last Bot" at once, as choosing it in the main window does.
+  if (have_bot && !orvane::ChooseBot(state, bot)) return Fail(orvane::kMsgSelectBot);
+  for (const orvane::Message& m : settings->Load()) {
+    std::fprintf(stderr, "orvanectl: %s%s%s\n", m.text.c_str(), m.detail.empty() ? "" : " ",
+                 m.detail.c_str());
+  }
+  if (show) {
+    for (const auto& [control, value] : settings->Show()) {
+      std::printf("%s=%s\n", control.c_str(), value.c_str());
+    }
+    return 0;
+  }
+  for (const auto& [control, value] : changes) {
+    if (const std::optional<std::string> refusal = settings->Set(control, value)) {
+      return Refused(*refusal + "; nothing written.");
+    }
+  }
+  const std::vector<std::string> failed = settings->Checks();
+  for (const std::string& message : failed)
+    std::fprintf(stderr, "orvanectl: %s\n", message.c_str());
+  if (!failed.empty()) return kConfigFailed;
+  try {
+    settings->Save();
+  } catch (const orvane::FileError& e) {
+    std::fprintf(stderr, "orvanectl: can't write the file %s: %s; no file was replaced.\n",
+                 e.file().c_str(), e.problem().c_str());
+    return kConfigFailed;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -130,8 +229,8 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stdout);
     return 0;
   }
-  if (args[0] != "mods" && args[0] != "launch") {
-    return Fail("unknown command \"" + args[0] + "\".\n" + kUsage);
+  if (args[0] != "mods" && args[0] != "launch" && args[0] != "config") {
+    return Refused("unknown command \"" + args[0] + "\".\n" + kUsage);
   }
   try {
     const orvane::HostEnvironment env = orvane::HostEnvironmentFromProcess();
@@ -143,6 +242,8 @@ int main(int argc, char** argv) {
     orvane::RunStartupGuarded(state, registry, orvane::LauncherStartupHooks(state, registry),
                               reporter);
     if (args[0] == "mods") return ListMods(state);
+    if (args[0] == "config")
+      return Config(state, std::vector<std::string>(args.begin() + 1, args.end()));
     return Launch(state, std::vector<std::string>(args.begin() + 1, args.end()));
   } catch (const std::exception& e) {
     return Fail(e.what());

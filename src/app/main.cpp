@@ -5,14 +5,14 @@
 
 #include "gui/Application.h"
 
-#include "gui/EditorWindows.h"
 #include "app/Wiring.h"
+#include "gui/EditorWindows.h"
 #include "gui/ErrorBox.h"
+#include "gui/SmallWindows.h"
 #include "gui/TMain.h"
 #include "platform/FileError.h"
 #include "platform/HostEnvironment.h"
 #include "platform/Installation.h"
-#include "gui/SmallWindows.h"
 
 int main(int argc, char** argv) {
   orvane::Application app(argc, argv);

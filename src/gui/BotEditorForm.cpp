@@ -20,21 +20,22 @@
 #include <QVBoxLayout>
 #include <chrono>
 
-#include "gui/ErrorBox.h"
 #include "core/LauncherSettings.h"
-#include "platform/FileError.h"
-#include "platform/FileSystem.h"
-#include "platform/StringUtil.h"
+#include "gui/ErrorBox.h"
 #include "gui/ListBoxes.h"
-#include "services/MapLists.h"
 #include "gui/MapsPage.h"
-#include "services/Models.h"
+#include "gui/OptionControls.h"
 #include "gui/SmallWindows.h"
 #include "gui/widgets/ButtonWithColor.h"
 #include "gui/widgets/GameText.h"
 #include "gui/widgets/MarkedSlider.h"
 #include "gui/widgets/PictureView.h"
 #include "gui/widgets/Pictures.h"
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/StringUtil.h"
+#include "services/MapLists.h"
+#include "services/Models.h"
 
 namespace orvane {
 namespace {
@@ -44,12 +45,16 @@ constexpr int kPreviewLeft = 583;
 constexpr int kPreviewTop = 22;
 
 constexpr const char* kMsgSave = "Do you want to save your settings ?";
-constexpr const char* kMsgTeams = "You must select at least two teams for a teamplay.";
-constexpr const char* kMsgStartMap = "You must select a starting map.";
-constexpr const char* kMsgNoBot = "You must have at least one bot to play.";
 constexpr const char* kMsgDelete = "Are you sure you want to delete selected bot(s) ?";
 
 QString Q(std::string_view text) { return FromGame(text); }
+
+// Sets a control from the document without reporting it as a change.
+template <typename Widget, typename Set>
+void Quietly(Widget* widget, Set set) {
+  const QSignalBlocker block(widget);
+  set(widget);
+}
 
 QToolButton* SmallButton(const QString& name, const QString& caption, const QString& hint,
                          QWidget* parent) {
@@ -62,10 +67,13 @@ QToolButton* SmallButton(const QString& name, const QString& caption, const QStr
 
 }  // namespace
 
-BotEditorForm::BotEditorForm(LauncherState& state, std::string_view mod_key, QWidget* parent)
+BotEditorForm::BotEditorForm(LauncherState& state, std::unique_ptr<EditorSettings> settings,
+                             QWidget* parent)
     : QDialog(parent),
       state_(state),
-      mod_(*FindMod(mod_key)),
+      owned_settings_(std::move(settings)),
+      settings_(*owned_settings_),
+      mod_(settings_.mod()),
       random_(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count())) {
   setObjectName(Q(mod_.editor));
   // No system menu or close box: Exit and Apply are the ways out.
@@ -107,8 +115,6 @@ QString BotEditorForm::ControlName(const char* suffix) const {
   return Q(mod_.prefix) + '_' + QString::fromLatin1(suffix);
 }
 
-std::string BotEditorForm::ModDirectory() const { return DirsOf(state_, mod_.key).dir; }
-
 QWidget* BotEditorForm::AddPage(const char* suffix, const QString& caption) {
   auto* page = new QWidget(pages_);
   page->setObjectName(QStringLiteral("TS_") + ControlName(suffix));
@@ -117,7 +123,7 @@ QWidget* BotEditorForm::AddPage(const char* suffix, const QString& caption) {
   return page;
 }
 
-// ---- first activation and the four buttons ----
+// ---- first activation, the document and the four buttons ----
 
 void BotEditorForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
@@ -128,41 +134,44 @@ void BotEditorForm::showEvent(QShowEvent* event) {
 }
 
 void BotEditorForm::RunLoad() {
-  {
-    FillingControls filling(state_);
-    LoadSequence();
-  }
+  const Messages messages = settings_.Load();
+  ShowDocument();
+  ShowMessages(messages);
   modified_ = false;
 }
 
-void BotEditorForm::LoadStep(const std::function<void()>& step) {
-  try {
-    step();
-  } catch (const FileError& e) {
-    ShowErrorBox(this, "Can't read the file " + e.file() + ".", e.what());
+void BotEditorForm::ShowMessages(const Messages& messages) {
+  for (const Message& m : messages) ShowErrorBox(this, m.text, m.detail);
+}
+
+void BotEditorForm::ShowDocument() {
+  FillingControls filling(state_);
+  for (const auto& options : options_) options->Show();
+  if (maps_ != nullptr) maps_->Show();
+  if (teams_[0] != nullptr || deathmatch_ != nullptr) {
+    QStringList models;
+    for (const std::string& model : settings_.models()) models << Q(model);
+    for (QComboBox* box : teams_) {
+      if (box == nullptr) continue;
+      Quietly(box, [&models](QComboBox* b) {
+        b->clear();
+        b->addItems(models);
+      });
+    }
+    ShowTeams();
+  }
+  if (roster_list_ != nullptr) {
+    Quietly(bot_model_, [this](QComboBox* b) {
+      b->clear();
+      for (const std::string& model : settings_.models()) b->addItem(Q(model));
+    });
+    ShowRoster();
+    ShowSelectedEntry();
   }
 }
 
 void BotEditorForm::ControlChanged() {
   if (state_.track_changes == 1) MarkModified();
-}
-
-bool BotEditorForm::Checks() {
-  bool ok = true;
-  auto fail = [this, &ok](const std::string& message) {
-    ShowErrorBox(this, message);
-    ok = false;
-  };
-  const std::string dir = ModDirectory();
-  if (dir.empty() || !DirectoryExists(dir)) fail("Can't find " + dir);
-  if (teams_[0] != nullptr && Teamplay() &&
-      (teams_[0]->currentIndex() < 0 || teams_[1]->currentIndex() < 0)) {
-    fail(kMsgTeams);
-  }
-  if (maps_ != nullptr && maps_->play_maps().empty()) fail(kMsgStartMap);
-  if (RosterRequired() && roster_.items.empty()) fail(kMsgNoBot);
-  if (!ModChecks()) ok = false;
-  return ok;
 }
 
 void BotEditorForm::Finish(int result) {
@@ -172,11 +181,14 @@ void BotEditorForm::Finish(int result) {
 }
 
 bool BotEditorForm::CheckAndSave() {
-  if (!Checks()) return false;
+  // Each failed check has its own box; all are shown.
+  const std::vector<std::string> failed = settings_.Checks();
+  for (const std::string& message : failed) ShowErrorBox(this, message);
+  if (!failed.empty()) return false;
   try {
-    SaveSequence();
+    settings_.Save();
   } catch (const FileError& e) {
-    // Each file is written whole or not at all; the window stays with its values.
+    // No file was replaced; the window stays with the player's values.
     ShowErrorBox(this, "Can't write the file " + e.file() + ".", e.what());
     return false;
   }
@@ -188,7 +200,6 @@ void BotEditorForm::BCloseClick() {
     // A failed check or write keeps the window open, and the flag with it.
     if (AskYesNo(this, kMsgSave) && !CheckAndSave()) return;
     modified_ = false;
-    ClearRoster();
   }
   Finish(QDialog::Rejected);
 }
@@ -204,11 +215,9 @@ void BotEditorForm::BRestoreDefClick() {
                           " settings ? ")) {
     return;
   }
-  {
-    FillingControls filling(state_);
-    ResetControls();
-    LoadStep([this] { ReloadBotFile(); });
-  }
+  const Messages messages = settings_.RestoreDefault();
+  ShowDocument();
+  ShowMessages(messages);
   MarkModified();
 }
 
@@ -247,13 +256,32 @@ void BotEditorForm::EditMapConfig(const std::vector<std::string>& selected_entri
   TEditor::Edit_File(dir + MapEntryName(selected_entries.front()) + ext, this);
 }
 
-// ---- maps ----
+// ---- pages ----
 
 MapsPage* BotEditorForm::BuildMapsPage(QWidget* page) {
-  maps_ = new MapsPage(state_, mod_, page);
+  maps_ = new MapsPage(state_, mod_, settings_.maps, page);
   page->layout()->addWidget(maps_);
   connect(maps_, &MapsPage::Modified, this, &BotEditorForm::MarkModified);
   return maps_;
+}
+
+OptionControls* BotEditorForm::BuildOptions(QWidget* page, OptionValues& table) {
+  options_.push_back(std::make_unique<OptionControls>(page, table, [this] { ControlChanged(); }));
+  return options_.back().get();
+}
+
+void BotEditorForm::BuildStandardGamePage(OptionValues& game) {
+  QWidget* page = AddPage("Game", QStringLiteral("Game"));
+  auto* columns = new QHBoxLayout;
+  qobject_cast<QVBoxLayout*>(page->layout())->addLayout(columns);
+  auto* left = new QWidget(page);
+  auto* left_layout = new QVBoxLayout(left);
+  left_layout->setContentsMargins(0, 0, 0, 0);
+  left_layout->addWidget(BuildGameType(left));
+  BuildOptions(left, game);
+  left_layout->addStretch();
+  columns->addWidget(left);
+  columns->addWidget(BuildTeamRows(page));
 }
 
 // ---- game type and team rows ----
@@ -279,7 +307,7 @@ QGroupBox* BotEditorForm::BuildGameType(QWidget* parent) {
   layout->addWidget(teamplay_, 0, 1);
   layout->addWidget(label_numteam_, 1, 0);
   layout->addWidget(numteam_, 1, 1);
-  connect(deathmatch_, &QRadioButton::toggled, this, &BotEditorForm::SetGameType);
+  connect(deathmatch_, &QRadioButton::toggled, this, &BotEditorForm::GameTypeClicked);
   connect(numteam_, &QSpinBox::valueChanged, this, &BotEditorForm::NumTeamChanged);
   return group;
 }
@@ -296,7 +324,8 @@ QGroupBox* BotEditorForm::BuildTeamRows(QWidget* parent) {
     box->setObjectName(ControlName("team") + number);
     box->setToolTip(QStringLiteral("Select a team name"));
     box->installEventFilter(this);
-    connect(box, &QComboBox::currentIndexChanged, this, [this, box] {
+    connect(box, &QComboBox::currentIndexChanged, this, [this, box, k](int index) {
+      settings_.teams.selected[static_cast<size_t>(k)] = index;
       ControlChanged();
       ShowTeamPreview(box);
     });
@@ -313,87 +342,34 @@ QGroupBox* BotEditorForm::BuildTeamRows(QWidget* parent) {
   return group;
 }
 
-bool BotEditorForm::Teamplay() const { return teamplay_ != nullptr && teamplay_->isChecked(); }
-
-void BotEditorForm::SetTeamplay(bool teamplay) {
-  (teamplay ? teamplay_ : deathmatch_)->setChecked(true);
-  SetGameType();
+void BotEditorForm::ShowTeams() {
+  const Teams& teams = settings_.teams;
+  if (deathmatch_ != nullptr) {
+    Quietly(teams.teamplay ? teamplay_ : deathmatch_,
+            [](QRadioButton* radio) { radio->setChecked(true); });
+    Quietly(numteam_, [&teams](QSpinBox* spin) { spin->setValue(teams.count); });
+    label_numteam_->setEnabled(teams.CountEnabled());
+    numteam_->setEnabled(teams.CountEnabled());
+  }
+  for (size_t k = 0; k < teams_.size(); ++k) {
+    if (teams_[k] == nullptr) continue;
+    Quietly(teams_[k], [&teams, k](QComboBox* box) { box->setCurrentIndex(teams.selected[k]); });
+    team_labels_[k]->setEnabled(teams.row_enabled[k]);
+    teams_[k]->setEnabled(teams.row_enabled[k]);
+  }
 }
 
-void BotEditorForm::SetGameType() {
-  const bool teamplay = Teamplay();
-  label_numteam_->setEnabled(teamplay);
-  numteam_->setEnabled(teamplay);
-  for (size_t k = 0; k < teams_.size(); ++k) {
-    const bool enabled = teamplay && k < 2;
-    team_labels_[k]->setEnabled(enabled);
-    teams_[k]->setEnabled(enabled);
-  }
-  if (teamplay) ApplyCountRule();
+void BotEditorForm::GameTypeClicked() {
+  settings_.teams.SetGameType(teamplay_->isChecked());
+  ShowTeams();
   ControlChanged();
 }
 
-void BotEditorForm::ApplyCountRule() {
-  const int n = numteam_->value();
-  for (int k = 3; k <= n; ++k) {
-    team_labels_[static_cast<size_t>(k - 1)]->setEnabled(true);
-    teams_[static_cast<size_t>(k - 1)]->setEnabled(true);
-  }
-  if (n < kMaxTeams) {
-    QComboBox* next = teams_[static_cast<size_t>(n)];
-    team_labels_[static_cast<size_t>(n)]->setEnabled(false);
-    next->setEnabled(false);
-    if (team_editing_) next->setCurrentIndex(-1);
-  }
-}
-
-void BotEditorForm::NumTeamChanged() {
-  if (state_.track_changes != 1 || !Teamplay()) return;
-  ApplyCountRule();
+void BotEditorForm::NumTeamChanged(int value) {
+  if (state_.track_changes != 1 || !settings_.teams.teamplay) return;
+  settings_.SetTeamCount(value, team_editing_);
+  ShowTeams();
   MarkModified();
-}
-
-void BotEditorForm::ResetTeams() {
-  SetTeamplay(false);
-  numteam_->setValue(kMinTeams);
-  for (size_t k = 0; k < teams_.size(); ++k) {
-    teams_[k]->setCurrentIndex(-1);
-    team_labels_[k]->setEnabled(false);
-    teams_[k]->setEnabled(false);
-  }
-}
-
-void BotEditorForm::ApplyTeamList(const std::string& team_text) {
-  const TeamRows rows = TeamListRows(state_, team_text);
-  for (size_t k = 0; k < teams_.size(); ++k) teams_[k]->setCurrentIndex(rows.model_index[k]);
-  numteam_->setValue(rows.count);
-  if (Teamplay()) ApplyCountRule();
-}
-
-std::array<std::string, 10> BotEditorForm::TeamTexts() const {
-  std::array<std::string, 10> texts;
-  for (size_t k = 0; k < teams_.size(); ++k) {
-    if (teams_[k] != nullptr) texts[k] = ToGame(teams_[k]->currentText());
-  }
-  return texts;
-}
-
-void BotEditorForm::FillModelLists() {
-  QStringList models;
-  for (const std::string& model : ModelChoices(state_)) models << Q(model);
-  for (QComboBox* box : teams_) {
-    if (box == nullptr) continue;
-    const QSignalBlocker block(box);
-    box->clear();
-    box->addItems(models);
-    box->setCurrentIndex(-1);
-  }
-  if (bot_model_ != nullptr) {
-    const QSignalBlocker block(bot_model_);
-    bot_model_->clear();
-    bot_model_->addItems(models);
-    bot_model_->setCurrentIndex(-1);
-  }
 }
 
 void BotEditorForm::ShowTeamPreview(QComboBox* team) {
@@ -433,10 +409,7 @@ bool BotEditorForm::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- the roster ----
 
-void BotEditorForm::BuildRoster(QWidget* page, const std::vector<RosterProperty>& properties,
-                                std::string_view name_drops) {
-  name_drops_ = std::string(name_drops);
-  properties_ = properties;
+void BotEditorForm::BuildRoster(QWidget* page) {
   auto* row = new QHBoxLayout;
   qobject_cast<QBoxLayout*>(page->layout())->addLayout(row, 1);
 
@@ -483,7 +456,7 @@ void BotEditorForm::BuildRoster(QWidget* page, const std::vector<RosterProperty>
   auto* form = new QFormLayout(props);
   bot_name_ = new QLineEdit(props);
   bot_name_->setObjectName(ControlName("botname"));
-  bot_name_->setMaxLength(32);
+  bot_name_->setMaxLength(settings_.name_length());
   form->addRow(QStringLiteral("Name"), bot_name_);
   connect(bot_name_, &QLineEdit::textEdited, this, &BotEditorForm::BotNameChange);
 
@@ -503,8 +476,9 @@ void BotEditorForm::BuildRoster(QWidget* page, const std::vector<RosterProperty>
   connect(next, &QToolButton::clicked, this, [this] { StepModel("Next"); });
   connect(bot_model_, &QComboBox::activated, this, [this] { StepModel("All"); });
 
-  for (size_t i = 0; i < properties_.size(); ++i) {
-    const RosterProperty& p = properties_[i];
+  const std::vector<RosterProperty>& properties = settings_.properties();
+  for (size_t i = 0; i < properties.size(); ++i) {
+    const RosterProperty& p = properties[i];
     QWidget* control = nullptr;
     if (p.kind == RosterProperty::kSlider) {
       const MarkedSlider marked = MakeMarkedSlider(p.lo, p.hi, QString::fromLatin1(p.marks), props);
@@ -513,6 +487,7 @@ void BotEditorForm::BuildRoster(QWidget* page, const std::vector<RosterProperty>
       form->addRow(QString::fromLatin1(p.caption), marked.box);
     } else {
       auto* edit = new QLineEdit(props);
+      edit->setMaxLength(p.hi);
       connect(edit, &QLineEdit::textEdited, this, [this, i] { PropertyChanged(i); });
       control = edit;
       form->addRow(QString::fromLatin1(p.caption), edit);
@@ -529,43 +504,30 @@ void BotEditorForm::BuildRoster(QWidget* page, const std::vector<RosterProperty>
   row->addWidget(props, 1);
 }
 
-void BotEditorForm::SetRoster(std::vector<BotEntry> entries) {
-  roster_.Clear();
-  for (BotEntry& entry : entries) roster_.Append(std::move(entry));
-  if (!roster_.items.empty()) roster_.SelectOnly(0);
-  ShowRoster();
-  ShowSelectedEntry();
-}
-
-void BotEditorForm::ClearRoster() {
-  roster_.Clear();
-  if (roster_list_ != nullptr) {
-    ShowRoster();
-    ShowSelectedEntry();
-  }
-}
-
 void BotEditorForm::ShowRoster() {
-  ShowList<BotEntry>(roster_list_, roster_, [](const BotEntry& e) { return Q(e.name); });
+  ShowList<BotEntry>(roster_list_, settings_.roster, [](const BotEntry& e) { return Q(e.name); });
 }
 
 void BotEditorForm::ShowSelectedEntry() {
   FillingControls filling(state_);
-  const bool has = roster_.current >= 0 && roster_.current < roster_.size();
+  const BotEntry* current = settings_.CurrentBot();
   const BotEntry empty;
-  const BotEntry& entry = has ? roster_.items[static_cast<size_t>(roster_.current)] : empty;
+  const BotEntry& entry = current != nullptr ? *current : empty;
   bot_name_->setText(Q(entry.name));
-  bot_model_->setCurrentIndex(has ? bot_model_->findText(Q(entry.model), Qt::MatchExactly) : -1);
-  for (size_t i = 0; i < properties_.size(); ++i) {
-    const RosterProperty& p = properties_[i];
+  Quietly(bot_model_,
+          [this](QComboBox* box) { box->setCurrentIndex(settings_.bot_model.selected); });
+  const std::vector<RosterProperty>& properties = settings_.properties();
+  for (size_t i = 0; i < properties.size(); ++i) {
+    const RosterProperty& p = properties[i];
     if (auto* slider = qobject_cast<QSlider*>(property_controls_[i])) {
-      slider->setValue(has ? ParseDecimalInt(entry.*(p.field)).value_or(p.reset) : p.reset);
+      slider->setValue(current != nullptr ? ParseDecimalInt(entry.*(p.field)).value_or(p.reset)
+                                          : p.reset);
     } else if (auto* edit = qobject_cast<QLineEdit*>(property_controls_[i])) {
-      edit->setText(has ? Q(entry.*(p.field)) : QString());
+      edit->setText(Q(entry.*(p.field)));
     }
   }
-  if (has) {
-    bot_pic_->LoadFile(ModelPicturePath(state_, ToGame(bot_model_->currentText())));
+  if (current != nullptr) {
+    bot_pic_->LoadFile(ModelPicturePath(state_, settings_.bot_model.text));
     bot_pic_->show();
   } else {
     bot_pic_->Clear();
@@ -574,46 +536,36 @@ void BotEditorForm::ShowSelectedEntry() {
 }
 
 void BotEditorForm::ListBotClick() {
-  TakeSelection(roster_list_, roster_);
+  TakeSelection(roster_list_, settings_.roster);
+  settings_.CurrentBotChanged();
   ShowSelectedEntry();
 }
 
 void BotEditorForm::CreeBotClick(bool random) {
-  BotEntry entry = NewEntry();
-  if (random) {
-    // An empty list has nothing to draw from: refused rather than guessed.
-    if (state_.bot_names.empty() || bot_model_->count() == 0) {
-      ShowErrorBox(this, "Can't create a random bot.",
-                   state_.bot_names.empty() ? "The list of bot names (bot_names.txt) is empty."
-                                            : "No player model is installed.");
-      return;
-    }
-    const int names = static_cast<int>(state_.bot_names.size());
-    entry.name = state_.bot_names[static_cast<size_t>(PickRandom(0, names - 1, random_))];
-    entry.model = ToGame(bot_model_->itemText(PickRandom(0, bot_model_->count() - 1, random_)));
-    RandomizeEntry(entry, random_);
+  std::string refusal;
+  if (!settings_.CreateBot(random, random_, &refusal)) {
+    ShowErrorBox(this, "Can't create a random bot.", refusal);
+    return;
   }
-  AddRosterEntry(roster_, std::move(entry));
   MarkModified();
   ShowRoster();
   ShowSelectedEntry();
 }
 
 void BotEditorForm::MoveBot(int step) {
-  TakeSelection(roster_list_, roster_);
-  if (!MoveRosterEntry(roster_, step)) return;
+  TakeSelection(roster_list_, settings_.roster);
+  if (!settings_.MoveBot(step)) return;
   MarkModified();
   ShowRoster();
   ShowSelectedEntry();
 }
 
 void BotEditorForm::DelBotClick() {
-  TakeSelection(roster_list_, roster_);
-  if (std::find(roster_.selected.begin(), roster_.selected.end(), true) == roster_.selected.end()) {
-    return;
-  }
+  TakeSelection(roster_list_, settings_.roster);
+  const std::vector<bool>& selected = settings_.roster.selected;
+  if (std::find(selected.begin(), selected.end(), true) == selected.end()) return;
   if (!AskYesNo(this, kMsgDelete)) return;
-  DeleteRosterEntries(roster_);
+  settings_.DeleteSelectedBots();
   MarkModified();
   ShowRoster();
   ShowSelectedEntry();
@@ -621,45 +573,40 @@ void BotEditorForm::DelBotClick() {
 
 void BotEditorForm::BotNameChange(const QString& text) {
   const std::string typed = ToGame(text);
-  const std::string name = DropCharacters(typed, name_drops_);
+  if (state_.track_changes != 1 || settings_.CurrentBot() == nullptr) {
+    const std::string kept = DropCharacters(typed, settings_.name_drops());
+    if (kept != typed) bot_name_->setText(Q(kept));
+    return;
+  }
+  const std::string name = settings_.SetBotName(typed);
   if (name != typed) {
     const int cursor = bot_name_->cursorPosition() - static_cast<int>(typed.size() - name.size());
     bot_name_->setText(Q(name));
     bot_name_->setCursorPosition(std::max(cursor, 0));
   }
-  if (state_.track_changes != 1 || roster_.current < 0 || name.empty()) return;
-  roster_.items[static_cast<size_t>(roster_.current)].name = name;
-  roster_list_->item(roster_.current)->setText(Q(name));
+  if (name.empty()) return;
+  roster_list_->item(settings_.roster.current)->setText(Q(name));
   MarkModified();
 }
 
 void BotEditorForm::StepModel(const char* action) {
-  ModelBox box;
-  for (int i = 0; i < bot_model_->count(); ++i)
-    box.items.push_back(ToGame(bot_model_->itemText(i)));
+  ModelBox& box = settings_.bot_model;
   box.selected = bot_model_->currentIndex();
   box.text = ToGame(bot_model_->currentText());
-  BotEntry* current =
-      roster_.current >= 0 ? &roster_.items[static_cast<size_t>(roster_.current)] : nullptr;
-  const ModelStep step = StepBotModel(state_, action, box, current);
-  if (!step.changed) return;
-  {
-    const QSignalBlocker block(bot_model_);
-    bot_model_->setCurrentIndex(box.selected);
-  }
-  bot_pic_->LoadFile(step.picture_path);
+  const std::optional<std::string> picture = settings_.StepModel(action);
+  if (!picture) return;
+  Quietly(bot_model_, [&box](QComboBox* b) { b->setCurrentIndex(box.selected); });
+  bot_pic_->LoadFile(*picture);
   bot_pic_->show();
   MarkModified();
 }
 
 void BotEditorForm::PropertyChanged(size_t property) {
-  if (state_.track_changes != 1 || roster_.current < 0) return;
-  const RosterProperty& p = properties_[property];
-  BotEntry& entry = roster_.items[static_cast<size_t>(roster_.current)];
+  if (state_.track_changes != 1 || settings_.CurrentBot() == nullptr) return;
   if (auto* slider = qobject_cast<QSlider*>(property_controls_[property])) {
-    entry.*(p.field) = std::to_string(slider->value());
+    settings_.SetProperty(property, std::to_string(slider->value()));
   } else if (auto* edit = qobject_cast<QLineEdit*>(property_controls_[property])) {
-    entry.*(p.field) = ToGame(edit->text());
+    settings_.SetProperty(property, ToGame(edit->text()));
   }
   MarkModified();
 }

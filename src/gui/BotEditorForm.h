@@ -1,18 +1,21 @@
-// The shape that every mod's configuration window shares: tabbed pages, the
-// four bottom buttons, the first-activation load, the modified flag and the
-// close prompt, Restore Default and Restore Config, Apply with its checks,
-// the "Maps" page, the game type with the ten team rows and the model
-// preview, and the bot roster with its operations.
+// The shape that every mod's configuration window shares, as a view of the
+// mod's settings document: tabbed pages, the four bottom buttons, the
+// first-activation load, the modified flag and the close prompt, Restore
+// Default and Restore Config, Apply with its checks, the "Maps" page, the
+// game type with the ten team rows and the model preview, and the bot roster.
 //
-// A mod window supplies its pages (building the shared parts it uses through
-// the Build* calls), its option tables, and the five routines below; the
-// base does the rest.
+// A mod window supplies only its pages, built from the document's parts
+// through the Build* calls; the document holds every value and rule, and the
+// window keeps what belongs to a window: the modified flag, the
+// first-activation marker, TrackChanges while it fills controls, focus and
+// the preview.
 #pragma once
 
 #include <QDialog>
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <string_view>
@@ -20,7 +23,7 @@
 
 #include "core/LauncherState.h"
 #include "core/ModTable.h"
-#include "services/Roster.h"
+#include "services/EditorSettings.h"
 
 class QBoxLayout;
 class QComboBox;
@@ -40,19 +43,6 @@ class PictureView;
 class TBitBtnWithColor;
 class TPreview;
 
-// A control of the selected bot beyond its name and model.
-struct RosterProperty {
-  enum Kind { kSlider, kEdit } kind;
-  const char* suffix;  // object name after the prefix: "Botskill" gives BM_Botskill
-  const char* caption;
-  int lo;
-  int hi;
-  int reset;  // a slider's value; an edit's text is empty
-  std::string BotEntry::*field;
-  const char* hint;
-  const char* marks;  // a slider's marks, "|" separated
-};
-
 // Holds TrackChanges at 0 while code fills controls, and puts back what it was.
 class FillingControls {
  public:
@@ -68,17 +58,21 @@ class FillingControls {
   int before_;
 };
 
+class OptionControls;
+
 class BotEditorForm : public QDialog {
   Q_OBJECT
 
  public:
-  BotEditorForm(LauncherState& state, std::string_view mod_key, QWidget* parent);
+  // The window owns the document it shows.
+  BotEditorForm(LauncherState& state, std::unique_ptr<EditorSettings> settings, QWidget* parent);
   ~BotEditorForm() override;
 
   bool modified() const { return modified_; }
   bool loaded() const { return first_activation_ == "O"; }
   void MarkModified() { modified_ = true; }
-  const Roster& roster() const { return roster_; }
+  const Roster& roster() const { return settings_.roster; }
+  EditorSettings& settings() { return settings_; }
 
   // The four buttons.
   void BCloseClick();
@@ -92,52 +86,25 @@ class BotEditorForm : public QDialog {
                      const std::string& ext);
 
  protected:
-  // What a mod window supplies.
-  virtual void LoadSequence() = 0;   // reads every file into the controls
-  virtual void ResetControls() = 0;  // the reset values
-  virtual void ReloadBotFile() = 0;  // Restore Default's second half
-  virtual void SaveSequence() = 0;   // writes every file
-  virtual BotEntry NewEntry() const = 0;
-  // Random create: the name and model are drawn already; the mod draws the rest.
-  virtual void RandomizeEntry(BotEntry& entry, std::mt19937& random) const = 0;
-  // Checks of the mod's own, after the common ones; each failure shows its box.
-  virtual bool ModChecks() { return true; }
-  virtual bool RosterRequired() const { return roster_list_ != nullptr; }
-
   // The shared parts, built when the mod asks for them.
   QWidget* AddPage(const char* suffix, const QString& caption);  // "TS_<prefix>_<suffix>"
   MapsPage* BuildMapsPage(QWidget* page);
   // "Game Type" (deathmatch / teamplay, number of teams) and "Teams Settings".
   QGroupBox* BuildGameType(QWidget* parent);
   QGroupBox* BuildTeamRows(QWidget* parent);
+  // The "Game" page of the standard game.cfg mods: game type and options on
+  // the left, the team rows on the right.
+  void BuildStandardGamePage(OptionValues& game);
+  // One of the document's option tables, in group boxes on the page.
+  OptionControls* BuildOptions(QWidget* page, OptionValues& table);
   // The roster page's list, buttons and the selected bot's properties.
-  void BuildRoster(QWidget* page, const std::vector<RosterProperty>& properties,
-                   std::string_view name_drops);
-
-  // Team rows.
-  bool Teamplay() const;
-  void SetTeamplay(bool teamplay);
-  void ResetTeams();
-  void ApplyTeamList(const std::string& team_text);
-  std::array<std::string, 10> TeamTexts() const;
-  // The catalogue's models into the team rows and the bot-model drop-down.
-  void FillModelLists();
-
-  // The roster.
-  void SetRoster(std::vector<BotEntry> entries);  // the first entry current and shown
-  void ClearRoster();
-  void ShowSelectedEntry();
-
-  // Runs one step of a load; a broken file gets its error box and loading
-  // goes on with the next file.
-  void LoadStep(const std::function<void()>& step);
-  // A change made by the player (not by code filling controls).
-  void ControlChanged();
+  void BuildRoster(QWidget* page);
 
   QString ControlName(const char* suffix) const;  // "<prefix>_<suffix>"
-  std::string ModDirectory() const;
 
   LauncherState& state_;
+  std::unique_ptr<EditorSettings> owned_settings_;
+  EditorSettings& settings_;
   const ModInfo& mod_;
   MapsPage* maps_ = nullptr;
 
@@ -150,15 +117,18 @@ class BotEditorForm : public QDialog {
 
  private:
   void RunLoad();
-  bool Checks();
+  void ShowDocument();  // every control from the document
+  void ShowMessages(const Messages& messages);
   bool CheckAndSave();  // false: a check failed or a file could not be written
   void Finish(int result);
-  void SetGameType();
-  void ApplyCountRule();
-  void NumTeamChanged();
+  void ControlChanged();  // a change by the player (not by code filling controls)
+  void GameTypeClicked();
+  void NumTeamChanged(int value);
+  void ShowTeams();
   void ShowTeamPreview(QComboBox* team);
   void Open_PreviewClick();
   void ShowRoster();
+  void ShowSelectedEntry();
   void ListBotClick();
   void CreeBotClick(bool random);
   void MoveBot(int step);
@@ -178,6 +148,7 @@ class BotEditorForm : public QDialog {
   TBitBtnWithColor* b_restore_def_ = nullptr;
   TBitBtnWithColor* b_restore_conf_ = nullptr;
   TBitBtnWithColor* b_apply_conf_ = nullptr;
+  std::vector<std::unique_ptr<OptionControls>> options_;
 
   QRadioButton* deathmatch_ = nullptr;
   QRadioButton* teamplay_ = nullptr;
@@ -187,13 +158,10 @@ class BotEditorForm : public QDialog {
   std::array<QComboBox*, 10> teams_{};
   QPointer<TPreview> preview_;
 
-  Roster roster_;
   QListWidget* roster_list_ = nullptr;
   QLineEdit* bot_name_ = nullptr;
   QComboBox* bot_model_ = nullptr;
   PictureView* bot_pic_ = nullptr;
-  std::string name_drops_;
-  std::vector<RosterProperty> properties_;
   std::vector<QWidget*> property_controls_;
 };
 

@@ -1,7 +1,8 @@
 #include "gui/EditorWindows.h"
 
-#include "gui/editors/TFBotman.h"
 #include "gui/SmallWindows.h"
+#include "gui/editors/TFBotman.h"
+#include "gui/editors/TFPhineas.h"
 
 namespace orvane {
 
@@ -10,6 +11,7 @@ MainWindowHooks LauncherWindowHooks(LauncherState& state) {
   hooks.create_editor = [&state](std::string_view mod_key,
                                  QWidget* parent) -> std::unique_ptr<QDialog> {
     if (mod_key == "Botman") return std::make_unique<TFBotman>(state, parent);
+    if (mod_key == "Phineas") return std::make_unique<TFPhineas>(state, parent);
     return nullptr;
   };
   hooks.show_about = [](QWidget* parent) {

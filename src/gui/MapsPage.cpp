@@ -11,9 +11,9 @@
 #include <chrono>
 #include <random>
 
-#include "platform/StringUtil.h"
 #include "gui/ListBoxes.h"
 #include "gui/widgets/GameText.h"
+#include "platform/StringUtil.h"
 
 namespace orvane {
 namespace {
@@ -44,8 +44,8 @@ std::string CommentForFile(QString text) {
 
 }  // namespace
 
-MapsPage::MapsPage(LauncherState& state, const ModInfo& mod, QWidget* parent)
-    : QWidget(parent), state_(state), mod_(mod) {
+MapsPage::MapsPage(LauncherState& state, const ModInfo& mod, PlayMaps& maps, QWidget* parent)
+    : QWidget(parent), state_(state), mod_(mod), available_(maps.available), play_(maps.play) {
   const QString prefix = QString::fromLatin1(mod.prefix.data(), mod.prefix.size()) + '_';
   auto* grid = new QGridLayout(this);
 
@@ -135,30 +135,12 @@ bool MapsPage::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void MapsPage::Clear() {
-  available_.Clear();
-  play_.Clear();
+void MapsPage::Show() {
   comment_entry_ = -1;
-  comment_->clear();
-  Refresh();
-}
-
-void MapsPage::SetAvailable(std::vector<std::string> entries) {
-  // Sorted as a sorted list box keeps them, without regard to case.
-  std::stable_sort(entries.begin(), entries.end(),
-                   [](const std::string& a, const std::string& b) { return LessNoCase(a, b); });
-  available_.Clear();
-  available_.items = std::move(entries);
-  available_.selected.assign(available_.items.size(), false);
-  Refresh();
-}
-
-void MapsPage::AppendPlay(const std::vector<std::string>& maps) {
-  for (const std::string& map : maps) play_.Append(map);
-  ShowList<std::string>(cycle_, play_, Line);
-}
-
-void MapsPage::Refresh() {
+  {
+    const QSignalBlocker block(comment_);
+    comment_->clear();
+  }
   ShowList<std::string>(dispo_, available_, Line);
   ShowList<std::string>(cycle_, play_, Line);
 }

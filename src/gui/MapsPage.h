@@ -1,6 +1,7 @@
-// The "Maps" page of every editor window: "Available Maps", "Play Maps"
-// (the starting map, then the map cycle), the comment of the selected
-// available map and the buttons between them.
+// The "Maps" page of every editor window, a view of the document's two map
+// lists: "Available Maps", "Play Maps" (the starting map, then the map
+// cycle), the comment of the selected available map and the buttons between
+// them.
 #pragma once
 
 #include <QWidget>
@@ -9,7 +10,7 @@
 
 #include "core/LauncherState.h"
 #include "core/ModTable.h"
-#include "services/MapLists.h"
+#include "services/EditorSettings.h"
 
 class QListWidget;
 class QPlainTextEdit;
@@ -20,12 +21,9 @@ class MapsPage final : public QWidget {
   Q_OBJECT
 
  public:
-  MapsPage(LauncherState& state, const ModInfo& mod, QWidget* parent);
+  MapsPage(LauncherState& state, const ModInfo& mod, PlayMaps& maps, QWidget* parent);
 
-  void Clear();
-  // The available entries, kept sorted as the list box shows them.
-  void SetAvailable(std::vector<std::string> entries);
-  void AppendPlay(const std::vector<std::string>& maps);
+  void Show();  // both lists from the document; the comment memo emptied
   const std::vector<std::string>& play_maps() const { return play_.items; }
 
   // The buttons' and keys' operations.
@@ -43,15 +41,14 @@ class MapsPage final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Refresh();  // shows both lists again
   void Changed(bool modified);
   void MapdispoChanged(int row);
   void MapComExit();
 
   LauncherState& state_;
   const ModInfo& mod_;
-  ListView available_;
-  ListView play_;
+  ListView& available_;
+  ListView& play_;
   QListWidget* dispo_ = nullptr;
   QListWidget* cycle_ = nullptr;
   QPlainTextEdit* comment_ = nullptr;

@@ -11,25 +11,32 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 #include "gui/widgets/MarkedSlider.h"
 
 namespace orvane {
+namespace {
 
-OptionControls::OptionControls(QWidget* page, std::vector<Row> rows, std::function<void()> changed)
-    : rows_(std::move(rows)) {
+QString Text(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+}
+
+}  // namespace
+
+OptionControls::OptionControls(QWidget* page, OptionValues& table, std::function<void()> changed)
+    : table_(table), changed_(std::move(changed)) {
   auto* page_layout = qobject_cast<QBoxLayout*>(page->layout());
-  controls_.resize(rows_.size());
-  for (size_t i = 0; i < rows_.size(); ++i) {
-    const Row& s = rows_[i];
+  const std::vector<OptionInfo>& rows = table_.rows();
+  controls_.resize(rows.size());
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const OptionInfo& s = rows[i];
     Control& c = controls_[i];
     QWidget* parent = page;
     QFormLayout* form = nullptr;
-    if (!s.group.isEmpty()) {
-      auto [it, added] = groups_.try_emplace(s.group, nullptr);
+    if (!s.group.empty()) {
+      auto [it, added] = groups_.try_emplace(Text(s.group), nullptr);
       if (added) {
-        it->second = new QGroupBox(s.group, page);
+        it->second = new QGroupBox(Text(s.group), page);
         new QFormLayout(it->second);
         if (page_layout != nullptr) page_layout->addWidget(it->second);
       }
@@ -47,31 +54,32 @@ OptionControls::OptionControls(QWidget* page, std::vector<Row> rows, std::functi
         page_layout->addWidget(widget);
       }
     };
+    auto report = [this, i] { Changed(i); };
     switch (s.kind) {
       case OptionKind::kCheck: {
-        auto* box = new QCheckBox(s.caption, parent);
-        box->setObjectName(s.name);
-        box->setToolTip(s.hint);
-        QObject::connect(box, &QCheckBox::toggled, box, [changed] { changed(); });
+        auto* box = new QCheckBox(Text(s.caption), parent);
+        box->setObjectName(Text(s.name));
+        box->setToolTip(Text(s.hint));
+        QObject::connect(box, &QCheckBox::toggled, box, report);
         c.check = box;
         add(QString(), box);
         break;
       }
       case OptionKind::kRadioPair: {
-        const QStringList names = s.name.split('|');
-        const QStringList captions = s.caption.split('|');
+        const std::vector<std::string> names = s.Names();
+        const QStringList captions = Text(s.caption).split('|');
         auto* row = new QWidget(parent);
         auto* layout = new QHBoxLayout(row);
         layout->setContentsMargins(0, 0, 0, 0);
         auto* group = new QButtonGroup(row);  // exclusive within the pair only
         QRadioButton* radios[2];
-        for (int k = 0; k < 2; ++k) {
-          radios[k] = new QRadioButton(captions.value(k), row);
-          radios[k]->setObjectName(names.value(k));
-          radios[k]->setToolTip(s.hint);
+        for (size_t k = 0; k < 2; ++k) {
+          radios[k] = new QRadioButton(captions.value(static_cast<int>(k)), row);
+          radios[k]->setObjectName(Text(names[k]));
+          radios[k]->setToolTip(Text(s.hint));
           group->addButton(radios[k]);
           layout->addWidget(radios[k]);
-          QObject::connect(radios[k], &QRadioButton::clicked, radios[k], [changed] { changed(); });
+          QObject::connect(radios[k], &QRadioButton::toggled, radios[k], report);
         }
         c.check = radios[0];
         c.second = radios[1];
@@ -80,35 +88,31 @@ OptionControls::OptionControls(QWidget* page, std::vector<Row> rows, std::functi
       }
       case OptionKind::kSpin: {
         auto* spin = new QSpinBox(parent);
-        spin->setObjectName(s.name);
+        spin->setObjectName(Text(s.name));
         spin->setRange(s.lo, s.hi);
-        spin->setToolTip(s.hint);
-        QObject::connect(spin, &QSpinBox::valueChanged, spin, [changed] { changed(); });
+        spin->setToolTip(Text(s.hint));
+        if (!s.typed) spin->findChild<QLineEdit*>()->setReadOnly(true);  // arrows only
+        QObject::connect(spin, &QSpinBox::valueChanged, spin, report);
         c.spin = spin;
-        add(s.caption, spin);
+        add(Text(s.caption), spin);
         break;
       }
       case OptionKind::kSlider: {
-        const MarkedSlider marked = MakeMarkedSlider(s.lo, s.hi, s.marks, parent);
-        marked.slider->setObjectName(s.name);
-        marked.slider->setToolTip(s.hint);
-        QObject::connect(marked.slider, &QSlider::valueChanged, marked.slider,
-                         [changed] { changed(); });
+        const MarkedSlider marked = MakeMarkedSlider(s.lo, s.hi, Text(s.marks), parent);
+        marked.slider->setObjectName(Text(s.name));
+        marked.slider->setToolTip(Text(s.hint));
+        QObject::connect(marked.slider, &QSlider::valueChanged, marked.slider, report);
         c.slider = marked.slider;
-        add(s.caption, marked.box);
+        add(Text(s.caption), marked.box);
         break;
       }
     }
   }
 }
 
-void OptionControls::Reset() {
-  for (size_t i = 0; i < rows_.size(); ++i) SetValue(i, rows_[i].reset);
-}
-
 int OptionControls::Value(size_t row) const {
   const Control& c = controls_[row];
-  switch (rows_[row].kind) {
+  switch (table_.rows()[row].kind) {
     case OptionKind::kCheck:
       return c.check->isChecked() ? 1 : 0;
     case OptionKind::kRadioPair:
@@ -121,21 +125,37 @@ int OptionControls::Value(size_t row) const {
   return 0;
 }
 
-void OptionControls::SetValue(size_t row, int value) {
-  const Control& c = controls_[row];
-  switch (rows_[row].kind) {
-    case OptionKind::kCheck:
-      c.check->setChecked(value != 0);
-      break;
-    case OptionKind::kRadioPair:
-      (value != 0 ? c.second : c.check)->setChecked(true);
-      break;
-    case OptionKind::kSpin:
-      c.spin->setValue(value);  // a stored value out of range is clamped, as the spin edit does
-      break;
-    case OptionKind::kSlider:
-      c.slider->setValue(value);
-      break;
+void OptionControls::Changed(size_t row) {
+  table_.Set(row, Value(row));
+  changed_();
+}
+
+void OptionControls::Show() {
+  for (size_t row = 0; row < controls_.size(); ++row) {
+    const Control& c = controls_[row];
+    const int value = table_.value(row);
+    for (QObject* control : {static_cast<QObject*>(c.check), static_cast<QObject*>(c.second),
+                             static_cast<QObject*>(c.spin), static_cast<QObject*>(c.slider)}) {
+      if (control != nullptr) control->blockSignals(true);
+    }
+    switch (table_.rows()[row].kind) {
+      case OptionKind::kCheck:
+        c.check->setChecked(value != 0);
+        break;
+      case OptionKind::kRadioPair:
+        (value != 0 ? c.second : c.check)->setChecked(true);
+        break;
+      case OptionKind::kSpin:
+        c.spin->setValue(value);
+        break;
+      case OptionKind::kSlider:
+        c.slider->setValue(value);
+        break;
+    }
+    for (QObject* control : {static_cast<QObject*>(c.check), static_cast<QObject*>(c.second),
+                             static_cast<QObject*>(c.spin), static_cast<QObject*>(c.slider)}) {
+      if (control != nullptr) control->blockSignals(false);
+    }
   }
 }
 

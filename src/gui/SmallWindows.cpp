@@ -9,15 +9,15 @@
 #include <QVBoxLayout>
 
 #include "gui/ErrorBox.h"
+#include "gui/widgets/ButtonWithColor.h"
+#include "gui/widgets/GameText.h"
+#include "gui/widgets/PictureView.h"
+#include "gui/widgets/Pictures.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/StringUtil.h"
 #include "platform/TextFile.h"
 #include "services/Models.h"
-#include "gui/widgets/ButtonWithColor.h"
-#include "gui/widgets/GameText.h"
-#include "gui/widgets/PictureView.h"
-#include "gui/widgets/Pictures.h"
 
 namespace orvane {
 

@@ -14,13 +14,13 @@
 #include <QToolButton>
 #include <utility>
 
-#include "gui/ErrorBox.h"
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
-#include "platform/FileSystem.h"
+#include "gui/ErrorBox.h"
 #include "gui/widgets/ButtonWithColor.h"
 #include "gui/widgets/GameText.h"
 #include "gui/widgets/Pictures.h"
+#include "platform/FileSystem.h"
 
 namespace orvane {
 namespace {

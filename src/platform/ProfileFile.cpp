@@ -228,16 +228,31 @@ int GetProfileInt(std::string_view file, std::string_view section, std::string_v
   return ParseProfileInt(StripProfileQuotes(*raw), def);
 }
 
-void WriteProfileString(std::string_view file, std::string_view section, std::string_view key,
-                        std::string_view value) {
-  const std::string text = ReadIfPresent(file);
-  std::string updated;
+namespace {
+
+std::string ProfileTextWith(std::string_view file, std::string_view text, std::string_view section,
+                            std::string_view key, std::string_view value) {
   try {
-    updated = SetProfileValue(text, section, key, value);
+    return SetProfileValue(text, section, key, value);
   } catch (const std::invalid_argument& e) {
     throw FileError(std::string(file), 0, e.what());
   }
+}
+
+}  // namespace
+
+void WriteProfileString(std::string_view file, std::string_view section, std::string_view key,
+                        std::string_view value) {
+  const std::string text = ReadIfPresent(file);
+  const std::string updated = ProfileTextWith(file, text, section, key, value);
   if (updated != text) WriteFileBytes(file, updated);
+}
+
+void WriteProfileString(FileBatch& batch, std::string_view file, std::string_view section,
+                        std::string_view key, std::string_view value) {
+  const std::string text = batch.Holds(file) ? batch.Bytes(file) : ReadIfPresent(file);
+  std::string updated = ProfileTextWith(file, text, section, key, value);
+  if (updated != text) batch.Put(std::string(file), std::move(updated));
 }
 
 }  // namespace orvane

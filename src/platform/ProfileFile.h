@@ -11,6 +11,8 @@
 
 namespace orvane {
 
+class FileBatch;
+
 // The raw value of key in section of the profile text, blanks trimmed but
 // quotes kept; nullopt when the section or key is absent.
 std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
@@ -31,5 +33,8 @@ std::string GetProfileString(std::string_view file, std::string_view section, st
 int GetProfileInt(std::string_view file, std::string_view section, std::string_view key, int def);
 void WriteProfileString(std::string_view file, std::string_view section, std::string_view key,
                         std::string_view value);
+// The same write as one file of a batch (on what the batch already holds for it).
+void WriteProfileString(FileBatch& batch, std::string_view file, std::string_view section,
+                        std::string_view key, std::string_view value);
 
 }  // namespace orvane

@@ -66,16 +66,26 @@ void WriteLines(std::string_view path, const std::vector<std::string>& lines) {
   WriteFileBytes(path, JoinCrLf(lines));
 }
 
-void WriteFileBytes(std::string_view path, std::string_view bytes) {
-  const fs::path target = HostPath(path);
-  const std::string name = std::string(path);
+namespace {
+
+// A file written whole beside its target, not yet in place.
+struct Staged {
+  std::string name;  // the game-style path, for messages
+  fs::path target;
+  std::string temp;
+};
+
+Staged Stage(std::string_view path, std::string_view bytes) {
+  Staged staged{std::string(path), HostPath(path), {}};
   std::error_code ec;
-  if (fs::is_directory(target, ec)) throw FileError(name, 0, "is a directory, not a file");
-  fs::path dir = target.parent_path();
+  if (fs::is_directory(staged.target, ec))
+    throw FileError(staged.name, 0, "is a directory, not a file");
+  fs::path dir = staged.target.parent_path();
   if (dir.empty()) dir = ".";
-  std::string pattern = (dir / ("." + target.filename().string() + ".orvane-XXXXXX")).string();
+  std::string pattern =
+      (dir / ("." + staged.target.filename().string() + ".orvane-XXXXXX")).string();
   const int fd = mkstemp(pattern.data());
-  if (fd < 0) throw FileError(name, 0, "cannot be written (" + ErrnoText(errno) + ")");
+  if (fd < 0) throw FileError(staged.name, 0, "cannot be written (" + ErrnoText(errno) + ")");
   bool ok = true;
   int err = 0;
   for (size_t done = 0; ok && done < bytes.size();) {
@@ -83,7 +93,7 @@ void WriteFileBytes(std::string_view path, std::string_view bytes) {
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       ok = false;
-      err = errno;
+      err = n < 0 ? errno : ENOSPC;
     } else {
       done += static_cast<size_t>(n);
     }
@@ -91,7 +101,7 @@ void WriteFileBytes(std::string_view path, std::string_view bytes) {
   // Keep the permissions of the file being replaced; a new file gets the usual ones.
   struct stat old_stat {};
   const mode_t mode =
-      ::stat(target.c_str(), &old_stat) == 0 ? (old_stat.st_mode & 07777) : mode_t{0644};
+      ::stat(staged.target.c_str(), &old_stat) == 0 ? (old_stat.st_mode & 07777) : mode_t{0644};
   if (ok && ::fchmod(fd, mode) != 0) {
     ok = false;
     err = errno;
@@ -104,13 +114,74 @@ void WriteFileBytes(std::string_view path, std::string_view bytes) {
     ok = false;
     err = errno;
   }
-  if (ok && ::rename(pattern.c_str(), target.c_str()) != 0) {
-    ok = false;
-    err = errno;
-  }
   if (!ok) {
     ::unlink(pattern.c_str());
-    throw FileError(name, 0, "cannot be written (" + ErrnoText(err) + ")");
+    throw FileError(staged.name, 0, "cannot be written (" + ErrnoText(err) + ")");
+  }
+  staged.temp = std::move(pattern);
+  return staged;
+}
+
+void PutInPlace(const Staged& staged) {
+  if (::rename(staged.temp.c_str(), staged.target.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(staged.temp.c_str());
+    throw FileError(staged.name, 0, "cannot be written (" + ErrnoText(err) + ")");
+  }
+}
+
+}  // namespace
+
+void WriteFileBytes(std::string_view path, std::string_view bytes) {
+  PutInPlace(Stage(path, bytes));
+}
+
+void FileBatch::Put(std::string path, std::string bytes) {
+  for (auto& [queued, queued_bytes] : files_) {
+    if (queued == path) {
+      queued_bytes = std::move(bytes);
+      return;
+    }
+  }
+  files_.emplace_back(std::move(path), std::move(bytes));
+}
+
+void FileBatch::PutLines(std::string path, const std::vector<std::string>& lines) {
+  Put(std::move(path), JoinCrLf(lines));
+}
+
+bool FileBatch::Holds(std::string_view path) const {
+  for (const auto& file : files_) {
+    if (file.first == path) return true;
+  }
+  return false;
+}
+
+std::string FileBatch::Bytes(std::string_view path) const {
+  for (const auto& [queued, bytes] : files_) {
+    if (queued == path) return bytes;
+  }
+  std::error_code ec;
+  return fs::is_regular_file(HostPath(path), ec) ? ReadFileBytes(path) : std::string();
+}
+
+void FileBatch::Commit() const {
+  std::vector<Staged> staged;
+  staged.reserve(files_.size());
+  try {
+    for (const auto& [path, bytes] : files_) staged.push_back(Stage(path, bytes));
+  } catch (const FileError&) {
+    for (const Staged& s : staged) ::unlink(s.temp.c_str());
+    throw;
+  }
+  // Every file is written; renames within a directory do not run out of space.
+  for (size_t i = 0; i < staged.size(); ++i) {
+    try {
+      PutInPlace(staged[i]);
+    } catch (const FileError&) {
+      for (size_t k = i + 1; k < staged.size(); ++k) ::unlink(staged[k].temp.c_str());
+      throw;
+    }
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orvane {
@@ -19,5 +20,24 @@ void WriteFileBytes(std::string_view path, std::string_view bytes);
 // Each line ends with CR LF.
 void WriteLines(std::string_view path, const std::vector<std::string>& lines);
 std::string JoinCrLf(const std::vector<std::string>& lines);
+
+// Several files written all or nothing, as one Apply writes a mod's files:
+// Commit first writes each file whole beside its target, and only when all
+// were written renames them over their targets. A failure while writing (a
+// full disk, a write-protected file) removes what was written, leaves every
+// target as it was and throws FileError naming the file.
+class FileBatch {
+ public:
+  void Put(std::string path, std::string bytes);  // a later Put of the same path wins
+  void PutLines(std::string path, const std::vector<std::string>& lines);
+  // What the batch will write to path, else the file's bytes, else "".
+  std::string Bytes(std::string_view path) const;
+  bool Holds(std::string_view path) const;
+  const std::vector<std::pair<std::string, std::string>>& files() const { return files_; }
+  void Commit() const;
+
+ private:
+  std::vector<std::pair<std::string, std::string>> files_;
+};
 
 }  // namespace orvane

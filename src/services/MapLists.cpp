@@ -139,11 +139,21 @@ void ReadMapCycle(const LauncherState& state, std::string_view mode, std::string
 
 void WriteMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,
                    const std::vector<std::string>& play_list) {
-  if (mode == "O" && !play_list.empty())
-    ModIniValue(state, "First Map", play_list.front(), "Write");
+  FileBatch batch;
+  WriteMapCycle(state, mode, cycle_dir, play_list, batch);
+  batch.Commit();
+}
+
+void WriteMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,
+                   const std::vector<std::string>& play_list, FileBatch& batch) {
+  // "First Map" of the selected mod's section, as ModIniValue writes it.
+  if (mode == "O" && !play_list.empty() && !state.selected_mod.empty()) {
+    WriteProfileString(batch, KrvIniPath(state), state.selected_mod, "First Map",
+                       play_list.front());
+  }
   const std::vector<std::string> cycle(play_list.empty() ? play_list.end() : play_list.begin() + 1,
                                        play_list.end());
-  WriteLines(std::string(cycle_dir) + "\\mapcycle.txt", cycle);
+  batch.PutLines(std::string(cycle_dir) + "\\mapcycle.txt", cycle);
 }
 
 std::string EncodeMapComment(std::string_view text) {

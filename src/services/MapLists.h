@@ -16,6 +16,8 @@
 
 namespace orvane {
 
+class FileBatch;
+
 // Usable even without a .bsp file in the maps directory.
 inline constexpr std::array<std::string_view, 8> kStandardMaps = {
     "snark_pit", "lambda_bunker", "stalkyard",  "boot_camp",
@@ -62,6 +64,9 @@ void ReadMapCycle(const LauncherState& state, std::string_view mode, std::string
 // Entry 1 goes to "First Map" (mode "O"); entries 2..n to mapcycle.txt.
 void WriteMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,
                    const std::vector<std::string>& play_list);
+// The same files as part of a batch.
+void WriteMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,
+                   const std::vector<std::string>& play_list, FileBatch& batch);
 
 // Map comments: CR as "#13", LF as "#10"; only "#13#10" decodes (to CR LF).
 std::string EncodeMapComment(std::string_view text);

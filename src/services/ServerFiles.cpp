@@ -196,10 +196,17 @@ std::string NeutraliseListenServerText(std::string_view bytes,
 }
 
 void NeutraliseListenServer(std::string_view path, const std::vector<std::string_view>& names) {
+  FileBatch batch;
+  NeutraliseListenServer(batch, path, names);
+  batch.Commit();
+}
+
+void NeutraliseListenServer(FileBatch& batch, std::string_view path,
+                            const std::vector<std::string_view>& names) {
   if (!FileExists(path)) return;
   const std::string before = ReadFileBytes(path);
-  const std::string after = NeutraliseListenServerText(before, names);
-  if (after != before) WriteFileBytes(path, after);
+  std::string after = NeutraliseListenServerText(before, names);
+  if (after != before) batch.Put(std::string(path), std::move(after));
 }
 
 }  // namespace orvane

@@ -10,6 +10,8 @@
 
 namespace orvane {
 
+class FileBatch;
+
 struct CfgPair {
   std::string key;
   std::string value;
@@ -62,5 +64,7 @@ const std::vector<std::string_view>& ListenServerNames(std::string_view mod_key)
 std::string NeutraliseListenServerText(std::string_view bytes,
                                        const std::vector<std::string_view>& names);
 void NeutraliseListenServer(std::string_view path, const std::vector<std::string_view>& names);
+void NeutraliseListenServer(FileBatch& batch, std::string_view path,
+                            const std::vector<std::string_view>& names);
 
 }  // namespace orvane

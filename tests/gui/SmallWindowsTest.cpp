@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "gui/widgets/GameText.h"
 #include "support/GameTree.h"
 #include "support/Isolation.h"
 #include "support/WindowTest.h"
-#include "gui/widgets/GameText.h"
 
 namespace orvane::test {
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "gui/Application.h"
+#include "support/Isolation.h"
 
 namespace orvane::test {
 

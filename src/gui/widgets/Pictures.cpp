@@ -21,6 +21,12 @@ void ApplyLauncherLook(QWidget* window) {
   QPalette p = window->palette();
   p.setColor(QPalette::Window, kLauncherColour);
   p.setColor(QPalette::Button, kLauncherColour);
+  // Qt's default grey for disabled text all but vanishes on the launcher's
+  // blue; a dark slate stays readable and still reads as "not now".
+  const QColor disabled(72, 82, 104);
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    p.setColor(QPalette::Disabled, role, disabled);
+  }
   window->setPalette(p);
   window->setAutoFillBackground(true);
   window->setFont(LauncherFont());

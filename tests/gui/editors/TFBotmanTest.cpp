@@ -15,57 +15,24 @@
 #include <QtTest>
 #include <functional>
 
-#include "gui/EditorWindows.h"
 #include "app/Wiring.h"
 #include "core/Startup.h"
-#include "gui/TMain.h"
+#include "gui/EditorWindows.h"
 #include "gui/SmallWindows.h"
+#include "gui/TMain.h"
 #include "support/GameTree.h"
 #include "support/Isolation.h"
+#include "support/ModTree.h"
 #include "support/WindowTest.h"
 
 namespace orvane::test {
 namespace {
 
-constexpr const char* kGameCfg =
-    "\"mp_teamlist\"\t\t\"\"\r\n\"mp_fraglimit\"\t\t\"25.00000\"\r\n"
-    "\"mp_timelimit\"\t\t\"15.00000\"\r\n\"mp_falldamage\"\t\t\"0\"\r\n"
-    "\"mp_teamplay\"\t\t\"0\"\r\n\"mp_friendlyfire\"\t\t\"0\"\r\n\"mp_weaponstay\"\t\t\"1\"\r\n"
-    "\"mp_forcerespawn\"\t\t\"0\"\r\n\"mp_footsteps\"\t\t\"1\"\r\n\"mp_flashlight\"\t\t\"1\"\r\n"
-    "\"mp_autocrosshair\"\t\t\"1\"\r\n\"sv_sendvelocity\"\t\t\"0\"\r\n";
-constexpr const char* kBotCfg =
-    "map crossfire\r\npause 3\r\nbotskill 2\r\naddbot gina Iris 2\r\n"
-    "pause 5\r\naddbot barney Rex\r\npause 5\r\n";
-constexpr const char* kListenServer = "hostname \"x\"\r\nmp_timelimit 30\r\n// mp_teamplay 1\r\n";
-
 // A Botman installation, and the launcher started on it with Botman chosen.
-struct BotmanTree {
-  GameTree tree;
-  LauncherState state;
-  RegistryStore store;
-
+struct BotmanTree : ModTree {
   explicit BotmanTree(const std::string& bot_cfg = kBotCfg, const std::string& game_cfg = kGameCfg)
-      : store(tree.Store()) {
-    tree.StandardRegistry()
-        .ShippedData()
-        .File("hl.exe")
-        .File("valve\\maps\\crossfire.bsp")
-        .File("valve\\maps\\frenzy.bsp")
-        .File("valve\\models\\player\\barney\\barney.mdl")
-        .File("bot\\game.cfg", game_cfg)
-        .File("bot\\bot.cfg", bot_cfg)
-        .File("bot\\mapcycle.txt", "stalkyard\r\nnowhere\r\n")
-        .File("bot\\listenserver.cfg", kListenServer);
-    state = tree.State();
-    struct Quiet final : StartupReporter {
-      void ReportError(const std::string& m, const std::string& d) override {
-        qFatal("start-up: %s %s", m.c_str(), d.c_str());
-      }
-    } reporter;
-    InitLauncher(state, store, LauncherStartupHooks(state, store), reporter);
-    state.selected_mod = "Botman";
-  }
-  std::string Read(const char* file) const { return tree.Read(std::string("bot\\") + file); }
+      : ModTree("Botman", [&](GameTree& game) { BotmanFiles(game, bot_cfg, game_cfg); }) {}
+  std::string Read(const char* file) const { return ModTree::Read(std::string("bot\\") + file); }
 };
 
 template <typename T>

@@ -1,0 +1,14 @@
+#include "app/Documents.h"
+
+#include "editors/BotmanSettings.h"
+#include "editors/PhineasSettings.h"
+
+namespace orvane {
+
+std::unique_ptr<EditorSettings> MakeSettings(LauncherState& state, std::string_view mod_key) {
+  if (mod_key == "Botman") return std::make_unique<BotmanSettings>(state);
+  if (mod_key == "Phineas") return std::make_unique<PhineasSettings>(state);
+  return nullptr;
+}
+
+}  // namespace orvane

@@ -1,0 +1,179 @@
+// A mod's settings as a plain document: what its configuration window shows
+// and what orvanectl config drives. It holds the values (option tables, game
+// type and teams, the play list, the roster), loads them from the mod's files
+// in order, resets them, checks them and saves them all or nothing, and keeps
+// the rules that tie them together. Messages that the window shows in boxes
+// are returned as values.
+//
+// A mod's document supplies its option tables and parts (in the window's
+// order), its file reading, bot-file reading, checks and writing; the base
+// does the sequences and the shared parts.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/LauncherState.h"
+#include "core/ModTable.h"
+#include "platform/TextFile.h"
+#include "services/MapLists.h"
+#include "services/Models.h"
+#include "services/OptionTable.h"
+#include "services/Roster.h"
+#include "services/ServerFiles.h"
+#include "services/Teams.h"
+
+namespace orvane {
+
+struct Message {
+  std::string text;
+  std::string detail;  // "" when the text says it all
+};
+using Messages = std::vector<Message>;
+
+// A control of the selected bot beyond its name and model.
+struct RosterProperty {
+  enum Kind { kSlider, kEdit } kind;
+  const char* suffix;  // object name after the prefix: "Botskill" gives BM_Botskill
+  const char* caption;
+  int lo;  // a slider's range; an edit's: lo unused, hi its maximum length
+  int hi;
+  int reset;  // a slider's value; an edit's text is empty
+  std::string BotEntry::*field;
+  const char* hint;
+  const char* marks;  // a slider's marks, "|" separated
+};
+
+// The "Maps" page as values: the sorted available entries and the play list
+// (starting map first).
+struct PlayMaps {
+  ListView available;
+  ListView play;
+};
+
+// The parts of a mod's window in page order, for show and for the window.
+struct DocumentPart {
+  enum Kind { kGameType, kOptions, kTeams, kRosterProperties } kind;
+  OptionValues* options = nullptr;  // kOptions
+};
+
+class EditorSettings {
+ public:
+  EditorSettings(LauncherState& state, std::string_view mod_key);
+  virtual ~EditorSettings();
+  EditorSettings(const EditorSettings&) = delete;
+  EditorSettings& operator=(const EditorSettings&) = delete;
+
+  LauncherState& state() const { return state_; }
+  const ModInfo& mod() const { return mod_; }
+  std::string ModDirectory() const;
+  std::string File(std::string_view name) const;       // ModDir\name
+  std::string Control(std::string_view suffix) const;  // "<prefix>_<suffix>"
+
+  // The sequences. Load and RestoreDefault go on after a broken file and
+  // return one message per problem; Save throws FileError naming the file
+  // that could not be written, and then no file was replaced.
+  Messages Load();
+  Messages RestoreDefault();
+  std::vector<std::string> Checks() const;
+  void Save() const;
+  FileBatch SaveBatch() const;  // what Save writes, in order
+
+  // The parts.
+  const std::vector<DocumentPart>& parts() const { return parts_; }
+  bool has_teams() const { return has_teams_; }
+  bool has_roster() const { return has_roster_; }
+  const std::vector<std::string>& models() const { return models_; }  // drop-down items
+  const std::vector<RosterProperty>& properties() const { return properties_; }
+  std::string_view name_drops() const { return name_drops_; }
+  int name_length() const { return 32; }
+
+  Teams teams;
+  PlayMaps maps;
+  Roster roster;
+  ModelBox bot_model;  // the model drop-down of the selected bot
+
+  // The player's changes (the window calls these; orvanectl through Set).
+  void SetTeamCount(int n, bool editing) { teams.SetCount(n, editing); }
+  // The current entry of the roster changed: its model becomes the drop-down's.
+  void CurrentBotChanged();
+  const BotEntry* CurrentBot() const;
+  // Plain or random create; false with the reason when a random draw has
+  // nothing to draw from.
+  bool CreateBot(bool random, std::mt19937& draw, std::string* refusal);
+  bool MoveBot(int step);
+  bool DeleteSelectedBots();
+  // The name edit's text after the dropped characters; the current entry
+  // takes it when it is not empty. Returns the text the edit keeps.
+  std::string SetBotName(std::string_view typed);
+  // "Prev", "Next" or "All" (the drop-down's own choice, bot_model already
+  // set); the picture to show when the model changed.
+  std::optional<std::string> StepModel(std::string_view action);
+  void SetProperty(size_t property, std::string text);
+
+  // By control name, as orvanectl config reads and sets them.
+  std::vector<std::pair<std::string, std::string>> Show() const;
+  // Applies one change as the player would make it; the refusal (naming the
+  // control and what it accepts) when the control is unknown, disabled, or
+  // the value is not one it takes.
+  std::optional<std::string> Set(std::string_view control, std::string_view value);
+
+ protected:
+  // The parts in the window's page order.
+  void AddGameType() { parts_.push_back({DocumentPart::kGameType}); }
+  void AddOptions(OptionValues& table);
+  void AddTeams();
+  void AddRoster(std::vector<RosterProperty> properties, std::string_view name_drops,
+                 bool required);
+
+  // What a mod supplies.
+  virtual void ResetValues() {}  // values beyond the tables and the shared parts
+  virtual void ReadFiles(Messages& messages) = 0;
+  virtual void ReadBotFile(Messages& messages) = 0;
+  virtual void ModChecks(std::vector<std::string>& failed) const { (void)failed; }
+  virtual void WriteFiles(FileBatch& batch) const = 0;
+  virtual BotEntry NewEntry() const { return {}; }
+  virtual void RandomizeEntry(BotEntry& entry, std::mt19937& draw) const {
+    (void)entry;
+    (void)draw;
+  }
+
+  // Runs one read; a broken file becomes a message and the load goes on.
+  static void Step(Messages& messages, const std::function<void()>& read);
+  static Message MissingFile(std::string_view file, std::string_view dir);
+  void SetRoster(std::vector<BotEntry> entries);  // the first entry current
+
+  // The standard game.cfg of Botman, Jumbot and Phineas, with the teams.
+  void ReadStandardGame(BoundOptions<StandardGameCfg>& options, Messages& messages);
+  void WriteStandardGame(const BoundOptions<StandardGameCfg>& options, FileBatch& batch) const;
+
+  std::string team_text_;
+
+ private:
+  void Reset();
+  std::optional<std::string> SetOption(OptionValues& table, const OptionValues::Found& found,
+                                       std::string_view control, std::string_view value);
+  std::optional<std::string> SetPlayList(std::string_view control, std::string_view value);
+  std::optional<std::string> SelectBots(std::string_view control, std::string_view value);
+
+  LauncherState& state_;
+  const ModInfo& mod_;
+  std::vector<DocumentPart> parts_;
+  std::vector<std::string> models_;
+  bool has_teams_ = false;
+  bool has_roster_ = false;
+  bool roster_required_ = false;
+  std::vector<RosterProperty> properties_;
+  std::string name_drops_;
+};
+
+// The values of a standard game.cfg page: its options, with the control
+// names of the mod's prefix.
+std::vector<OptionRow<StandardGameCfg>> StandardGameRows(std::string_view prefix);
+
+}  // namespace orvane

@@ -1,0 +1,116 @@
+// orvanectl config: the contract scripts rely on, on a real tree.
+#include <gtest/gtest.h>
+
+#include "editors/BotmanSettings.h"
+#include "support/ModTree.h"
+
+namespace orvane::test {
+namespace {
+
+struct Files {
+  std::string game, bot, cycle, listen;
+  bool operator==(const Files&) const = default;
+};
+
+Files BotmanFilesOf(const ModTree& t) {
+  return {t.Read("bot\\game.cfg"), t.Read("bot\\bot.cfg"), t.Read("bot\\mapcycle.txt"),
+          t.Read("bot\\listenserver.cfg")};
+}
+
+ModTree BotmanTree() {
+  return ModTree("Botman", [](GameTree& tree) { BotmanFiles(tree); });
+}
+
+TEST(ConfigCommand, ShowPrintsEveryControlThenThePlayListAndTheRoster) {
+  ModTree t = BotmanTree();
+  const CtlRun run = RunCtl(t.tree, {"config", "Botman", "show"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out.rfind("BM_deathmatch=1\nBM_teamplay=0\nBM_numteam=2\nBM_fraglimit=25\n", 0), 0u)
+      << run.out;
+  EXPECT_NE(run.out.find("\nBM_botname=Iris\nBM_botmodel=gina\nBM_Botskill=2\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("\nBM_MapCycle=crossfire,stalkyard\nBM_ListBot=Iris,Rex\n"),
+            std::string::npos);
+}
+
+TEST(ConfigCommand, SetWithoutChangesIsOpeningTheWindowAndApplying) {
+  ModTree by_ctl = BotmanTree();
+  ModTree by_window = BotmanTree();
+  const CtlRun run = RunCtl(by_ctl.tree, {"config", "Botman", "set"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  BotmanSettings doc(by_window.state);
+  doc.Load();
+  ASSERT_TRUE(doc.Checks().empty());
+  doc.Save();
+  EXPECT_EQ(BotmanFilesOf(by_ctl), BotmanFilesOf(by_window));
+  EXPECT_NE(BotmanFilesOf(by_ctl).listen, kListenServer);  // it was written
+}
+
+TEST(ConfigCommand, ExitStatusesAndNothingWrittenUnlessApplied) {
+  ModTree t = BotmanTree();
+  const Files before = BotmanFilesOf(t);
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* err;  // a part of stderr
+  } kCases[] = {
+      {{"config", "Botman", "set", "BM_fraglimit=1000"},
+       2,
+       "BM_fraglimit accepts a whole number from 0 to 999"},
+      {{"config", "Botman", "set", "BM_numteam=3"}, 2, "BM_numteam is disabled under DeathMatch"},
+      {{"config", "Botman", "set", "BM_fraglimit=30", "BM_nothing=1"},
+       2,
+       "unknown control BM_nothing"},
+      {{"config", "Botman", "set", "BM_fraglimit"}, 2, "is not CONTROL=VALUE"},
+      {{"config", "Botmna", "show"}, 2, "unknown mod \"Botmna\""},
+      {{"config", "Botman", "list"}, 2, "config needs show or set"},
+      {{"config", "Jumbot", "show"}, 2, "window does not exist yet"},
+      {{"config", "Phineas", "show"}, 1, "not installed"},
+      {{"config", "Botman", "--bot", "RealBot", "show"}, 2, "has no bot to choose"},
+      {{"config", "Botman", "set", "BM_MapCycle="}, 1, "You must select a starting map."},
+      {{"config", "Botman", "set", "BM_teamplay=1", "BM_ListBot=Iris,Rex", "BM_SBDelBot=1"},
+       1,
+       "You must select at least two teams for a teamplay.\norvanectl: You must have at least one "
+       "bot to play."},
+  };
+  for (const auto& c : kCases) {
+    const CtlRun run = RunCtl(t.tree, c.args);
+    EXPECT_EQ(run.status, c.status) << c.args.back() << ": " << run.err;
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    EXPECT_EQ(BotmanFilesOf(t), before) << c.args.back();
+  }
+  EXPECT_EQ(RunCtl(t.tree, {"configure"}).status, 2);
+}
+
+TEST(ConfigCommand, SetsUpALanPartyFromAScript) {
+  ModTree t = BotmanTree();
+  const CtlRun run =
+      RunCtl(t.tree, {"config", "Botman", "set", "BM_teamplay=1", "BM_numteam=3", "BM_team1=gina",
+                      "BM_team2=barney", "BM_team3=helmet", "BM_fraglimit=30",
+                      "BM_MapCycle=boot_camp,crossfire,frenzy", "BM_SBCreeBot=1", "BM_botname=Ann",
+                      "BM_botmodel=helmet", "BM_Botskill=5"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(t.Read("bot\\mapcycle.txt"), "crossfire\r\nfrenzy\r\n");
+  const std::string bot = t.Read("bot\\bot.cfg");
+  EXPECT_NE(bot.find("map boot_camp\r\n"), std::string::npos);
+  EXPECT_NE(bot.find("addbot helmet Ann 5\r\npause 5\r\n"), std::string::npos) << bot;
+  EXPECT_NE(t.Read("bot\\game.cfg").find("\"mp_teamlist\"\t\t\"gina;barney;helmet\""),
+            std::string::npos);
+  // show reads back what set wrote.
+  const CtlRun shown = RunCtl(t.tree, {"config", "Botman", "show"});
+  EXPECT_NE(shown.out.find("BM_team3=helmet\n"), std::string::npos);
+}
+
+TEST(ConfigCommand, PhineasStartingMapGoesToKrvIni) {
+  ModTree t("Phineas", [](GameTree& tree) { PhineasFiles(tree); });
+  const CtlRun run =
+      RunCtl(t.tree, {"config", "Phineas", "set", "PH_MapCycle=datacore,frenzy", "PH_quantity=2"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(t.ReadApp("KRV.ini"), "[Phineas]\r\nFirst Map=datacore\r\n");
+  EXPECT_EQ(t.Read("phineas\\mapcycle.txt"), "frenzy\r\n");
+  EXPECT_NE(t.Read("phineas\\bots.ini").find("Quantity\t\t=2\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvane::test

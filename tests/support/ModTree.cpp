@@ -1,0 +1,101 @@
+#include "support/ModTree.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "app/Wiring.h"
+#include "core/Startup.h"
+
+namespace orvane::test {
+namespace {
+
+std::string Quoted(std::string_view text) {
+  std::string out = "'";
+  for (char c : text) {
+    if (c == '\'') {
+      out += "'\\''";
+    } else {
+      out += c;
+    }
+  }
+  return out + "'";
+}
+
+struct Strict final : StartupReporter {
+  void ReportError(const std::string& message, const std::string& detail) override {
+    throw std::runtime_error("start-up: " + message + " " + detail);
+  }
+};
+
+}  // namespace
+
+GameTree& ValveGame(GameTree& tree) {
+  return tree.StandardRegistry()
+      .ShippedData()
+      .File("hl.exe")
+      .File("valve\\maps\\crossfire.bsp")
+      .File("valve\\maps\\frenzy.bsp")
+      .File("valve\\models\\player\\barney\\barney.mdl");
+}
+
+GameTree& BotmanFiles(GameTree& tree, std::string_view bot_cfg, std::string_view game_cfg) {
+  return tree.File("bot\\game.cfg", game_cfg)
+      .File("bot\\bot.cfg", bot_cfg)
+      .File("bot\\mapcycle.txt", "stalkyard\r\nnowhere\r\n")
+      .File("bot\\listenserver.cfg", kListenServer);
+}
+
+GameTree& PhineasFiles(GameTree& tree, std::string_view bots_ini, std::string_view game_cfg) {
+  return tree.File("phineas\\game.cfg", game_cfg)
+      .File("phineas\\bots.ini", bots_ini)
+      .File("phineas\\mapcycle.txt", "stalkyard\r\nnowhere\r\ndatacore\r\n")
+      .AppFile("KRV.ini", "[Phineas]\r\nFirst Map=frenzy\r\n");
+}
+
+ModTree::ModTree(std::string_view mod_key, const std::function<void(GameTree&)>& lay_out)
+    : store(tree.Store()) {
+  lay_out(ValveGame(tree));
+  state = tree.State();
+  Strict reporter;
+  InitLauncher(state, store, LauncherStartupHooks(state, store), reporter);
+  state.selected_mod = std::string(mod_key);
+}
+
+std::string ModTree::ReadApp(std::string_view name) const {
+  return ReadHostFileOr(tree.app_dir() / std::string(name));
+}
+
+CtlRun RunCtl(const GameTree& tree, const std::vector<std::string>& args) {
+  const std::string out = (tree.root() / "ctl.out").string();
+  const std::string err = (tree.root() / "ctl.err").string();
+  std::string command = "XDG_CONFIG_HOME=" + Quoted(tree.config_home().string()) +
+                        " XDG_DATA_HOME=" + Quoted((tree.root() / "share").string()) +
+                        " WINEPREFIX=" + Quoted(tree.wine_prefix().string()) + " " +
+                        Quoted(ORVANE_CTL_EXE);
+  for (const std::string& arg : args) command += " " + Quoted(arg);
+  command += " >" + Quoted(out) + " 2>" + Quoted(err) + " </dev/null";
+  const int status = std::system(command.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadHostFileOr(out), ReadHostFileOr(err)};
+}
+
+FileSizeLimit::FileSizeLimit(unsigned long bytes) {
+  std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  before_ = limit.rlim_cur;
+  limit.rlim_cur = bytes;
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = before_;
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+}  // namespace orvane::test

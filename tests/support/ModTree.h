@@ -1,0 +1,77 @@
+// A game tree with one mod's files laid out and the launcher started on it
+// (that mod selected), for the settings-document, window and orvanectl
+// tests; and the few tools those tests share.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/LauncherState.h"
+#include "platform/RegistryStore.h"
+#include "support/GameTree.h"
+
+namespace orvane::test {
+
+// A standard game.cfg as the launcher writes it (frag limit 25, time limit
+// 15, weapons stay, no teams).
+inline constexpr const char* kGameCfg =
+    "\"mp_teamlist\"\t\t\"\"\r\n\"mp_fraglimit\"\t\t\"25.00000\"\r\n"
+    "\"mp_timelimit\"\t\t\"15.00000\"\r\n\"mp_falldamage\"\t\t\"0\"\r\n"
+    "\"mp_teamplay\"\t\t\"0\"\r\n\"mp_friendlyfire\"\t\t\"0\"\r\n\"mp_weaponstay\"\t\t\"1\"\r\n"
+    "\"mp_forcerespawn\"\t\t\"0\"\r\n\"mp_footsteps\"\t\t\"1\"\r\n\"mp_flashlight\"\t\t\"1\"\r\n"
+    "\"mp_autocrosshair\"\t\t\"1\"\r\n\"sv_sendvelocity\"\t\t\"0\"\r\n";
+inline constexpr const char* kBotCfg =
+    "map crossfire\r\npause 3\r\nbotskill 2\r\naddbot gina Iris 2\r\n"
+    "pause 5\r\naddbot barney Rex\r\npause 5\r\n";
+inline constexpr const char* kListenServer =
+    "hostname \"x\"\r\nmp_timelimit 30\r\n// mp_teamplay 1\r\n";
+inline constexpr const char* kBotsIni =
+    ";PHINEAS MAIN BOT USERINFO FILE\r\n[DefaultMap]\r\nQuantity\t\t=6\r\nRandom\t\t=Yes\r\n"
+    "InitialDelay\t\t=7\r\nSpawnDelay\t\t=9\r\nWaitForPlayers = 0\r\n \r\n"
+    "[Bot]\r\nName\t\t=Iris\r\nModel\t\t=gina\r\nTopColor\t\t=200\r\nBottomColor\t\t=30\r\n \r\n"
+    "[Bot]\r\nName\t\t=Rex\r\nModel\t\t=barney\r\nTopColor\t\t=1\r\nBottomColor\t\t=2\r\n";
+
+// The valve maps crossfire and frenzy and the player model barney, with the
+// launcher's shipped data and registry.
+GameTree& ValveGame(GameTree& tree);
+GameTree& BotmanFiles(GameTree& tree, std::string_view bot_cfg = kBotCfg,
+                      std::string_view game_cfg = kGameCfg);
+GameTree& PhineasFiles(GameTree& tree, std::string_view bots_ini = kBotsIni,
+                       std::string_view game_cfg = kGameCfg);
+
+class ModTree {
+ public:
+  // lay_out adds the mod's files to the valve game; start-up then runs.
+  ModTree(std::string_view mod_key, const std::function<void(GameTree&)>& lay_out);
+  std::string Read(std::string_view relative) const { return tree.Read(relative); }
+  std::string ReadApp(std::string_view name) const;  // a file of AppPath
+
+  GameTree tree;
+  RegistryStore store;
+  LauncherState state;
+};
+
+// orvanectl run on the tree, as a player's shell would run it.
+struct CtlRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+CtlRun RunCtl(const GameTree& tree, const std::vector<std::string>& args);
+
+// While alive, no file can grow beyond `bytes` in this process (a full disk
+// as a test can make one, even as root).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(unsigned long bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  unsigned long before_;
+};
+
+}  // namespace orvane::test
