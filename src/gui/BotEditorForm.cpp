@@ -505,7 +505,10 @@ void BotEditorForm::BuildRoster(QWidget* page) {
 }
 
 void BotEditorForm::ShowRoster() {
-  ShowList<BotEntry>(roster_list_, settings_.roster, [](const BotEntry& e) { return Q(e.name); });
+  // A hand-written entry may have no name; its line still stands for it.
+  ShowList<BotEntry>(roster_list_, settings_.roster, [](const BotEntry& e) {
+    return e.name.empty() ? QStringLiteral("(no name)") : Q(e.name);
+  });
 }
 
 void BotEditorForm::ShowSelectedEntry() {

@@ -72,6 +72,20 @@ class TFPhineasTest final : public QObject {
     QVERIFY(!window.modified());
   }
 
+  // A [Bot] section without a Name keeps its line, so later lines match their bots.
+  void ANamelessBotKeepsItsLine() {
+    PhineasTree t("[Bot]\r\nModel=gina\r\n[Bot]\r\nName=Bo\r\nModel=barney\r\n");
+    TFPhineas window(t.state, nullptr);
+    Open(window);
+    auto* list = Find<QListWidget>(window, "PH_ListBot");
+    QCOMPARE(Items(list), (QStringList{"(no name)", "Bo"}));
+    list->setCurrentRow(1);
+    QCOMPARE(Find<QComboBox>(window, "PH_botmodel")->currentText(), QStringLiteral("barney"));
+    list->setCurrentRow(0);
+    QCOMPARE(Find<QLineEdit>(window, "PH_botname")->text(), QString());
+    QCOMPARE(Find<QComboBox>(window, "PH_botmodel")->currentText(), QStringLiteral("gina"));
+  }
+
   void FallDamageAloneMarksTheWindowModified() {
     PhineasTree t;
     TFPhineas window(t.state, nullptr);
