@@ -53,8 +53,10 @@ void BotmanSettings::ReadBotFile(Messages& messages) {
   }
   Step(messages, [&] {
     BotmanBotCfg cfg = bots.Collected();
-    const MapValidator usable(state().valve_maps_dir, "", "");
-    ReadBotmanBotCfg(path, usable, cfg);
+    // A map line or two: a lookup each beats listing the whole maps directory.
+    const std::string& maps_dir = state().valve_maps_dir;
+    ReadBotmanBotCfg(
+        path, [&maps_dir](std::string_view map) { return IsValidMap(map, maps_dir, "", ""); }, cfg);
     for (std::string& map : cfg.start_maps) maps.play.Append(std::move(map));
     bots.Fill(cfg);
     SetRoster(std::move(cfg.roster));

@@ -13,17 +13,10 @@
 namespace orvane {
 namespace fs = std::filesystem;
 
-bool FileExists(std::string_view path) {
-  fs::file_status status;
-  HostPath(path, &status);
-  return fs::is_regular_file(status);
-}
+bool FileExists(std::string_view path) { return fs::is_regular_file(HostStatus(path)); }
 
 bool DirectoryExists(std::string_view path) {
-  if (path.empty()) return false;
-  fs::file_status status;
-  HostPath(path, &status);
-  return fs::is_directory(status);
+  return !path.empty() && fs::is_directory(HostStatus(path));
 }
 
 bool MatchesWildcard(std::string_view name, std::string_view pattern) {
@@ -49,15 +42,16 @@ bool MatchesWildcard(std::string_view name, std::string_view pattern) {
   return p == pattern.size();
 }
 
-std::vector<DirEntry> ListDirectory(std::string_view dir, std::string_view pattern) {
-  std::vector<DirEntry> entries;
+void ForEachDirectoryEntry(std::string_view dir, std::string_view pattern,
+                           const std::function<void(std::string_view, unsigned)>& visit) {
   const fs::path host = HostPath(dir);
   DIR* handle = opendir(host.c_str());
-  if (handle == nullptr) return entries;
+  if (handle == nullptr) return;
+  const bool all = pattern == "*" || pattern == "*.*";
   // The entry type comes with the listing; only links and unknown types need a stat.
   while (const dirent* e = readdir(handle)) {
     const std::string_view name = e->d_name;
-    if (name == "." || name == ".." || !MatchesWildcard(name, pattern)) continue;
+    if (name == "." || name == ".." || (!all && !MatchesWildcard(name, pattern))) continue;
     unsigned char type = e->d_type;
     if (type == DT_UNKNOWN || type == DT_LNK) {
       struct stat st {};
@@ -65,12 +59,18 @@ std::vector<DirEntry> ListDirectory(std::string_view dir, std::string_view patte
       type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : DT_UNKNOWN;
     }
     if (type != DT_DIR && type != DT_REG) continue;  // sockets and devices are no game files
-    DirEntry entry{std::string(name),
-                   type == DT_DIR ? unsigned{kAttrDirectory} : unsigned{kAttrArchive}};
-    if (name.front() == '.') entry.attributes |= kAttrHidden;
-    entries.push_back(std::move(entry));
+    unsigned attributes = type == DT_DIR ? unsigned{kAttrDirectory} : unsigned{kAttrArchive};
+    if (name.front() == '.') attributes |= kAttrHidden;
+    visit(name, attributes);
   }
   closedir(handle);
+}
+
+std::vector<DirEntry> ListDirectory(std::string_view dir, std::string_view pattern) {
+  std::vector<DirEntry> entries;
+  ForEachDirectoryEntry(dir, pattern, [&entries](std::string_view name, unsigned attributes) {
+    entries.push_back(DirEntry{std::string(name), attributes});
+  });
   return entries;
 }
 

@@ -3,6 +3,7 @@
 // none of them throws for a missing file.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,10 @@ struct DirEntry {
 // ("*.bsp", "*.*", "de_?ust.bsp"), case-insensitively, in the directory's
 // own order. A missing directory lists nothing.
 std::vector<DirEntry> ListDirectory(std::string_view dir, std::string_view pattern);
+// The same entries handed one by one to visit (name, attributes), for
+// callers that keep only a part of a large directory.
+void ForEachDirectoryEntry(std::string_view dir, std::string_view pattern,
+                           const std::function<void(std::string_view, unsigned)>& visit);
 // The same, files only or sub-directories only, sorted by name without regard to case.
 std::vector<std::string> ListFiles(std::string_view dir, std::string_view pattern);
 std::vector<std::string> ListSubdirectories(std::string_view dir);

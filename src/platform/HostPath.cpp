@@ -1,5 +1,7 @@
 #include "platform/HostPath.h"
 
+#include <sys/stat.h>
+
 #include <system_error>
 #include <vector>
 
@@ -42,13 +44,36 @@ fs::path Child(const fs::path& dir, std::string_view name) {
 
 namespace {
 
+bool HasDrive(std::string_view path) {
+  return path.size() >= 2 && path[1] == ':' &&
+         ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}
+
+fs::file_status StatusFromMode(mode_t mode) {
+  if (S_ISREG(mode)) return fs::file_status(fs::file_type::regular);
+  if (S_ISDIR(mode)) return fs::file_status(fs::file_type::directory);
+  return fs::file_status(fs::file_type::unknown);
+}
+
+// The path as spelled, "\" turned into "/": one stat answers most lookups,
+// with no component walk and no path object.
+bool StatAsSpelled(std::string_view path, fs::file_status* status) {
+  std::string spelled = path.empty() ? std::string(".") : std::string(path);
+  for (char& c : spelled) {
+    if (c == '\\') c = '/';
+  }
+  struct stat st {};
+  if (::stat(spelled.c_str(), &st) != 0) return false;
+  *status = StatusFromMode(st.st_mode);
+  return true;
+}
+
 fs::path Resolve(std::string_view path, const fs::path& wine_prefix, fs::file_status* status) {
   fs::path result;
   std::string_view rest = path;
-  const bool has_drive = path.size() >= 2 && path[1] == ':' &&
-                         ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
-  if (has_drive) {
-    const std::string device = std::string(1, ToLowerAscii(path[0])) + ":";
+  if (HasDrive(path)) {
+    std::string device = "c:";
+    device[0] = ToLowerAscii(path[0]);
     result = wine_prefix / "dosdevices" / device;
     rest.remove_prefix(2);
   } else if (!path.empty() && (path[0] == '\\' || path[0] == '/')) {
@@ -71,12 +96,24 @@ fs::path Resolve(std::string_view path, const fs::path& wine_prefix, fs::file_st
   return result;
 }
 
+// The Wine prefix is looked up only for a path with a drive letter.
+fs::path PrefixFor(std::string_view path) {
+  return HasDrive(path) ? WinePrefixFromProcess() : fs::path();
+}
+
 }  // namespace
 
-fs::path HostPath(std::string_view path) { return Resolve(path, WinePrefixFromProcess(), nullptr); }
+fs::path HostPath(std::string_view path) { return Resolve(path, PrefixFor(path), nullptr); }
 
 fs::path HostPath(std::string_view path, fs::file_status* status) {
-  return Resolve(path, WinePrefixFromProcess(), status);
+  return Resolve(path, PrefixFor(path), status);
+}
+
+fs::file_status HostStatus(std::string_view path) {
+  fs::file_status status;
+  if (!HasDrive(path) && StatAsSpelled(path, &status)) return status;
+  Resolve(path, PrefixFor(path), &status);
+  return status;
 }
 
 fs::path HostPath(std::string_view path, const fs::path& wine_prefix) {

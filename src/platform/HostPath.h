@@ -16,6 +16,11 @@ std::filesystem::path HostPath(std::string_view path);
 // links; not_found when absent), read while resolving it.
 std::filesystem::path HostPath(std::string_view path, std::filesystem::file_status* status);
 
+// Only the status of what the path names (followed through links; not_found
+// when absent): what FileExists and DirectoryExists ask, without building
+// the path when it exists as spelled.
+std::filesystem::file_status HostStatus(std::string_view path);
+
 // The same, with an explicit Wine prefix (tests, and callers that hold one).
 std::filesystem::path HostPath(std::string_view path, const std::filesystem::path& wine_prefix);
 

@@ -11,25 +11,43 @@
 namespace orvane {
 namespace {
 
-std::unordered_set<std::string> LowerFileNames(std::string_view dir) {
-  std::unordered_set<std::string> names;
-  if (dir.empty()) return names;
-  std::vector<DirEntry> entries = ListDirectory(dir, "*");
-  names.reserve(entries.size());
-  for (DirEntry& e : entries) {
-    if ((e.attributes & kAttrDirectory) == 0) {
-      for (char& c : e.name) c = ToLowerAscii(c);
-      names.insert(std::move(e.name));
-    }
-  }
-  return names;
-}
+size_t HashOf(std::string_view name) { return std::hash<std::string_view>{}(name); }
 
-bool Has(const std::unordered_set<std::string>& names, const std::string& name) {
-  return names.count(name) != 0;
-}
+bool Has(const LowerNameSet& names, const std::string& name) { return names.Contains(name); }
 
 }  // namespace
+
+LowerNameSet::LowerNameSet(std::string_view dir) {
+  if (dir.empty()) return;
+  ForEachDirectoryEntry(dir, "*", [this](std::string_view name, unsigned attributes) {
+    if ((attributes & kAttrDirectory) != 0) return;
+    starts_.push_back(static_cast<uint32_t>(pool_.size()));
+    for (char c : name) pool_.push_back(ToLowerAscii(c));
+  });
+  const size_t count = starts_.size();
+  starts_.push_back(static_cast<uint32_t>(pool_.size()));
+  size_t size = 16;
+  while (size < count * 2) size *= 2;
+  slots_.assign(size, 0);
+  for (uint32_t i = 0; i < count; ++i) {
+    size_t slot = HashOf(Name(i)) & (size - 1);
+    while (slots_[slot] != 0) slot = (slot + 1) & (size - 1);
+    slots_[slot] = i + 1;
+  }
+}
+
+std::string_view LowerNameSet::Name(uint32_t index) const {
+  return std::string_view(pool_).substr(starts_[index], starts_[index + 1] - starts_[index]);
+}
+
+bool LowerNameSet::Contains(std::string_view lower_name) const {
+  if (slots_.empty()) return false;
+  const size_t mask = slots_.size() - 1;
+  for (size_t slot = HashOf(lower_name) & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
+    if (Name(slots_[slot] - 1) == lower_name) return true;
+  }
+  return false;
+}
 
 bool IsStandardMap(std::string_view name) {
   return std::find(kStandardMaps.begin(), kStandardMaps.end(), name) != kStandardMaps.end();
@@ -38,10 +56,11 @@ bool IsStandardMap(std::string_view name) {
 void LoadMapCatalogue(LauncherState& state) {
   state.map_list.clear();
   if (!DirectoryExists(state.valve_maps_dir)) return;
-  for (DirEntry& e : ListDirectory(state.valve_maps_dir, "*.bsp")) {
-    if ((e.attributes & (kAttrDirectory | kAttrHidden)) == 0)
-      state.map_list.push_back(std::move(e.name));
-  }
+  ForEachDirectoryEntry(state.valve_maps_dir, "*.bsp",
+                        [&state](std::string_view name, unsigned attributes) {
+                          if ((attributes & (kAttrDirectory | kAttrHidden)) == 0)
+                            state.map_list.emplace_back(name);
+                        });
   for (std::string_view map : kStandardMaps) state.map_list.push_back(std::string(map) + ".bsp");
 }
 
@@ -53,16 +72,16 @@ std::vector<std::string> FillAvailableMaps(const LauncherState& state) {
   if (!bare && !marked) return entries;
   const std::string& dir = DirsOf(state, mod).dir;
   // Which maps have the files behind the "*" and "+" marks.
-  std::unordered_set<std::string> star, plus;
+  LowerNameSet star, plus;
   std::string star_ext, plus_ext;
   if (mod == "Jumbot") {
-    star = LowerFileNames(dir + "\\wpfiles");
-    plus = LowerFileNames(dir + "\\mapcfgs");
+    star = LowerNameSet(dir + "\\wpfiles");
+    plus = LowerNameSet(dir + "\\mapcfgs");
     star_ext = ".jrf";
     plus_ext = ".cfg";
   } else if (mod == "Rocket") {
-    star = LowerFileNames(dir + "\\botnodes");
-    plus = LowerFileNames(dir);
+    star = LowerNameSet(dir + "\\botnodes");
+    plus = LowerNameSet(dir);
     star_ext = ".nod";
     plus_ext = ".cfg";
   }
@@ -91,8 +110,8 @@ bool IsValidMap(std::string_view name, std::string_view maps_dir, std::string_vi
 
 MapValidator::MapValidator(std::string_view maps_dir, std::string_view extra_dir,
                            std::string_view extra_ext)
-    : maps_(LowerFileNames(maps_dir)), extra_ext_(ToLowerAscii(extra_ext)) {
-  if (!extra_ext_.empty()) extra_ = LowerFileNames(extra_dir);
+    : maps_(maps_dir), extra_ext_(ToLowerAscii(extra_ext)) {
+  if (!extra_ext_.empty()) extra_ = LowerNameSet(extra_dir);
 }
 
 bool MapValidator::operator()(std::string_view name) const {
@@ -131,7 +150,8 @@ void ReadMapCycle(const LauncherState& state, std::string_view mode, std::string
   }
   const std::string cycle = std::string(cycle_dir) + "\\mapcycle.txt";
   if (FileExists(cycle)) {
-    for (std::string& map : MapCycleEntries(ReadFileBytes(cycle), usable)) {
+    // By reference: a copy would copy the whole directory's names.
+    for (std::string& map : MapCycleEntries(ReadFileBytes(cycle), std::cref(usable))) {
       play_list.push_back(std::move(map));
     }
   }

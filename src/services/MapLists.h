@@ -4,11 +4,11 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <random>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "core/LauncherState.h"
@@ -35,6 +35,21 @@ std::vector<std::string> FillAvailableMaps(const LauncherState& state);
 bool IsValidMap(std::string_view name, std::string_view maps_dir, std::string_view extra_dir,
                 std::string_view extra_ext);
 
+// The lower-cased names of a directory's files, asked many times: one flat
+// table with no allocation per name (directories hold 20,000 maps).
+class LowerNameSet {
+ public:
+  LowerNameSet() = default;
+  explicit LowerNameSet(std::string_view dir);
+  bool Contains(std::string_view lower_name) const;
+
+ private:
+  std::string_view Name(uint32_t index) const;
+  std::string pool_;              // every name, one after the other
+  std::vector<uint32_t> starts_;  // where each name starts in pool_, then the pool's end
+  std::vector<uint32_t> slots_;   // name index + 1, 0 for an empty slot
+};
+
 // Answers IsValidMap for many names with one listing of each directory.
 class MapValidator {
  public:
@@ -42,8 +57,8 @@ class MapValidator {
   bool operator()(std::string_view name) const;
 
  private:
-  std::unordered_set<std::string> maps_;   // lower-cased file names
-  std::unordered_set<std::string> extra_;  // lower-cased file names
+  LowerNameSet maps_;
+  LowerNameSet extra_;
   std::string extra_ext_;
 };
 
