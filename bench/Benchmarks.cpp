@@ -14,10 +14,13 @@
 #include <random>
 #include <string>
 
+#include "LargeTree.h"
+#include "app/Documents.h"
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
 #include "core/Startup.h"
 #include "editors/BotmanFiles.h"
+#include "platform/HostPath.h"
 #include "platform/TextFile.h"
 #include "services/MapLists.h"
 #include "services/Models.h"
@@ -30,112 +33,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::GameTree;
 
-constexpr int kMaps = 20000;
-constexpr int kModels = 2000;
-constexpr int kCycle = 5000;
-constexpr int kListenLines = 2000;
-constexpr int kBots = 2000;
-
-struct NullReporter final : StartupReporter {
-  void ReportError(const std::string& message, const std::string& detail) override {
-    std::fprintf(stderr, "start-up error: %s %s\n", message.c_str(), detail.c_str());
-  }
-};
-
-// The large tree, made once per run.
-class LargeTree {
- public:
-  LargeTree() {
-    tree_.StandardRegistry().File("hl.exe").ShippedData();
-    for (const ModInfo& mod : Mods()) tree_.Dir(mod.dir);
-    tree_.Dir("firebot")
-        .File("cstrike/PODBot/podbot_mm.dll")
-        .File("tfc/dlls/abot.dll")
-        .File("frontline/dlls/agrobot.dll");
-    tree_.Dir("valve/maps");
-    for (int i = 0; i < kMaps; ++i) Touch(tree_.hl_dir() / "valve/maps" / (MapName(i) + ".bsp"));
-    for (int i = 0; i < kModels; ++i) {
-      const std::string m = "model" + std::to_string(i);
-      fs::create_directories(tree_.hl_dir() / "valve/models/player" / m);
-      Touch(tree_.hl_dir() / "valve/models/player" / m / (m + ".mdl"));
-    }
-    std::string cycle;
-    for (int i = 0; i < kCycle; ++i) cycle += MapName(i * 3 % kMaps) + "\r\n";
-    tree_.File("bot/mapcycle.txt", cycle);
-    std::string listen;
-    for (int i = 0; i < kListenLines; ++i) {
-      listen += (i % 4 == 0   ? "maxplayers "
-                 : i % 4 == 1 ? "sv_cheats "
-                 : i % 4 == 2 ? "//mp_timelimit "
-                              : "hostname ") +
-                std::to_string(i) + "\r\n";
-    }
-    listen_ = listen;
-    tree_.File("bot/listenserver.cfg", listen_);
-    for (int i = 0; i < kBots; ++i) {
-      roster_.push_back({"Bot" + std::to_string(i), "model" + std::to_string(i % kModels), "", "",
-                         std::to_string(i % 6)});
-    }
-    tree_.File("bot/bot.cfg", JoinCrLf(BotmanBotCfgLines(MapName(7), 3, 4, roster_)));
-  }
-
-  static std::string MapName(int i) { return "map_" + std::to_string(i); }
-
-  const GameTree& tree() const { return tree_; }
-  const std::string& listen() const { return listen_; }
-  const std::vector<BotEntry>& roster() const { return roster_; }
-
-  LauncherState LoadedState() const {
-    LauncherState state = tree_.State();
-    RegistryStore store = tree_.Store();
-    NullReporter reporter;
-    InitLauncher(state, store, {}, reporter);
-    state.selected_mod = "Botman";
-    return state;
-  }
-
- private:
-  static void Touch(const fs::path& path) { std::fclose(std::fopen(path.c_str(), "w")); }
-  GameTree tree_;
-  std::string listen_;
-  std::vector<BotEntry> roster_;
-};
-
-const LargeTree& Tree() {
-  static const LargeTree* tree = new LargeTree();
-  return *tree;
-}
-
-// Raw I/O helpers for the baselines.
-size_t RawList(const std::string& dir) {
-  size_t n = 0;
-  if (DIR* d = opendir(dir.c_str())) {
-    while (readdir(d) != nullptr) ++n;
-    closedir(d);
-  }
-  return n;
-}
-
-std::string RawRead(const std::string& path) {
-  std::string bytes;
-  const int fd = open(path.c_str(), O_RDONLY);
-  char buffer[65536];
-  for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;)
-    bytes.append(buffer, static_cast<size_t>(n));
-  close(fd);
-  return bytes;
-}
-
-// A safe write of the same bytes: temporary file, write, flush to disk, rename.
-void RawSafeWrite(const std::string& path, const std::string& bytes) {
-  const std::string temp = path + ".raw";
-  const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  benchmark::DoNotOptimize(write(fd, bytes.data(), bytes.size()));
-  fsync(fd);
-  close(fd);
-  rename(temp.c_str(), path.c_str());
-}
-
 void BM_InitLauncher(benchmark::State& s) {
   const GameTree& tree = Tree().tree();
   for (auto _ : s) {
@@ -144,7 +41,7 @@ void BM_InitLauncher(benchmark::State& s) {
     StartupHooks hooks;
     hooks.load_map_catalogue = [&state] { LoadMapCatalogue(state); };
     hooks.load_model_catalogue = [&state] { LoadModelCatalogue(state); };
-    NullReporter reporter;
+    StderrReporter reporter;
     InitLauncher(state, store, hooks, reporter);
     benchmark::DoNotOptimize(state.map_list.data());
   }
@@ -282,6 +179,78 @@ void BM_BotmanApply_Baseline(benchmark::State& s) {
   }
 }
 
+// Each mod's settings document loaded and saved as its window does on the
+// large tree (2,000 bots where the mod has a roster), beside raw I/O of the
+// same files. One row per mod with a document.
+struct DocumentRow {
+  const char* mod;
+  std::vector<std::string> reads;  // what its load reads, below HLPath
+  bool first_map_in_krv;           // the starting map is kept in KRV.ini
+};
+
+const std::vector<DocumentRow>& DocumentRows() {
+  static const std::vector<DocumentRow> kRows = {
+      {"Botman", {"bot/game.cfg", "bot/bot.cfg", "bot/mapcycle.txt"}, false},
+      {"Phineas", {"phineas/game.cfg", "phineas/mapcycle.txt", "phineas/bots.ini"}, true},
+  };
+  return kRows;
+}
+
+void LoadDocument(benchmark::State& s, const DocumentRow& row) {
+  LauncherState state = Tree().LoadedState(row.mod);
+  for (auto _ : s) {
+    std::unique_ptr<EditorSettings> doc = MakeSettings(state, row.mod);
+    if (!doc->Load().empty()) s.SkipWithError("the load reported a problem");
+    if (doc->roster.size() != kBots) s.SkipWithError("bots were dropped");
+    benchmark::DoNotOptimize(doc->maps.play.items.data());
+  }
+}
+
+void LoadDocumentBaseline(benchmark::State& s, const DocumentRow& row) {
+  const std::string hl = Tree().tree().HLPath();
+  for (auto _ : s) {
+    for (const std::string& file : row.reads) benchmark::DoNotOptimize(RawRead(hl + "/" + file));
+    if (row.first_map_in_krv)
+      benchmark::DoNotOptimize(RawRead(Tree().tree().AppPath() + "/KRV.ini"));
+    benchmark::DoNotOptimize(RawList(hl + "/valve/maps"));  // the map cycle is checked against it
+  }
+}
+
+void SaveDocument(benchmark::State& s, const DocumentRow& row) {
+  LauncherState state = Tree().LoadedState(row.mod);
+  std::unique_ptr<EditorSettings> doc = MakeSettings(state, row.mod);
+  doc->Load();
+  for (auto _ : s) doc->Save();
+}
+
+void SaveDocumentBaseline(benchmark::State& s, const DocumentRow& row) {
+  LauncherState state = Tree().LoadedState(row.mod);
+  std::unique_ptr<EditorSettings> doc = MakeSettings(state, row.mod);
+  doc->Load();
+  doc->Save();  // the first save comments out listenserver.cfg; later ones leave it
+  std::vector<std::pair<std::string, std::string>> files;
+  const FileBatch batch = doc->SaveBatch();
+  for (const auto& [path, bytes] : batch.files())
+    files.emplace_back(HostPath(path).string(), bytes);
+  for (auto _ : s) {
+    for (const auto& [path, bytes] : files) RawSafeWrite(path, bytes);
+  }
+}
+
+void RegisterDocumentBenchmarks() {
+  for (const DocumentRow& row : DocumentRows()) {
+    const std::string mod = row.mod;
+    benchmark::RegisterBenchmark(("BM_Load" + mod).c_str(), LoadDocument, row)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("BM_Load" + mod + "_Baseline").c_str(), LoadDocumentBaseline, row)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("BM_Save" + mod).c_str(), SaveDocument, row)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("BM_Save" + mod + "_Baseline").c_str(), SaveDocumentBaseline, row)
+        ->Unit(benchmark::kMillisecond);
+  }
+}
+
 ListView Available(int n) {
   ListView list;
   for (int i = 0; i < n; ++i) list.Append(LargeTree::MapName(i) + " *");
@@ -393,6 +362,7 @@ int main(int argc, char** argv) {
   orvane::test::IsolatedHome home;
   benchmark::Initialize(&argc, argv);
   orvane::bench::Tree();  // build the tree before anything is timed
+  orvane::bench::RegisterDocumentBenchmarks();
   orvane::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintRatios();

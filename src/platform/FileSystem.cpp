@@ -81,8 +81,7 @@ std::vector<std::string> SortedNames(std::vector<DirEntry> entries, bool directo
   for (DirEntry& e : entries) {
     if (((e.attributes & kAttrDirectory) != 0) == directories) names.push_back(std::move(e.name));
   }
-  std::sort(names.begin(), names.end(),
-            [](const std::string& a, const std::string& b) { return LessNoCase(a, b); });
+  SortNoCase(names);
   return names;
 }
 

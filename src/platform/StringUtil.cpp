@@ -35,6 +35,29 @@ bool LessNoCase(std::string_view a, std::string_view b) {
   return a < b;
 }
 
+void SortNoCase(std::vector<std::string>& names) {
+  // LessNoCase compares lowered chars as (signed) char; flipping the top bit
+  // gives the same order to the bytewise comparison of std::string.
+  std::vector<std::pair<std::string, size_t>> keyed;
+  keyed.reserve(names.size());
+  for (size_t i = 0; i < names.size(); ++i) {
+    std::string key = ToLowerAscii(names[i]);
+    for (char& c : key) c = static_cast<char>(static_cast<unsigned char>(c) ^ 0x80u);
+    keyed.emplace_back(std::move(key), i);
+  }
+  // Equal keys fall back to the names themselves, as LessNoCase does, and
+  // then to the original position: the order of a stable sort.
+  std::sort(keyed.begin(), keyed.end(), [&names](const auto& l, const auto& r) {
+    if (const int c = l.first.compare(r.first); c != 0) return c < 0;
+    if (const int c = names[l.second].compare(names[r.second]); c != 0) return c < 0;
+    return l.second < r.second;
+  });
+  std::vector<std::string> sorted;
+  sorted.reserve(names.size());
+  for (const auto& [key, index] : keyed) sorted.push_back(std::move(names[index]));
+  names = std::move(sorted);
+}
+
 bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }

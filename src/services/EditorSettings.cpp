@@ -119,9 +119,7 @@ void EditorSettings::AddRoster(std::vector<RosterProperty> properties, std::stri
 
 void EditorSettings::Reset() {
   std::vector<std::string> available = FillAvailableMaps(state_);
-  // Sorted as a sorted list box keeps them, without regard to case.
-  std::stable_sort(available.begin(), available.end(),
-                   [](const std::string& a, const std::string& b) { return LessNoCase(a, b); });
+  SortNoCase(available);  // as a sorted list box keeps them
   maps.available.Clear();
   maps.available.items = std::move(available);
   maps.available.selected.assign(maps.available.items.size(), false);

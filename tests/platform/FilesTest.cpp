@@ -3,11 +3,14 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <random>
 
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
+#include "platform/StringUtil.h"
 #include "platform/TextFile.h"
 #include "support/GameTree.h"
 
@@ -142,6 +145,33 @@ TEST(FileSystem, ListsCopiesAndDeletes) {
   EXPECT_TRUE(FileExists(maps + "\\a.bsp"));
   EXPECT_FALSE(DirectoryExists(maps + "\\a.bsp"));
   EXPECT_FALSE(DirectoryExists(""));
+}
+
+}  // namespace
+}  // namespace orvane::test
+
+namespace orvane::test {
+namespace {
+
+// The fast sort of the map lists orders exactly as a stable sort with
+// LessNoCase: case folded, accented bytes, ties broken by the names.
+TEST(SortNoCase, OrdersAsAStableSortWithLessNoCase) {
+  std::mt19937 draw(3);
+  const std::string alphabet = "aAbB_-. 9\xe9\xc9";
+  for (int round = 0; round < 50; ++round) {
+    std::vector<std::string> names;
+    for (int i = 0; i < 200; ++i) {
+      std::string name;
+      const int length = static_cast<int>(draw() % 5);
+      for (int k = 0; k < length; ++k) name += alphabet[draw() % alphabet.size()];
+      names.push_back(name);
+    }
+    std::vector<std::string> expected = names;
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const std::string& a, const std::string& b) { return LessNoCase(a, b); });
+    SortNoCase(names);
+    ASSERT_EQ(names, expected) << "round " << round;
+  }
 }
 
 }  // namespace
