@@ -70,6 +70,14 @@ constexpr DemoFile kFiles[] = {
     {"jumbot/liblist.gam", "game \"Jumbot\"\r\n"},
     {"jumbot/mapcycle.txt", kMapCycle},
     {"phineas/liblist.gam", "game \"Phineas Bot\"\r\n"},
+    {"phineas/mapcycle.txt", kMapCycle},
+    {"phineas/bots.ini",
+     ";Demo Phineas bots\r\n[DefaultMap]\r\nQuantity\t\t=3\r\nRandom\t\t=No\r\n"
+     "InitialDelay\t\t=5\r\nSpawnDelay\t\t=4\r\n \r\n"
+     "[Bot]\r\nName\t\t=Kestrel\r\nModel\t\t=helmet\r\nTopColor\t\t=160\r\n"
+     "BottomColor\t\t=40\r\n \r\n"
+     "[Bot]\r\nName\t\t=Moth\r\nModel\t\t=scientist\r\nTopColor\t\t=90\r\n"
+     "BottomColor\t\t=200\r\n \r\n"},
     {"rockcrowbar/liblist.gam", "game \"Rocket Crowbar\"\r\n"},
     {"scihunt/liblist.gam", "game \"Scientist Hunt\"\r\n"},
     {"scihunt/botfiles/bots.cfg", "// Demo Sci-hunt bots\r\n"},

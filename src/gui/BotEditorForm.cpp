@@ -454,6 +454,9 @@ void BotEditorForm::BuildRoster(QWidget* page) {
 
   auto* props = new QGroupBox(QStringLiteral("Bot Properties"), page);
   auto* form = new QFormLayout(props);
+  // Room for the model picture under the mod's properties.
+  form->setVerticalSpacing(3);
+  form->setContentsMargins(6, 4, 6, 4);
   bot_name_ = new QLineEdit(props);
   bot_name_->setObjectName(ControlName("botname"));
   bot_name_->setMaxLength(settings_.name_length());

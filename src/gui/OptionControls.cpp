@@ -37,7 +37,8 @@ OptionControls::OptionControls(QWidget* page, OptionValues& table, std::function
       auto [it, added] = groups_.try_emplace(Text(s.group), nullptr);
       if (added) {
         it->second = new QGroupBox(Text(s.group), page);
-        new QFormLayout(it->second);
+        auto* form_layout = new QFormLayout(it->second);
+        form_layout->setVerticalSpacing(3);  // the bots page also holds the roster
         if (page_layout != nullptr) page_layout->addWidget(it->second);
       }
       parent = it->second;
