@@ -54,4 +54,20 @@ struct LauncherState {
   std::vector<std::string> model_list;
 };
 
+// Holds TrackChanges at a value for a scope (0 while code fills controls, 1
+// for a change the player makes), and puts back what it was.
+class TrackChangesAt {
+ public:
+  TrackChangesAt(LauncherState& state, int value) : state_(state), before_(state.track_changes) {
+    state_.track_changes = value;
+  }
+  ~TrackChangesAt() { state_.track_changes = before_; }
+  TrackChangesAt(const TrackChangesAt&) = delete;
+  TrackChangesAt& operator=(const TrackChangesAt&) = delete;
+
+ private:
+  LauncherState& state_;
+  int before_;
+};
+
 }  // namespace orvane

@@ -284,6 +284,14 @@ void BotEditorForm::BuildStandardGamePage(OptionValues& game) {
   columns->addWidget(BuildTeamRows(page));
 }
 
+void BotEditorForm::BuildStandardPages(OptionValues& game, OptionValues& bots) {
+  BuildStandardGamePage(game);
+  BuildMapsPage(AddPage("Maps", QStringLiteral("Maps")));
+  QWidget* page = AddPage("Bots", QStringLiteral("Bots"));
+  BuildOptions(page, bots);
+  BuildRoster(page);
+}
+
 // ---- game type and team rows ----
 
 QGroupBox* BotEditorForm::BuildGameType(QWidget* parent) {

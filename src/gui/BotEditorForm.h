@@ -43,19 +43,10 @@ class PictureView;
 class TBitBtnWithColor;
 class TPreview;
 
-// Holds TrackChanges at 0 while code fills controls, and puts back what it was.
-class FillingControls {
+// Holds TrackChanges at 0 while code fills controls.
+class FillingControls : TrackChangesAt {
  public:
-  explicit FillingControls(LauncherState& state) : state_(state), before_(state.track_changes) {
-    state_.track_changes = 0;
-  }
-  ~FillingControls() { state_.track_changes = before_; }
-  FillingControls(const FillingControls&) = delete;
-  FillingControls& operator=(const FillingControls&) = delete;
-
- private:
-  LauncherState& state_;
-  int before_;
+  explicit FillingControls(LauncherState& state) : TrackChangesAt(state, 0) {}
 };
 
 class OptionControls;
@@ -95,6 +86,8 @@ class BotEditorForm : public QDialog {
   // The "Game" page of the standard game.cfg mods: game type and options on
   // the left, the team rows on the right.
   void BuildStandardGamePage(OptionValues& game);
+  // That "Game" page, "Maps", and "Bots" with the bot options and the roster.
+  void BuildStandardPages(OptionValues& game, OptionValues& bots);
   // One of the document's option tables, in group boxes on the page.
   OptionControls* BuildOptions(QWidget* page, OptionValues& table);
   // The roster page's list, buttons and the selected bot's properties.

@@ -62,21 +62,6 @@ int IndexOf(const std::vector<std::string>& items, std::string_view text) {
   return it == items.end() ? -1 : static_cast<int>(it - items.begin());
 }
 
-// Model stepping acts only on the player's changes (TrackChanges at 1).
-class PlayerChange {
- public:
-  explicit PlayerChange(LauncherState& state) : state_(state), before_(state.track_changes) {
-    state_.track_changes = 1;
-  }
-  ~PlayerChange() { state_.track_changes = before_; }
-  PlayerChange(const PlayerChange&) = delete;
-  PlayerChange& operator=(const PlayerChange&) = delete;
-
- private:
-  LauncherState& state_;
-  int before_;
-};
-
 }  // namespace
 
 EditorSettings::EditorSettings(LauncherState& state, std::string_view mod_key)
@@ -265,7 +250,7 @@ std::string EditorSettings::SetBotName(std::string_view typed) {
 
 std::optional<std::string> EditorSettings::StepModel(std::string_view action) {
   if (roster.current < 0 || roster.current >= roster.size()) return std::nullopt;
-  const PlayerChange change(state_);
+  const TrackChangesAt change(state_, 1);  // model stepping acts on the player's changes only
   const ModelStep step =
       StepBotModel(state_, action, bot_model, &roster.items[static_cast<size_t>(roster.current)]);
   if (!step.changed) return std::nullopt;

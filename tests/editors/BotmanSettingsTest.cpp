@@ -14,13 +14,6 @@ namespace {
 
 using Lines = std::vector<std::pair<std::string, std::string>>;
 
-std::string Value(const Lines& lines, const std::string& control) {
-  for (const auto& [name, value] : lines) {
-    if (name == control) return value;
-  }
-  return "<absent>";
-}
-
 struct Botman {
   explicit Botman(std::string_view bot_cfg = kBotCfg, std::string_view game_cfg = kGameCfg)
       : t("Botman", [&](GameTree& tree) { BotmanFiles(tree, bot_cfg, game_cfg); }), doc(t.state) {}
@@ -37,17 +30,17 @@ TEST(BotmanSettings, LoadsEveryFileInTheWindowsOrder) {
   ASSERT_GE(shown.size(), 30u);
   EXPECT_EQ(shown[0], (std::pair<std::string, std::string>{"BM_deathmatch", "1"}));
   EXPECT_EQ(shown[2], (std::pair<std::string, std::string>{"BM_numteam", "2"}));
-  EXPECT_EQ(Value(shown, "BM_fraglimit"), "25");
-  EXPECT_EQ(Value(shown, "BM_timelimit"), "15");
-  EXPECT_EQ(Value(shown, "BM_weaponstay"), "1");
-  EXPECT_EQ(Value(shown, "BM_fallnorm"), "1");
-  EXPECT_EQ(Value(shown, "BM_fallreal"), "0");
-  EXPECT_EQ(Value(shown, "BM_team1"), "");
-  EXPECT_EQ(Value(shown, "BM_defskill"), "2");
-  EXPECT_EQ(Value(shown, "BM_spawndelay"), "5");  // the last pause line wins
-  EXPECT_EQ(Value(shown, "BM_botname"), "Iris");
-  EXPECT_EQ(Value(shown, "BM_botmodel"), "gina");
-  EXPECT_EQ(Value(shown, "BM_Botskill"), "2");
+  EXPECT_EQ(ShownValue(shown, "BM_fraglimit"), "25");
+  EXPECT_EQ(ShownValue(shown, "BM_timelimit"), "15");
+  EXPECT_EQ(ShownValue(shown, "BM_weaponstay"), "1");
+  EXPECT_EQ(ShownValue(shown, "BM_fallnorm"), "1");
+  EXPECT_EQ(ShownValue(shown, "BM_fallreal"), "0");
+  EXPECT_EQ(ShownValue(shown, "BM_team1"), "");
+  EXPECT_EQ(ShownValue(shown, "BM_defskill"), "2");
+  EXPECT_EQ(ShownValue(shown, "BM_spawndelay"), "5");  // the last pause line wins
+  EXPECT_EQ(ShownValue(shown, "BM_botname"), "Iris");
+  EXPECT_EQ(ShownValue(shown, "BM_botmodel"), "gina");
+  EXPECT_EQ(ShownValue(shown, "BM_Botskill"), "2");
   // The starting map from bot.cfg, then the usable lines of mapcycle.txt.
   EXPECT_EQ(shown[shown.size() - 2],
             (std::pair<std::string, std::string>{"BM_MapCycle", "crossfire,stalkyard"}));
@@ -107,7 +100,7 @@ TEST(BotmanSettings, NumberOfTeamsRule) {
   b.doc.Load();
   const Teams& teams = b.doc.teams;
   EXPECT_EQ(teams.count, 3);  // three pieces, the middle one empty
-  EXPECT_EQ(Value(b.doc.Show(), "BM_team3"), "gordon");
+  EXPECT_EQ(ShownValue(b.doc.Show(), "BM_team3"), "gordon");
   EXPECT_TRUE(teams.row_enabled[2]);
   EXPECT_FALSE(teams.row_enabled[3]);
   EXPECT_EQ(b.doc.Set("BM_team4", "gina"), "BM_team4 is disabled now");
@@ -149,7 +142,7 @@ TEST(BotmanSettings, RefusesWhatTheWindowWouldNotTake) {
   }
   // No bot selected: the properties are empty and refuse a value.
   ASSERT_EQ(b.doc.Set("BM_ListBot", ""), std::nullopt);
-  EXPECT_EQ(Value(b.doc.Show(), "BM_botname"), "<absent>");
+  EXPECT_EQ(ShownValue(b.doc.Show(), "BM_botname"), "<absent>");
   EXPECT_NE(b.doc.Set("BM_botname", "Ann"), std::nullopt);
 }
 
@@ -174,11 +167,11 @@ TEST(BotmanSettings, RestoreDefaultKeepsTheBotFileAndResetsTheRest) {
   ASSERT_EQ(b.doc.Set("BM_defskill", "5"), std::nullopt);
   EXPECT_TRUE(b.doc.RestoreDefault().empty());
   const Lines shown = b.doc.Show();
-  EXPECT_EQ(Value(shown, "BM_fraglimit"), "0");
-  EXPECT_EQ(Value(shown, "BM_weaponstay"), "0");
-  EXPECT_EQ(Value(shown, "BM_defskill"), "2");
-  EXPECT_EQ(Value(shown, "BM_MapCycle"), "crossfire");
-  EXPECT_EQ(Value(shown, "BM_ListBot"), "Iris,Rex");
+  EXPECT_EQ(ShownValue(shown, "BM_fraglimit"), "0");
+  EXPECT_EQ(ShownValue(shown, "BM_weaponstay"), "0");
+  EXPECT_EQ(ShownValue(shown, "BM_defskill"), "2");
+  EXPECT_EQ(ShownValue(shown, "BM_MapCycle"), "crossfire");
+  EXPECT_EQ(ShownValue(shown, "BM_ListBot"), "Iris,Rex");
 }
 
 TEST(BotmanSettings, BrokenAndMissingFilesAreMessagesAndTheRestLoads) {
@@ -187,7 +180,7 @@ TEST(BotmanSettings, BrokenAndMissingFilesAreMessagesAndTheRestLoads) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].text, "Can't read the file " + broken.t.tree.HLPath() + "\\bot\\bot.cfg.");
   EXPECT_NE(messages[0].detail.find("line 2"), std::string::npos) << messages[0].detail;
-  EXPECT_EQ(Value(broken.doc.Show(), "BM_fraglimit"), "25");
+  EXPECT_EQ(ShownValue(broken.doc.Show(), "BM_fraglimit"), "25");
 
   Botman missing;
   std::filesystem::remove(missing.t.tree.hl_dir() / "bot" / "bot.cfg");

@@ -11,13 +11,6 @@ namespace {
 
 using Lines = std::vector<std::pair<std::string, std::string>>;
 
-std::string Value(const Lines& lines, const std::string& control) {
-  for (const auto& [name, value] : lines) {
-    if (name == control) return value;
-  }
-  return "<absent>";
-}
-
 struct Phineas {
   explicit Phineas(std::string_view bots_ini = kBotsIni)
       : t("Phineas", [&](GameTree& tree) { PhineasFiles(tree, bots_ini); }), doc(t.state) {}
@@ -34,15 +27,15 @@ TEST(PhineasSettings, LoadsTheStartingMapFromKrvIniThenTheCycleAndTheBots) {
   Phineas p;
   EXPECT_TRUE(p.doc.Load().empty());
   const Lines shown = p.doc.Show();
-  EXPECT_EQ(Value(shown, "PH_MapCycle"), "frenzy,stalkyard,datacore");
-  EXPECT_EQ(Value(shown, "PH_quantity"), "6");
-  EXPECT_EQ(Value(shown, "PH_Random"), "1");
-  EXPECT_EQ(Value(shown, "PH_initialdelay"), "7");
-  EXPECT_EQ(Value(shown, "PH_spawndelay"), "9");
-  EXPECT_EQ(Value(shown, "PH_ListBot"), "Iris,Rex");
-  EXPECT_EQ(Value(shown, "PH_botname"), "Iris");
-  EXPECT_EQ(Value(shown, "PH_botparam2"), "200");  // TopColor: the shirt
-  EXPECT_EQ(Value(shown, "PH_botParam1"), "30");   // BottomColor: the pants
+  EXPECT_EQ(ShownValue(shown, "PH_MapCycle"), "frenzy,stalkyard,datacore");
+  EXPECT_EQ(ShownValue(shown, "PH_quantity"), "6");
+  EXPECT_EQ(ShownValue(shown, "PH_Random"), "1");
+  EXPECT_EQ(ShownValue(shown, "PH_initialdelay"), "7");
+  EXPECT_EQ(ShownValue(shown, "PH_spawndelay"), "9");
+  EXPECT_EQ(ShownValue(shown, "PH_ListBot"), "Iris,Rex");
+  EXPECT_EQ(ShownValue(shown, "PH_botname"), "Iris");
+  EXPECT_EQ(ShownValue(shown, "PH_botparam2"), "200");  // TopColor: the shirt
+  EXPECT_EQ(ShownValue(shown, "PH_botParam1"), "30");   // BottomColor: the pants
 }
 
 TEST(PhineasSettings, SavesBotsIniByteForByteAndTheStartingMapToKrvIni) {
@@ -76,11 +69,11 @@ TEST(PhineasSettings, SavesBotsIniByteForByteAndTheStartingMapToKrvIni) {
   PhineasSettings again(p.t.state);
   again.Load();
   const Lines shown = again.Show();
-  EXPECT_EQ(Value(shown, "PH_quantity"), "3");
-  EXPECT_EQ(Value(shown, "PH_Random"), "0");
-  EXPECT_EQ(Value(shown, "PH_initialdelay"), "7");
-  EXPECT_EQ(Value(shown, "PH_spawndelay"), "9");
-  EXPECT_EQ(Value(shown, "PH_MapCycle"), "crossfire,boot_camp");
+  EXPECT_EQ(ShownValue(shown, "PH_quantity"), "3");
+  EXPECT_EQ(ShownValue(shown, "PH_Random"), "0");
+  EXPECT_EQ(ShownValue(shown, "PH_initialdelay"), "7");
+  EXPECT_EQ(ShownValue(shown, "PH_spawndelay"), "9");
+  EXPECT_EQ(ShownValue(shown, "PH_MapCycle"), "crossfire,boot_camp");
 }
 
 TEST(PhineasSettings, ReadsHandEditedFiles) {
@@ -103,15 +96,15 @@ TEST(PhineasSettings, ReadsHandEditedFiles) {
     Phineas p(c.ini);
     EXPECT_TRUE(p.doc.Load().empty()) << c.name;
     const Lines shown = p.doc.Show();
-    EXPECT_EQ(Value(shown, "PH_Random"), c.random) << c.name;
-    EXPECT_EQ(Value(shown, "PH_ListBot"), c.roster) << c.name;
+    EXPECT_EQ(ShownValue(shown, "PH_Random"), c.random) << c.name;
+    EXPECT_EQ(ShownValue(shown, "PH_ListBot"), c.roster) << c.name;
     EXPECT_EQ(p.doc.roster.items.size(), c.entries) << c.name;
   }
   // The entry without a name still has its model: list and entries stay aligned.
   Phineas nameless("[Bot]\r\nModel=gina\r\n[Bot]\r\nName=Bo\r\nModel=barney\r\n");
   nameless.doc.Load();
   ASSERT_EQ(nameless.doc.Set("PH_ListBot", "Bo"), std::nullopt);
-  EXPECT_EQ(Value(nameless.doc.Show(), "PH_botmodel"), "barney");
+  EXPECT_EQ(ShownValue(nameless.doc.Show(), "PH_botmodel"), "barney");
 }
 
 TEST(PhineasSettings, AnEmptyRosterWithBotsToSpawnPassesAndWritesNoBotSection) {
@@ -133,12 +126,13 @@ TEST(PhineasSettings, ArrowOnlyRangesAndBrokenNumbers) {
   EXPECT_EQ(messages[0].text, "Can't read the file " + p.t.tree.HLPath() + "\\phineas\\bots.ini.");
   EXPECT_NE(messages[0].detail.find("line 3"), std::string::npos);
   // Nothing of the broken file is taken: the reset values stay.
-  EXPECT_EQ(Value(p.doc.Show(), "PH_quantity"), "4");
+  EXPECT_EQ(ShownValue(p.doc.Show(), "PH_quantity"), "4");
   EXPECT_EQ(p.doc.Set("PH_quantity", "0"), "PH_quantity accepts a whole number from 1 to 30");
 
   Phineas high("Quantity=40\r\n");
   high.doc.Load();
-  EXPECT_EQ(Value(high.doc.Show(), "PH_quantity"), "30");  // kept in range as the spin edit does
+  EXPECT_EQ(ShownValue(high.doc.Show(), "PH_quantity"),
+            "30");  // kept in range as the spin edit does
 }
 
 TEST(PhineasSettings, RandomBotsDrawTheirColours) {

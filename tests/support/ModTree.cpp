@@ -69,6 +69,14 @@ std::string ModTree::ReadApp(std::string_view name) const {
   return ReadHostFileOr(tree.app_dir() / std::string(name));
 }
 
+std::string ShownValue(const std::vector<std::pair<std::string, std::string>>& shown,
+                       const std::string& control) {
+  for (const auto& [name, value] : shown) {
+    if (name == control) return value;
+  }
+  return "<absent>";
+}
+
 CtlRun RunCtl(const GameTree& tree, const std::vector<std::string>& args) {
   const std::string out = (tree.root() / "ctl.out").string();
   const std::string err = (tree.root() / "ctl.err").string();

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/LauncherState.h"
@@ -52,6 +53,11 @@ class ModTree {
   RegistryStore store;
   LauncherState state;
 };
+
+// The value of a control in a settings document's Show(), "<absent>" when it
+// shows none.
+std::string ShownValue(const std::vector<std::pair<std::string, std::string>>& shown,
+                       const std::string& control);
 
 // orvanectl run on the tree, as a player's shell would run it.
 struct CtlRun {

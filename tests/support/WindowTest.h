@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QList>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,21 @@
 #include "support/Isolation.h"
 
 namespace orvane::test {
+
+// The control of that object name in the window; the test stops when there is none.
+template <typename T>
+T* Find(QWidget& window, const QString& name) {
+  T* found = window.findChild<T*>(name);
+  if (found == nullptr) qFatal("no control %s", qPrintable(name));
+  return found;
+}
+
+// The lines of a list box.
+inline QStringList Items(QListWidget* list) {
+  QStringList items;
+  for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
+  return items;
+}
 
 // Answers the modal message boxes as they appear, recording their texts (the
 // message, then the detail, for each box). Each box takes the next of the

@@ -35,19 +35,6 @@ struct BotmanTree : ModTree {
   std::string Read(const char* file) const { return ModTree::Read(std::string("bot\\") + file); }
 };
 
-template <typename T>
-T* Find(QWidget& window, const QString& name) {
-  T* found = window.findChild<T*>(name);
-  if (found == nullptr) qFatal("no control %s", qPrintable(name));
-  return found;
-}
-
-QStringList Items(QListWidget* list) {
-  QStringList items;
-  for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
-  return items;
-}
-
 void SelectRows(QListWidget* list, std::initializer_list<int> rows) {
   list->clearSelection();
   for (int row : rows) list->item(row)->setSelected(true);

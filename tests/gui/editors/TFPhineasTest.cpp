@@ -24,19 +24,6 @@ struct PhineasTree : ModTree {
   }
 };
 
-template <typename T>
-T* Find(QWidget& window, const QString& name) {
-  T* found = window.findChild<T*>(name);
-  if (found == nullptr) qFatal("no control %s", qPrintable(name));
-  return found;
-}
-
-QStringList Items(QListWidget* list) {
-  QStringList items;
-  for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
-  return items;
-}
-
 void Open(TFPhineas& window) {
   window.show();
   QTRY_VERIFY(window.loaded());
