@@ -37,11 +37,7 @@ BotmanSettings::BotmanSettings(LauncherState& state)
 void BotmanSettings::ReadFiles(Messages& messages) {
   ReadStandardGame(game, messages);
   ReadBotFile(messages);
-  Step(messages, [&] {
-    std::vector<std::string> cycle;
-    ReadMapCycle(state(), "N", ModDirectory(), state().valve_maps_dir, cycle);
-    for (std::string& map : cycle) maps.play.Append(std::move(map));
-  });
+  ReadPlayList(messages, "N");
 }
 
 void BotmanSettings::ReadBotFile(Messages& messages) {

@@ -45,11 +45,7 @@ PhineasSettings::PhineasSettings(LauncherState& state)
 
 void PhineasSettings::ReadFiles(Messages& messages) {
   ReadStandardGame(game, messages);
-  Step(messages, [&] {
-    std::vector<std::string> cycle;
-    ReadMapCycle(state(), "O", ModDirectory(), state().valve_maps_dir, cycle);
-    for (std::string& map : cycle) maps.play.Append(std::move(map));
-  });
+  ReadPlayList(messages, "O");
   ReadBotFile(messages);
 }
 

@@ -173,6 +173,15 @@ void EditorSettings::SetRoster(std::vector<BotEntry> entries) {
   CurrentBotChanged();
 }
 
+void EditorSettings::ReadPlayList(Messages& messages, std::string_view mode,
+                                  std::string_view extra_ext, std::string_view extra_dir) {
+  Step(messages, [&] {
+    std::vector<std::string> cycle;
+    ReadMapCycle(state_, mode, ModDirectory(), state_.valve_maps_dir, cycle, extra_ext, extra_dir);
+    for (std::string& map : cycle) maps.play.Append(std::move(map));
+  });
+}
+
 void EditorSettings::ReadStandardGame(BoundOptions<StandardGameCfg>& options, Messages& messages) {
   Step(messages, [&] {
     StandardGameCfg cfg = options.Collected();
