@@ -2,6 +2,7 @@
 // for desktop shortcuts and scripts, on the same settings, documents and
 // files as the windows. Every command first runs the window's start-up,
 // one-time backup included.
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -9,6 +10,9 @@
 
 #include "app/Documents.h"
 #include "app/Wiring.h"
+#include "core/Backup.h"
+#include "core/CommandLine.h"
+#include "core/GameDirectory.h"
 #include "core/Launch.h"
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
@@ -25,6 +29,9 @@ constexpr const char* kUsage =
     "       orvanectl launch <ModKey> [--bot NAME] [--no-start]\n"
     "       orvanectl config <ModKey> [--bot NAME] show\n"
     "       orvanectl config <ModKey> [--bot NAME] set [CONTROL=VALUE]...\n"
+    "       orvanectl directory [PATH] [--program hl.exe|cstrike.exe]\n"
+    "       orvanectl command [TEXT]\n"
+    "       orvanectl restore <ModKey> [--dry-run]\n"
     "       orvanectl --help\n"
     "\n"
     "mods     lists the installed mods, their directories and, for CStrike,\n"
@@ -43,6 +50,17 @@ constexpr const char* kUsage =
     "         first), bot names (the roster list: selects them), 1 (a button)\n"
     "         exit status: 0 written, 1 a check failed or a file could not be\n"
     "         written (nothing written), 2 a refused control or value\n"
+    "\n"
+    "directory  with no PATH prints where the game is and its program; with\n"
+    "         PATH checks that the program is there (exit 1 when not), stores\n"
+    "         both as the \"Game Directory\" dialog does and runs start-up\n"
+    "         again. PATH may be a host directory or a Windows path of the Wine\n"
+    "         prefix (C:\\Games\\Half-Life)\n"
+    "command  with no TEXT prints the additional game parameters; with TEXT\n"
+    "         stores them as typed, or refuses (exit 1) a word the launcher\n"
+    "         already puts on the command line\n"
+    "restore  puts the mod's original files back from the \".bak\" copies made\n"
+    "         when Orvane first found it (--dry-run: list them only)\n"
     "\n"
     "example: orvanectl config Botman set BM_teamplay=1 BM_numteam=2 \\\n"
     "           BM_team1=gina BM_team2=barney BM_fraglimit=30 \\\n"
@@ -217,6 +235,78 @@ int Config(orvane::LauncherState& state, const std::vector<std::string>& args) {
   return 0;
 }
 
+int Directory(orvane::LauncherState& state, orvane::RegistryStore& registry,
+              const std::vector<std::string>& args, ConsoleReporter& reporter) {
+  std::string dir;
+  std::string program = state.hl_exe.empty() ? std::string(orvane::kHalfLifeProgram) : state.hl_exe;
+  bool have_dir = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--program" && i + 1 < args.size()) {
+      program = args[++i];
+      if (program != orvane::kHalfLifeProgram && program != orvane::kCounterStrikeProgram) {
+        return Refused("--program takes hl.exe or cstrike.exe.");
+      }
+    } else if (!have_dir && args[i].rfind("--", 0) != 0) {
+      dir = args[i];
+      have_dir = true;
+    } else {
+      return Refused("unknown option \"" + args[i] + "\".\n" + kUsage);
+    }
+  }
+  if (!have_dir) {
+    std::printf("HLPath=%s\nHLExe=%s\n", state.hl_path.c_str(), state.hl_exe.c_str());
+    return 0;
+  }
+  if (!orvane::GameProgramIn(dir, program)) {
+    return Fail(dir.empty() ? "the directory is empty." : orvane::GameProgramMessage(dir, program));
+  }
+  if (!orvane::StoreGameDirectory(registry, dir, program)) {
+    return Fail("the launcher's settings can't be read, so nothing was stored: " +
+                registry.file().string());
+  }
+  orvane::RunStartupGuarded(state, registry, orvane::LauncherStartupHooks(state, registry),
+                            reporter);
+  std::printf("HLPath=%s\nHLExe=%s\n", state.hl_path.c_str(), state.hl_exe.c_str());
+  return 0;
+}
+
+int Command(orvane::LauncherState& state, const std::vector<std::string>& args) {
+  if (args.empty()) {
+    std::printf("%s\n", orvane::StoredCommand(state).c_str());
+    return 0;
+  }
+  if (args.size() > 1) return Refused("command takes one TEXT; quote it.");
+  const std::string word = orvane::ReservedWordIn(args[0]);
+  if (!word.empty()) return Fail(orvane::ReservedWordMessage(word));
+  orvane::StoreCommand(state, args[0]);
+  return 0;
+}
+
+int Restore(orvane::LauncherState& state, const std::vector<std::string>& args) {
+  if (args.empty()) return Refused("restore needs a ModKey.\n" + std::string(kUsage));
+  const orvane::ModInfo* mod = orvane::FindMod(args[0]);
+  if (mod == nullptr) return Refused("unknown mod \"" + args[0] + "\".\n" + kUsage);
+  bool dry_run = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] != "--dry-run") return Refused("unknown option \"" + args[i] + "\".\n" + kUsage);
+    dry_run = true;
+  }
+  if (!orvane::ModButtonShown(state, *mod)) {
+    return Fail("the mod " + args[0] + " is not installed in " + state.hl_path + ".");
+  }
+  const orvane::RestorePlan plan = orvane::PlanRestore(state, mod->key);
+  if (plan.game_cfg_seeded) {
+    std::printf("game.cfg has no original to put back: it was made from Half-Life's own.\n");
+  }
+  if (plan.files.empty()) return Fail("the mod " + args[0] + " has no \".bak\" copy to restore.");
+  if (!dry_run) orvane::RestoreOriginalFiles(plan);
+  for (const orvane::RestoreFile& file : plan.files) {
+    std::printf("%s %s from %s\n", dry_run ? "would restore" : "restored", file.target.c_str(),
+                file.backup.c_str());
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -229,7 +319,9 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stdout);
     return 0;
   }
-  if (args[0] != "mods" && args[0] != "launch" && args[0] != "config") {
+  const std::vector<std::string> known = {"mods",      "launch",  "config",
+                                          "directory", "command", "restore"};
+  if (std::find(known.begin(), known.end(), args[0]) == known.end()) {
     return Refused("unknown command \"" + args[0] + "\".\n" + kUsage);
   }
   try {
@@ -242,9 +334,12 @@ int main(int argc, char** argv) {
     orvane::RunStartupGuarded(state, registry, orvane::LauncherStartupHooks(state, registry),
                               reporter);
     if (args[0] == "mods") return ListMods(state);
-    if (args[0] == "config")
-      return Config(state, std::vector<std::string>(args.begin() + 1, args.end()));
-    return Launch(state, std::vector<std::string>(args.begin() + 1, args.end()));
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "config") return Config(state, rest);
+    if (args[0] == "directory") return Directory(state, registry, rest, reporter);
+    if (args[0] == "command") return Command(state, rest);
+    if (args[0] == "restore") return Restore(state, rest);
+    return Launch(state, rest);
   } catch (const std::exception& e) {
     return Fail(e.what());
   }

@@ -9,6 +9,7 @@
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
 #include "platform/FileSystem.h"
+#include "platform/TextFile.h"
 
 namespace orvane {
 namespace {
@@ -86,6 +87,39 @@ void FirstRunBackup(LauncherState& state, RegistryStore& registry) {
   // A store that cannot be read refuses writes; the settings step has
   // already told the player about it, so the markers simply wait.
   registry.WriteStrings(kLauncherKey, markers);
+}
+
+RestorePlan PlanRestore(const LauncherState& state, std::string_view mod_key) {
+  RestorePlan plan;
+  const std::string& dir = DirsOf(state, mod_key).dir;
+  if (dir.empty()) return plan;
+  for (const BackupRow& row : kBackupRows) {
+    if (row.mod != mod_key) continue;
+    const std::string target = dir + "\\" + std::string(row.from);
+    const std::string backup = dir + "\\" + std::string(row.to);
+    if (FileExists(backup)) {
+      plan.files.push_back({std::string(row.from), target, backup});
+    } else if (row.from == "game.cfg" && !row.seed.empty() && FileExists(target)) {
+      plan.game_cfg_seeded = true;
+    }
+  }
+  return plan;
+}
+
+std::vector<std::string> ModsWithBackups(const LauncherState& state) {
+  std::vector<std::string> mods;
+  for (const ModInfo& mod : Mods()) {
+    const std::string& dir = DirsOf(state, mod.key).dir;
+    if (dir.empty() || !DirectoryExists(dir)) continue;
+    if (!PlanRestore(state, mod.key).files.empty()) mods.emplace_back(mod.key);
+  }
+  return mods;
+}
+
+void RestoreOriginalFiles(const RestorePlan& plan) {
+  FileBatch batch;
+  for (const RestoreFile& file : plan.files) batch.Put(file.target, ReadFileBytes(file.backup));
+  batch.Commit();
 }
 
 }  // namespace orvane

@@ -1,5 +1,7 @@
 #include "core/Launch.h"
 
+#include "core/CommandLine.h"
+
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
 #include "platform/FileSystem.h"
@@ -49,7 +51,7 @@ std::string BuildCommandLine(const LauncherState& state) {
   } else {
     line = " -nointro -console -game " + game + " +maxplayers 32";
   }
-  const std::string command = GetProfileString(KrvIniPath(state), "KRV", "Command", "");
+  const std::string command = StoredCommand(state);
   if (!Trim(command).empty()) line += " " + command;
   return line;
 }

@@ -17,6 +17,9 @@
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
 #include "gui/ErrorBox.h"
+#include "gui/TCommLine.h"
+#include "gui/TRep.h"
+#include "gui/TRestore.h"
 #include "gui/widgets/ButtonWithColor.h"
 #include "gui/widgets/GameText.h"
 #include "gui/widgets/Pictures.h"
@@ -160,14 +163,17 @@ void TMain::BuildMenus() {
   options->addSeparator();
   QAction* directory = options->addAction(QStringLiteral("Directory Setting"));
   directory->setObjectName(QStringLiteral("MI_Directory"));
-  for (QAction* dialog : {commands, directory}) {
-    connect(dialog, &QAction::triggered, this, [this, dialog] {
-      QMessageBox::information(this, QStringLiteral("Orvane"),
-                               QStringLiteral("The \"%1\" dialog is not available in this "
-                                              "version yet.")
-                                   .arg(dialog->text()));
-    });
-  }
+  connect(commands, &QAction::triggered, this, [this] {
+    TCommLine dialog(state_, this);
+    dialog.exec();
+  });
+  connect(directory, &QAction::triggered, this, &TMain::OpenDirectoryDialog);
+  QAction* restore = options->addAction(QStringLiteral("Restore Original Files..."));
+  restore->setObjectName(QStringLiteral("MI_Restore"));
+  connect(restore, &QAction::triggered, this, [this] {
+    TRestore dialog(state_, this);
+    dialog.exec();
+  });
   options->addSeparator();
   close_krv_item_ = options->addAction(QStringLiteral("Close KRV when HL starts"));
   close_krv_item_->setObjectName(QStringLiteral("CB_CloseKRV"));
@@ -214,10 +220,18 @@ void TMain::showEvent(QShowEvent* event) {
 
 void TMain::FormActivate() {
   if (!GameProgramFound(state_)) {
-    ShowErrorBox(this, "Half-Life can't be found.",
-                 state_.hl_exe + " is not in \"" + state_.hl_path +
-                     "\". Set the registry value HLPath of the launcher's store, or the "
-                     "game's InstallPath in the Wine prefix.");
+    OpenDirectoryDialog();
+    return;
+  }
+  ShowModButtons();
+}
+
+void TMain::OpenDirectoryDialog() {
+  TRep dialog(state_, registry_, this);
+  if (directory_browser_) dialog.SetFolderBrowser(directory_browser_);
+  if (dialog.exec() == QDialog::Accepted) {
+    // Start-up reads the stored values again and lays out what it finds.
+    RunStartupGuarded(state_, registry_, startup_hooks_, *this);
   }
   ShowModButtons();
 }

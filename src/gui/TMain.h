@@ -55,6 +55,12 @@ class TMain final : public QMainWindow, public StartupReporter {
     open_document_ = std::move(opener);
   }
   void SetWindowHooks(MainWindowHooks hooks) { window_hooks_ = std::move(hooks); }
+  // The folder browser of the directory dialog; tests put a stand-in here.
+  void SetDirectoryBrowser(std::function<QString(QWidget*, const QString&)> browse) {
+    directory_browser_ = std::move(browse);
+  }
+  // "Options" > "Directory Setting", and activation without the game program.
+  void OpenDirectoryDialog();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -85,6 +91,7 @@ class TMain final : public QMainWindow, public StartupReporter {
   ProgramStarter start_program_;
   std::function<StartResult(std::string_view)> open_document_;
   MainWindowHooks window_hooks_;
+  std::function<QString(QWidget*, const QString&)> directory_browser_;
   bool activated_ = false;
   bool filling_bots_ = false;
 

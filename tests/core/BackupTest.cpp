@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "core/LauncherSettings.h"
+#include "platform/FileError.h"
 #include "support/GameTree.h"
+#include "support/ModTree.h"
 
 namespace orvane::test {
 namespace {
@@ -86,6 +88,81 @@ TEST(FirstRunBackup, AnUnreadableStoreKeepsItsBytes) {
   EXPECT_NO_THROW(FirstRunBackup(state, store));
   EXPECT_EQ(ReadHostFile(tree.registry_file()), broken);
   EXPECT_EQ(state.first_markers[1], "N");  // the pass itself ran
+}
+
+}  // namespace
+}  // namespace orvane::test
+
+namespace orvane::test {
+namespace {
+
+// A tree whose first start-up made the ".bak" copies, then changed files.
+struct BackedUp {
+  BackedUp() {
+    tree.StandardRegistry()
+        .File("valve\\game.cfg", "valve cfg")
+        .File("bot\\game.cfg", "bot game\r\n")
+        .File("bot\\bot.cfg", "addbot gina Iris\r\n")
+        .File("phineas\\bots.ini", "[Bot]\r\nName=Ph\r\n")
+        .File("action\\bots.ini", "[Bot]\r\nName=Ac\r\n")
+        .File("jumbot\\bots.cfg", "jb bots")
+        .File("scihunt\\botfiles\\bots.cfg", "sh bots");
+    state = tree.State();
+    RunBackup(tree, state);
+    for (const char* file :
+         {"bot\\game.cfg", "bot\\bot.cfg", "phineas\\bots.ini", "action\\bots.ini",
+          "jumbot\\bots.cfg", "scihunt\\botfiles\\bots.cfg"}) {
+      tree.File(file, "changed by the launcher");
+    }
+  }
+  GameTree tree;
+  LauncherState state;
+};
+
+TEST(RestoreOriginalFiles, PutsBackEachBackupOfTheMod) {
+  BackedUp b;
+  EXPECT_EQ(ModsWithBackups(b.state),
+            (std::vector<std::string>{"Action", "Botman", "Jumbot", "Phineas", "Scihunt"}));
+  const RestorePlan botman = PlanRestore(b.state, "Botman");
+  ASSERT_EQ(botman.files.size(), 2u);
+  EXPECT_EQ(botman.files[0].file, "game.cfg");
+  EXPECT_EQ(botman.files[1].file, "bot.cfg");
+  EXPECT_FALSE(botman.game_cfg_seeded);
+  RestoreOriginalFiles(botman);
+  EXPECT_EQ(b.tree.Read("bot\\game.cfg"), "bot game\r\n");
+  EXPECT_EQ(b.tree.Read("bot\\bot.cfg"), "addbot gina Iris\r\n");
+  EXPECT_EQ(b.tree.Read("bot\\bot.bak"), "addbot gina Iris\r\n");  // the copy stays
+
+  // bots.bak goes back to bots.ini for Action and Phineas, to bots.cfg for
+  // Jumbot and Sci-hunt.
+  const struct {
+    const char* mod;
+    const char* file;
+    const char* original;
+  } kBots[] = {{"Phineas", "phineas\\bots.ini", "[Bot]\r\nName=Ph\r\n"},
+               {"Action", "action\\bots.ini", "[Bot]\r\nName=Ac\r\n"},
+               {"Jumbot", "jumbot\\bots.cfg", "jb bots"},
+               {"Scihunt", "scihunt\\botfiles\\bots.cfg", "sh bots"}};
+  for (const auto& row : kBots) {
+    const RestorePlan plan = PlanRestore(b.state, row.mod);
+    EXPECT_TRUE(plan.game_cfg_seeded) << row.mod;  // game.cfg was made from valve's
+    RestoreOriginalFiles(plan);
+    EXPECT_EQ(b.tree.Read(row.file), row.original) << row.mod;
+  }
+  EXPECT_EQ(b.tree.Read("phineas\\game.cfg"), "valve cfg");  // no original: left alone
+  EXPECT_TRUE(PlanRestore(b.state, "CStrike").files.empty());
+}
+
+TEST(RestoreOriginalFiles, AFailedWriteLeavesEveryFileAsItWas) {
+  BackedUp b;
+  b.tree.File("bot\\bot.bak", std::string(10000, 'x'));
+  const RestorePlan plan = PlanRestore(b.state, "Botman");
+  {
+    const FileSizeLimit full_disk(4096);
+    EXPECT_THROW(RestoreOriginalFiles(plan), FileError);
+  }
+  EXPECT_EQ(b.tree.Read("bot\\game.cfg"), "changed by the launcher");
+  EXPECT_EQ(b.tree.Read("bot\\bot.cfg"), "changed by the launcher");
 }
 
 }  // namespace

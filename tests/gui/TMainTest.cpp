@@ -6,10 +6,12 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
 
 #include "core/ModTable.h"
+#include "gui/TRep.h"
 #include "platform/FileError.h"
 #include "support/GameTree.h"
 #include "support/Isolation.h"
@@ -245,6 +247,36 @@ class TMainTest final : public QObject {
     QCOMPARE(answerer.texts()[0], QStringLiteral("Can't use the file C:\\Games\\bot\\bot.cfg."));
     QVERIFY2(answerer.texts()[1].contains(QStringLiteral("line 4")),
              qPrintable(answerer.texts()[1]));
+  }
+
+  // Without the game program where the settings say, the directory dialog
+  // opens by itself; a folder chosen there lays out the mod buttons at once.
+  void ActivationWithoutTheGameOpensTheDirectoryDialog() {
+    GameTree tree;
+    tree.File("hl.exe").Dir("bot");
+    tree.Registry({{"AppPath", tree.AppPath()}, {"HLPath", tree.HLPath() + "\\nothing"}});
+    LauncherState state = tree.State();
+    RegistryStore store = tree.Store();
+    TMain main(state, store, {}, {});
+    const QString good = QString::fromStdString(tree.HLPath());
+    main.SetDirectoryBrowser([good](QWidget*, const QString&) { return good; });
+    ModalAnswerer answerer;  // "hl.exe can't be found in ...\nothing"
+    bool applied = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto* rep = qobject_cast<TRep*>(QApplication::activeModalWidget());
+      if (rep == nullptr || answerer.boxes() < 1 || applied) return;
+      applied = true;
+      rep->BrowseClick();
+      Find<QPushButton>(*rep, "BApply")->click();
+    });
+    poll.start(10);
+    main.show();
+    QTRY_VERIFY(applied);
+    QTRY_VERIFY(Find<QToolButton>(main, "SB_Botman")->isVisible());
+    QVERIFY(answerer.texts()[0].startsWith(QStringLiteral("hl.exe can't be found in ")));
+    QCOMPARE(state.hl_path, tree.HLPath());
+    QVERIFY(ReadHostFile(tree.registry_file()).find("\"HLExe\"=\"hl.exe\"") != std::string::npos);
   }
 
   void MalformedStoreGivesAnErrorBoxNamingIt() {

@@ -1,4 +1,4 @@
-// orvanectl config: the contract scripts rely on, on a real tree.
+// orvanectl: the contracts scripts rely on, on a real tree.
 #include <gtest/gtest.h>
 
 #include "editors/BotmanSettings.h"
@@ -110,6 +110,50 @@ TEST(ConfigCommand, PhineasStartingMapGoesToKrvIni) {
   EXPECT_EQ(t.ReadApp("KRV.ini"), "[Phineas]\r\nFirst Map=datacore\r\n");
   EXPECT_EQ(t.Read("phineas\\mapcycle.txt"), "frenzy\r\n");
   EXPECT_NE(t.Read("phineas\\bots.ini").find("Quantity\t\t=2\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvane::test
+
+namespace orvane::test {
+namespace {
+
+TEST(CtlOptions, DirectoryCommandAndRestore) {
+  ModTree t = BotmanTree();
+  t.tree.File("retail\\cstrike.exe");
+  // directory: shown, refused where the program is not, stored where it is.
+  EXPECT_EQ(RunCtl(t.tree, {"directory"}).out, "HLPath=" + t.tree.HLPath() + "\nHLExe=hl.exe\n");
+  const std::string retail = t.tree.HLPath() + "\\retail";
+  CtlRun run = RunCtl(t.tree, {"directory", retail});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("hl.exe can't be found in " + retail), std::string::npos) << run.err;
+  EXPECT_EQ(RunCtl(t.tree, {"directory", retail, "--program", "quake.exe"}).status, 2);
+  run = RunCtl(t.tree, {"directory", retail, "--program", "cstrike.exe"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(RunCtl(t.tree, {"directory"}).out, "HLPath=" + retail + "\nHLExe=cstrike.exe\n");
+
+  // command: refused naming the word, or stored as typed.
+  run = RunCtl(t.tree, {"command", "-game x +map y"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("The command 'map' is already used by KRV."), std::string::npos);
+  EXPECT_EQ(RunCtl(t.tree, {"command", " +MAP crossfire "}).status, 0);
+  EXPECT_EQ(RunCtl(t.tree, {"command"}).out, " +MAP crossfire \n");
+}
+
+TEST(CtlOptions, RestoreListsOrPutsBackTheOriginals) {
+  ModTree t = BotmanTree();  // its start-up made bot.bak and game.bak
+  const std::string original = t.Read("bot\\bot.cfg");
+  t.tree.File("bot\\bot.cfg", "changed");
+  CtlRun run = RunCtl(t.tree, {"restore", "Botman", "--dry-run"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("would restore " + t.tree.HLPath() + "\\bot\\bot.cfg"), std::string::npos)
+      << run.out;
+  EXPECT_EQ(t.Read("bot\\bot.cfg"), "changed");
+  run = RunCtl(t.tree, {"restore", "Botman"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(t.Read("bot\\bot.cfg"), original);
+  EXPECT_EQ(RunCtl(t.tree, {"restore", "Botmna"}).status, 2);
+  EXPECT_EQ(RunCtl(t.tree, {"restore", "Phineas"}).status, 1);  // not installed
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+// Where the game is and which program starts it: the check the directory
+// dialog makes, and storing the choice as the launcher's settings.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/LauncherState.h"
+#include "platform/RegistryStore.h"
+
+namespace orvane {
+
+inline constexpr std::string_view kHalfLifeProgram = "hl.exe";
+inline constexpr std::string_view kCounterStrikeProgram = "cstrike.exe";
+
+// "" when dir\program exists; otherwise the message the player sees
+// ("hl.exe can't be found in C:\Games"), or "" too for an empty dir, which
+// is no mistake but no directory either (see GameProgramIn).
+std::string GameProgramMessage(std::string_view dir, std::string_view program);
+bool GameProgramIn(std::string_view dir, std::string_view program);
+
+// Stores "HLPath" and "HLExe"; false when the store refuses (it cannot be read).
+bool StoreGameDirectory(RegistryStore& registry, std::string_view dir, std::string_view program);
+
+}  // namespace orvane
