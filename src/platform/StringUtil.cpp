@@ -1,6 +1,7 @@
 #include "platform/StringUtil.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace orvane {
 
@@ -76,16 +77,20 @@ std::optional<int> ParseDecimalInt(std::string_view text) {
   return static_cast<int>(value);
 }
 
-std::vector<std::string> SplitLines(std::string_view bytes) {
-  std::vector<std::string> lines;
+void ForEachLine(std::string_view bytes, const std::function<void(std::string_view)>& visit) {
   size_t start = 0;
   for (size_t i = 0; i < bytes.size(); ++i) {
     if (bytes[i] != '\n' && bytes[i] != '\r') continue;
-    lines.emplace_back(bytes.substr(start, i - start));
+    visit(bytes.substr(start, i - start));
     if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
     start = i + 1;
   }
-  if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
+  if (start < bytes.size()) visit(bytes.substr(start));
+}
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
+  std::vector<std::string> lines;
+  ForEachLine(bytes, [&lines](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 

@@ -3,6 +3,7 @@
 // and blanks at both ends, as the original tools did.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,5 +35,7 @@ std::optional<int> ParseDecimalInt(std::string_view text);
 // Splits bytes into lines at LF, CR LF or a lone CR; a final line ending
 // does not make an empty last line.
 std::vector<std::string> SplitLines(std::string_view bytes);
+// The same lines handed one by one to visit, for callers that keep few of them.
+void ForEachLine(std::string_view bytes, const std::function<void(std::string_view)>& visit);
 
 }  // namespace orvane

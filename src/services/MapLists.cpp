@@ -134,9 +134,9 @@ std::string MapCommentKey(std::string_view entry) {
 std::vector<std::string> MapCycleEntries(std::string_view bytes,
                                          const std::function<bool(std::string_view)>& usable) {
   std::vector<std::string> entries;
-  for (std::string& line : SplitLines(bytes)) {
-    if (usable(line)) entries.push_back(std::move(line));
-  }
+  ForEachLine(bytes, [&](std::string_view line) {
+    if (usable(line)) entries.emplace_back(line);
+  });
   return entries;
 }
 
