@@ -163,6 +163,46 @@ void ParseShConfig(const std::vector<std::string>& lines, std::string_view path,
   cfg = std::move(read);
 }
 
+std::vector<ScrBlock> ScihuntScrBlocks(const ScihuntGameCfg& game, const ShConfig& sh) {
+  const std::string none = "-1.000000";  // no upper bound
+  return {
+      NumberBlock("mp_fraglimit", "Frag Limit", none, std::to_string(game.fraglimit)),
+      NumberBlock("mp_timelimit", "Time Limit (Min.)", none, std::to_string(game.timelimit)),
+      ListBlock("sh_realistic", "Game Mode",
+                {{"Standard Hunting", "0"},
+                 {"Stealth Hunting", "1"},
+                 {"Traditional Slaughter", "2"},
+                 {"Live In Fear", "3"},
+                 {"Madness", "4"}},
+                game.realistic),
+      ListBlock("mp_falldamage", "Falling Damage", {{"Normal", "0"}, {"Realistic", "1"}},
+                game.fall_realistic ? 1 : 0),
+      BoolBlock("sh_enablebots", "Enable Bots", true),
+      BoolBlock("sh_bot_order", "Bot Ordering", sh.bot_order),
+      BoolBlock("sh_bot_evil", "Bots Murder Creatively", sh.bot_evil),
+      BoolBlock("lvlconfig", "Exec Level Configs", sh.levelexec),
+      BoolBlock("sh_respbreak", "Respawn Breakables Each Round", sh.respbreak),
+      BoolBlock("sh_glassbreak", "Scientists Break Glass", sh.glassbreak),
+      BoolBlock("sh_allmonsfly", "All Monsters Use Scientist Physics", game.allmonsfly),
+      BoolBlock("sh_teamdisplay", "Client Team Display", true),
+      NumberBlock("sh_gibcount", "Maximum Gib Number (leave blank for no max)", none,
+                  std::to_string(game.gibcount)),
+      NumberBlock("sh_insanity", "Insanity Value (leave blank for no insanity)", none,
+                  std::to_string(game.insanity)),
+      BoolBlock("sh_scirand", "Force Random Scientist Appearance", sh.scirand),
+      BoolBlock("sh_bloodstream", "Scientist Blood Bursts", sh.bloodstream),
+      NumberBlock("sh_goremultiply", "Gore Multiplication Value", none,
+                  std::to_string(sh.goremultiply)),
+      BoolBlock("sh_wallclimb", "Wall Climbing", game.wallclimb),
+      BoolBlock("mp_friendlyfire", "Friendly Fire", game.friendlyfire),
+      BoolBlock("mp_weaponstay", "Weapons Stay", game.weaponstay),
+      BoolBlock("mp_forcerespawn", "Force Respawn", game.forcerespawn),
+      BoolBlock("mp_footsteps", "Footsteps", game.footsteps),
+      BoolBlock("mp_autocrosshair", "Autocrosshair", game.autocrosshair),
+      BoolBlock("sv_sendvelocity", "Low ping server physics", false),
+  };
+}
+
 std::vector<std::string> ScihuntChatLines(const ScihuntChat& chat) {
   std::vector<std::string> lines = {
       "#Bot chat configuration file. % can be used anywhere to insert the killer/victim's name.",

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "services/SettingsScript.h"
+
 namespace orvane {
 
 inline constexpr int kScihuntModes = 5;  // "Standard Hunting" .. "Madness"
@@ -61,6 +63,10 @@ struct ShConfig {
 
 std::vector<std::string> ShConfigLines(const ShConfig& cfg);
 void ParseShConfig(const std::vector<std::string>& lines, std::string_view path, ShConfig& cfg);
+
+// The blocks of Sci-hunt's settings.scr, in order (the game's own server
+// screen then shows what the window chose).
+std::vector<ScrBlock> ScihuntScrBlocks(const ScihuntGameCfg& game, const ShConfig& sh);
 
 // The chat file holds exactly this many lines in each of its two sections.
 inline constexpr size_t kChatLines = 31;

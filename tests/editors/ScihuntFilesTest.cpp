@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/FileError.h"
 #include "platform/TextFile.h"
 
@@ -67,6 +69,25 @@ TEST(ShConfig, WritesItsKeysAroundTheFixedLines) {
   ParseShConfig(lines, "Shconfig.cfg", back);
   EXPECT_EQ(ShConfigLines(back), lines);
   EXPECT_THROW(ParseShConfig({"sh_scispeed fast"}, "Shconfig.cfg", back), FileError);
+}
+
+TEST(ScihuntScr, TwentyFourBlocksWithTheModeAsAList) {
+  ScihuntGameCfg game;
+  game.realistic = 4;
+  ShConfig sh;
+  sh.levelexec = true;
+  const std::vector<ScrBlock> blocks = ScihuntScrBlocks(game, sh);
+  ASSERT_EQ(blocks.size(), 24u);
+  EXPECT_EQ(blocks[2].variable, "sh_realistic");
+  EXPECT_EQ(blocks[2].value, "4.000000");  // Madness
+  EXPECT_EQ(blocks[2].choices[3], (std::pair<std::string, std::string>{"Live In Fear", "3"}));
+  EXPECT_EQ(blocks[7].variable, "lvlconfig");
+  EXPECT_EQ(blocks[7].value, "1");
+  EXPECT_EQ(blocks[0].value, "0.000000");
+  EXPECT_EQ(blocks.back().variable, "sv_sendvelocity");
+  EXPECT_EQ(blocks.back().value, "0");
+  const std::vector<std::string> list = ScrBlockLines(blocks[3]);
+  EXPECT_NE(std::find(list.begin(), list.end(), "\t\t\t\"Realistic\" \"1\""), list.end());
 }
 
 TEST(ScihuntChat, ThirtyOneLinesASection) {
