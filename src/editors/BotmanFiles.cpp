@@ -12,14 +12,6 @@ bool StartsWithNoCase(std::string_view line, std::string_view keyword) {
   return line.size() >= keyword.size() && EqualsNoCase(line.substr(0, keyword.size()), keyword);
 }
 
-int Number(std::string_view text, std::string_view path, int line, std::string_view what) {
-  const std::string_view trimmed = Trim(text);
-  if (const std::optional<int> value = ParseDecimalInt(trimmed)) return *value;
-  throw FileError(std::string(path), line,
-                  "expected a whole number for " + std::string(what) + ", found \"" +
-                      std::string(trimmed) + "\"");
-}
-
 // The text after the first blank; npos-safe.
 std::string_view AfterBlank(std::string_view text, size_t blank) {
   return blank == std::string_view::npos ? std::string_view() : text.substr(blank + 1);
@@ -53,7 +45,7 @@ BotEntry ParseAddbot(std::string_view line, int& random_counter, std::string_vie
   }
   entry.name = std::string(rest2.substr(0, name_end));
   const std::string_view skill = Trim(rest2.substr(name_end + 1));
-  Number(skill, path, line_no, "the skill of " + entry.name);
+  CfgWholeNumber(skill, path, line_no, "the skill of " + entry.name);
   entry.skill = std::string(skill);
   return entry;
 }
@@ -80,9 +72,11 @@ void ParseBotmanBotCfg(const std::vector<std::string>& lines, std::string_view p
       const std::string name = TrimCopy(line.size() > 4 ? line.substr(4) : std::string_view());
       if (usable_map(name)) read.start_maps.push_back(name);
     } else if (StartsWithNoCase(line, "pause")) {
-      read.spawn_delay = Number(line.size() > 6 ? line.substr(6) : "", path, line_no, "pause");
+      read.spawn_delay =
+          CfgWholeNumber(line.size() > 6 ? line.substr(6) : "", path, line_no, "pause");
     } else if (StartsWithNoCase(line, "botskill")) {
-      read.default_skill = Number(line.size() > 9 ? line.substr(9) : "", path, line_no, "botskill");
+      read.default_skill =
+          CfgWholeNumber(line.size() > 9 ? line.substr(9) : "", path, line_no, "botskill");
     } else if (StartsWithNoCase(line, "addbot")) {
       read.roster.push_back(ParseAddbot(line, random_counter, path, line_no));
     }

@@ -97,13 +97,6 @@ bool NotInScihunt(std::string_view key) {
   return std::find(kNotInScihunt.begin(), kNotInScihunt.end(), key) != kNotInScihunt.end();
 }
 
-int Number(std::string_view value, std::string_view path, int line, std::string_view key) {
-  if (const std::optional<int> n = ParseDecimalInt(Trim(value))) return *n;
-  throw FileError(
-      std::string(path), line,
-      "expected a whole number for " + std::string(key) + ", found \"" + std::string(value) + "\"");
-}
-
 // bot_thinkspeed and bot_viewdelay hold "0." and the number.
 int AfterZeroPoint(std::string_view value, std::string_view path, int line, std::string_view key) {
   if (value.size() < 3) {
@@ -111,7 +104,7 @@ int AfterZeroPoint(std::string_view value, std::string_view path, int line, std:
                     "expected 0. and a whole number for " + std::string(key) + ", found \"" +
                         std::string(value) + "\"");
   }
-  return Number(value.substr(2), path, line, key);
+  return CfgWholeNumber(value.substr(2), path, line, key);
 }
 
 std::string Line(std::string_view key, std::string_view value) {
@@ -200,7 +193,7 @@ void ParseJumbotCfg(const std::vector<std::string>& lines, std::string_view path
     }
     if (key == "bweap_tripmine") {
       // Only read while the bots may use trip mines (its line comes later).
-      read.bweap_tripmine = read.bot_tripmines ? Number(value, path, line_no, key) : 0;
+      read.bweap_tripmine = read.bot_tripmines ? CfgWholeNumber(value, path, line_no, key) : 0;
       continue;
     }
     if (key == "wp_edit") {
@@ -221,7 +214,7 @@ void ParseJumbotCfg(const std::vector<std::string>& lines, std::string_view path
         read.*std::get<bool JumbotCfg::*>(k->field) = YesOrOne(value);
         break;
       case Kind::kNumber:
-        read.*std::get<int JumbotCfg::*>(k->field) = Number(value, path, line_no, key);
+        read.*std::get<int JumbotCfg::*>(k->field) = CfgWholeNumber(value, path, line_no, key);
         break;
       case Kind::kText:
         if (scihunt) {
@@ -296,7 +289,7 @@ std::vector<BotEntry> ParseJumbotRoster(const std::vector<std::string>& lines,
     for (const auto& [what, text] :
          {std::pair{"the shirt colour", &e.param2}, std::pair{"the pants colour", &e.param1},
           std::pair{"the skill", &e.skill}}) {
-      if (!text->empty()) Number(*text, path, line_no, std::string(what) + " of " + e.name);
+      if (!text->empty()) CfgWholeNumber(*text, path, line_no, std::string(what) + " of " + e.name);
     }
     roster.push_back(std::move(e));
   }

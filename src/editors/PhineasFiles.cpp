@@ -9,13 +9,6 @@
 namespace orvane {
 namespace {
 
-int Number(std::string_view value, std::string_view path, int line, std::string_view key) {
-  if (const std::optional<int> n = ParseDecimalInt(value)) return *n;
-  throw FileError(
-      std::string(path), line,
-      "expected a whole number for " + std::string(key) + ", found \"" + std::string(value) + "\"");
-}
-
 std::string Line(std::string_view key, std::string_view value) {
   return std::string(key) + "\t\t=" + std::string(value);
 }
@@ -38,11 +31,11 @@ void ParsePhineasBotsIni(const std::vector<std::string>& lines, std::string_view
     const std::string_view key = Trim(line.substr(0, eq));
     const std::string value(Trim(line.substr(eq + 1)));
     if (key == "Quantity") {
-      read.quantity = Number(value, path, line_no, key);
+      read.quantity = CfgWholeNumber(value, path, line_no, key);
     } else if (key == "InitialDelay") {
-      read.initial_delay = Number(value, path, line_no, key);
+      read.initial_delay = CfgWholeNumber(value, path, line_no, key);
     } else if (key == "SpawnDelay") {
-      read.spawn_delay = Number(value, path, line_no, key);
+      read.spawn_delay = CfgWholeNumber(value, path, line_no, key);
     } else if (key == "Random") {
       read.random = YesOrOne(value);
     } else if (!read.roster.empty()) {

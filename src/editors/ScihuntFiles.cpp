@@ -11,13 +11,6 @@
 namespace orvane {
 namespace {
 
-int Number(std::string_view value, std::string_view path, int line, std::string_view key) {
-  if (const std::optional<int> n = ParseDecimalInt(Trim(value))) return *n;
-  throw FileError(
-      std::string(path), line,
-      "expected a whole number for " + std::string(key) + ", found \"" + std::string(value) + "\"");
-}
-
 constexpr std::string_view kArsenals = "arsenals/";
 
 using GameField = std::variant<bool ScihuntGameCfg::*, int ScihuntGameCfg::*>;
@@ -104,7 +97,8 @@ void ParseScihuntGameCfg(const std::vector<std::string>& lines, std::string_view
     const int line_no = static_cast<int>(i + 1);
     if (pair.key == "sh_realistic") {
       // "4" as written, or "4.000000" as the server script holds it; -1 is no mode.
-      const int mode = Number(pair.value.substr(0, pair.value.find('.')), path, line_no, pair.key);
+      const int mode =
+          CfgWholeNumber(pair.value.substr(0, pair.value.find('.')), path, line_no, pair.key);
       if (mode < -1 || mode >= kScihuntModes) {
         throw FileError(
             std::string(path), line_no,
@@ -122,7 +116,7 @@ void ParseScihuntGameCfg(const std::vector<std::string>& lines, std::string_view
           read.** flag = key == "mp_falldamage" ? pair.value == "1" : YesOrOne(pair.value);
         } else {
           read.*std::get<int ScihuntGameCfg::*>(field) =
-              Number(CfgLimitText(pair.value, path, line_no, key), path, line_no, key);
+              CfgWholeNumber(CfgLimitText(pair.value, path, line_no, key), path, line_no, key);
         }
       }
     }
@@ -156,7 +150,7 @@ void ParseShConfig(const std::vector<std::string>& lines, std::string_view path,
         read.** flag = YesOrOne(pair.value);
       } else {
         read.*std::get<int ShConfig::*>(field) =
-            Number(pair.value, path, static_cast<int>(i + 1), key);
+            CfgWholeNumber(pair.value, path, static_cast<int>(i + 1), key);
       }
     }
   }

@@ -62,6 +62,14 @@ std::string CfgReal(std::string_view integer_text, int zeros) {
   return std::string(integer_text) + "." + std::string(static_cast<size_t>(zeros), '0');
 }
 
+int CfgWholeNumber(std::string_view text, std::string_view file, int line, std::string_view what) {
+  const std::string_view trimmed = Trim(text);
+  if (const std::optional<int> value = ParseDecimalInt(trimmed)) return *value;
+  throw FileError(std::string(file), line,
+                  "expected a whole number for " + std::string(what) + ", found \"" +
+                      std::string(trimmed) + "\"");
+}
+
 std::string CfgLimitText(std::string_view value, std::string_view file, int line,
                          std::string_view key) {
   if (!IsNumber(value)) {

@@ -29,6 +29,9 @@ std::vector<std::string> ReadCfgLines(std::string_view path);
 std::string FormatCfgLine(std::string_view name, std::string_view value);
 // The integer text of a limit as stored: "20" gives "20.00000" (or six zeros).
 std::string CfgReal(std::string_view integer_text, int zeros = 5);
+// A whole number in a hand-edited file (blanks around it allowed); FileError
+// (file, line) naming `what` and the text found otherwise.
+int CfgWholeNumber(std::string_view text, std::string_view file, int line, std::string_view what);
 // A stored limit's text up to its first "."; FileError (file, line) unless it is a number.
 std::string CfgLimitText(std::string_view value, std::string_view file, int line,
                          std::string_view key);
