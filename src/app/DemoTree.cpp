@@ -2,8 +2,11 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "editors/JumbotFiles.h"
+#include "editors/ScihuntFiles.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
@@ -80,7 +83,16 @@ constexpr DemoFile kFiles[] = {
      "BottomColor\t\t=200\r\n \r\n"},
     {"rockcrowbar/liblist.gam", "game \"Rocket Crowbar\"\r\n"},
     {"scihunt/liblist.gam", "game \"Scientist Hunt\"\r\n"},
-    {"scihunt/botfiles/bots.cfg", "// Demo Sci-hunt bots\r\n"},
+    {"jumbot/exchat.cfg", "%s, that was close.\r\nNice shot, %s.\r\n"},
+    {"jumbot/botorder.cfg", "Roger that.\r\nOn my way.\r\n"},
+    {"jumbot/morons.cfg", "Where is everybody?\r\n"},
+    {"jumbot/mapcfgs/default.cfg", "// Demo Jumbot map settings\r\nbot_num 4\r\n"},
+    {"jumbot/mapcfgs/crossfire.cfg", "// Demo Jumbot crossfire settings\r\nbot_num 6\r\n"},
+    {"jumbot/wpfiles/crossfire.jrf", "demo waypoints"},
+    {"scihunt/mapcycle.txt", "sh_lab\r\nsh_office\r\n"},
+    {"scihunt/maps/sh_lab.bsp", "demo map"},
+    {"scihunt/maps/sh_office.bsp", "demo map"},
+    {"scihunt/arsenals/starteqp.txt", "weapon_hammer\r\nweapon_glock\r\nammo_glockclip\r\n"},
     {"tfc/liblist.gam", "game \"Team Fortress Classic\"\r\n"},
     {"tfc/dlls/hpb_bot.dll", "demo bot library"},
     {"tfc/foxbot/foxbot.dll", "demo bot library"},
@@ -92,6 +104,28 @@ constexpr std::string_view kValveMaps[] = {"crossfire", "doublecross", "frenzy",
                                            "rapidcore"};
 constexpr std::string_view kModels[] = {"barney", "gina",  "gman", "gordon",    "helmet",
                                         "hgrunt", "recon", "robo", "scientist", "zombie"};
+
+// The bot files of Jumbot and Sci-hunt, in the formats their windows write.
+std::vector<std::pair<std::string, std::string>> BotFiles() {
+  const std::vector<BotEntry> roster = {{"Vole", "gina", "30", "200", "0"},
+                                        {"Old Tom", "barney", "160", "90", "3"}};
+  JumbotCfg jumbot;
+  JumbotCfg scihunt;
+  scihunt.chatfile = "botchat.cfg";
+  ScihuntChat chat;
+  chat.after_killing = {"Sorry, %.", "Science wins."};
+  chat.after_dying = {"Not again, %!"};
+  return {
+      {"jumbot/jumbot.cfg", JoinCrLf(JumbotCfgLines(jumbot, "crossfire", JumbotFlavour::kJumbot))},
+      {"jumbot/bots.cfg", JoinCrLf(JumbotRosterLines(roster))},
+      {"scihunt/game.cfg", JoinCrLf(ScihuntGameCfgLines(ScihuntGameCfg{}))},
+      {"scihunt/Shconfig.cfg", JoinCrLf(ShConfigLines(ShConfig{}))},
+      {"scihunt/botfiles/jumbot.cfg",
+       JoinCrLf(JumbotCfgLines(scihunt, "sh_lab", JumbotFlavour::kScihunt))},
+      {"scihunt/botfiles/bots.cfg", JoinCrLf(JumbotRosterLines(roster))},
+      {"scihunt/botfiles/botchat.cfg", JoinCrLf(ScihuntChatLines(chat))},
+  };
+}
 
 void WriteIfMissing(const fs::path& path, std::string_view bytes) {
   std::error_code ec;
@@ -106,6 +140,7 @@ void WriteIfMissing(const fs::path& path, std::string_view bytes) {
 void BuildDemoGameTree(const fs::path& hl_dir, const fs::path& game_program) {
   WriteIfMissing(hl_dir / "ORVANE-DEMO.txt", kDemoNotice);
   for (const DemoFile& file : kFiles) WriteIfMissing(hl_dir / file.path, file.bytes);
+  for (const auto& [path, bytes] : BotFiles()) WriteIfMissing(hl_dir / path, bytes);
   for (std::string_view map : kValveMaps) {
     WriteIfMissing(hl_dir / "valve" / "maps" / (std::string(map) + ".bsp"), "demo map");
   }
