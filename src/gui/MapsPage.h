@@ -24,7 +24,6 @@ class MapsPage final : public QWidget {
   MapsPage(LauncherState& state, const ModInfo& mod, PlayMaps& maps, QWidget* parent);
 
   void Show();  // both lists from the document; the comment memo emptied
-  const std::vector<std::string>& play_maps() const { return play_.items; }
 
   // The buttons' and keys' operations.
   void AddSelected();

@@ -105,10 +105,6 @@ fs::path PrefixFor(std::string_view path) {
 
 fs::path HostPath(std::string_view path) { return Resolve(path, PrefixFor(path), nullptr); }
 
-fs::path HostPath(std::string_view path, fs::file_status* status) {
-  return Resolve(path, PrefixFor(path), status);
-}
-
 fs::file_status HostStatus(std::string_view path) {
   fs::file_status status;
   if (!HasDrive(path) && StatAsSpelled(path, &status)) return status;

@@ -12,10 +12,6 @@ namespace orvane {
 
 std::filesystem::path HostPath(std::string_view path);
 
-// The same, also giving the status of what the path names (followed through
-// links; not_found when absent), read while resolving it.
-std::filesystem::path HostPath(std::string_view path, std::filesystem::file_status* status);
-
 // Only the status of what the path names (followed through links; not_found
 // when absent): what FileExists and DirectoryExists ask, without building
 // the path when it exists as spelled.

@@ -391,6 +391,9 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
     return std::any_of(parts_.begin(), parts_.end(),
                        [kind](const DocumentPart& p) { return p.kind == kind; });
   };
+  const auto unknown = [&] {
+    return "unknown control " + std::string(control) + " for " + std::string(mod_.key);
+  };
   // A button "holds" 1: pressing it.
   const auto press = [&]() -> std::optional<std::string> {
     if (value != "1") return Refuse(control, "1 (press the button)");
@@ -429,14 +432,13 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
     }
   }
   if (is("MapCycle")) return SetPlayList(control, value);
-  if (!has_roster_)
-    return "unknown control " + std::string(control) + " for " + std::string(mod_.key);
+  if (!has_roster_) return unknown();
 
   if (is("ListBot")) return SelectBots(control, value);
-  std::string refusal;
-  std::mt19937 draw(std::random_device{}());
   if (is("SBCreeBot") || is("SBCreeRandomBot")) {
     if (auto refused = press()) return refused;
+    std::string refusal;
+    std::mt19937 draw(std::random_device{}());
     if (!CreateBot(is("SBCreeRandomBot"), draw, &refusal))
       return "Can't create a random bot. " + refusal;
     return std::nullopt;
@@ -454,7 +456,7 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
   const bool property = is("botname") || is("botmodel") ||
                         std::any_of(properties_.begin(), properties_.end(),
                                     [&](const RosterProperty& p) { return is(p.suffix); });
-  if (!property) return "unknown control " + std::string(control) + " for " + std::string(mod_.key);
+  if (!property) return unknown();
   if (CurrentBot() == nullptr) {
     return std::string(control) + " is empty while no bot is selected (select one with " +
            Control("ListBot") + "=NAME)";
@@ -484,7 +486,7 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
     }
     return std::nullopt;
   }
-  return "unknown control " + std::string(control) + " for " + std::string(mod_.key);
+  return unknown();
 }
 
 // ---- the standard game page ----
