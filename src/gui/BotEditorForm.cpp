@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -33,6 +36,7 @@
 #include "gui/widgets/Pictures.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
+#include "platform/HostPath.h"
 #include "platform/StringUtil.h"
 #include "services/MapLists.h"
 #include "services/Models.h"
@@ -115,12 +119,16 @@ QString BotEditorForm::ControlName(const char* suffix) const {
   return Q(mod_.prefix) + '_' + QString::fromLatin1(suffix);
 }
 
-QWidget* BotEditorForm::AddPage(const char* suffix, const QString& caption) {
+QWidget* BotEditorForm::AddPage(const QString& object_name, const QString& caption) {
   auto* page = new QWidget(pages_);
-  page->setObjectName(QStringLiteral("TS_") + ControlName(suffix));
+  page->setObjectName(object_name);
   new QVBoxLayout(page);
   pages_->addTab(page, caption);
   return page;
+}
+
+QWidget* BotEditorForm::AddPage(const char* suffix, const QString& caption) {
+  return AddPage(QStringLiteral("TS_") + ControlName(suffix), caption);
 }
 
 // ---- first activation, the document and the four buttons ----
@@ -134,7 +142,12 @@ void BotEditorForm::showEvent(QShowEvent* event) {
 }
 
 void BotEditorForm::RunLoad() {
-  const Messages messages = settings_.Load();
+  Messages messages;
+  {
+    // Reading the files is filling the controls: no change handler reacts.
+    FillingControls filling(state_);
+    messages = settings_.Load();
+  }
   ShowDocument();
   ShowMessages(messages);
   modified_ = false;
@@ -146,7 +159,6 @@ void BotEditorForm::ShowMessages(const Messages& messages) {
 
 void BotEditorForm::ShowDocument() {
   FillingControls filling(state_);
-  for (const auto& options : options_) options->Show();
   if (maps_ != nullptr) maps_->Show();
   if (teams_[0] != nullptr || deathmatch_ != nullptr) {
     QStringList models;
@@ -165,10 +177,82 @@ void BotEditorForm::ShowDocument() {
       b->clear();
       for (const std::string& model : settings_.models()) b->addItem(Q(model));
     });
+  }
+  ShowValues();
+}
+
+void BotEditorForm::ShowValues() {
+  FillingControls filling(state_);
+  for (const auto& options : options_) options->Show();
+  for (const auto& [index, memo] : memos_) {
+    QStringList lines;
+    for (const std::string& line : settings_.text_page(index).lines) lines << Q(line);
+    Quietly(memo, [&lines](QPlainTextEdit* m) { m->setPlainText(lines.join('\n')); });
+  }
+  if (roster_list_ != nullptr) {
     ShowRoster();
     ShowSelectedEntry();
   }
 }
+
+void BotEditorForm::ShowStates() {
+  for (const auto& options : options_) options->ShowStates();
+}
+
+void BotEditorForm::OptionChanged(const std::string& control) {
+  if (state_.track_changes != 1) return;
+  MarkModified();
+  Messages messages;
+  if (settings_.OptionChanged(control, messages)) ShowValues();
+  ShowStates();
+  ShowMessages(messages);
+}
+
+std::optional<std::string> BotEditorForm::BrowseFile(const OptionInfo& row) {
+  std::string start = settings_.ModDirectory();
+  if (!row.browse_dir.empty()) start += "\\" + row.browse_dir;
+  // "Caption (*.ext)|*.ext" as Qt writes a filter: "Caption (*.ext)".
+  const QString filter = Q(row.browse_filter).section('|', 0, 0);
+  const QString chosen =
+      QFileDialog::getOpenFileName(this, QString(), QString::fromStdString(HostPath(start).string()), filter);
+  if (chosen.isEmpty() || !QFileInfo::exists(chosen)) return std::nullopt;
+  return ToGame(QFileInfo(chosen).fileName());
+}
+
+QPlainTextEdit* BotEditorForm::BuildTextPage(QWidget* parent, size_t index) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setObjectName(Q(settings_.text_page(index).name));
+  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  if (auto* layout = qobject_cast<QBoxLayout*>(parent->layout())) layout->addWidget(memo, 1);
+  connect(memo, &QPlainTextEdit::textChanged, this, [this, memo, index] {
+    std::vector<std::string>& lines = settings_.text_page(index).lines;
+    lines.clear();
+    const QString text = memo->toPlainText();
+    if (!text.isEmpty()) {
+      for (const QString& line : text.split('\n')) lines.push_back(ToGame(line));
+      // A last line break ends the last line, as the file's does.
+      if (text.endsWith('\n')) lines.pop_back();
+    }
+    ControlChanged();
+  });
+  memos_.emplace_back(index, memo);
+  return memo;
+}
+
+QToolButton* BotEditorForm::BuildAction(QWidget* parent, const char* name, const QString& caption,
+                                        const QString& hint) {
+  auto* button = SmallButton(QString::fromLatin1(name), caption, hint, parent);
+  connect(button, &QToolButton::clicked, this, [this, button] {
+    Messages messages;
+    const bool modifies = settings_.RunAction(ToGame(button->objectName()), messages);
+    ShowValues();
+    ShowMessages(messages);
+    if (modifies) MarkModified();
+  });
+  return button;
+}
+
+void BotEditorForm::EditFile(const std::string& path) { TEditor::Edit_File(path, this); }
 
 void BotEditorForm::ControlChanged() {
   if (state_.track_changes == 1) MarkModified();
@@ -215,7 +299,11 @@ void BotEditorForm::BRestoreDefClick() {
                           " settings ? ")) {
     return;
   }
-  const Messages messages = settings_.RestoreDefault();
+  Messages messages;
+  {
+    FillingControls filling(state_);
+    messages = settings_.RestoreDefault();
+  }
   ShowDocument();
   ShowMessages(messages);
   MarkModified();
@@ -259,14 +347,18 @@ void BotEditorForm::EditMapConfig(const std::vector<std::string>& selected_entri
 // ---- pages ----
 
 MapsPage* BotEditorForm::BuildMapsPage(QWidget* page) {
-  maps_ = new MapsPage(state_, mod_, settings_.maps, page);
+  maps_ = new MapsPage(state_, settings_, settings_.maps, page);
   page->layout()->addWidget(maps_);
   connect(maps_, &MapsPage::Modified, this, &BotEditorForm::MarkModified);
   return maps_;
 }
 
 OptionControls* BotEditorForm::BuildOptions(QWidget* page, OptionValues& table) {
-  options_.push_back(std::make_unique<OptionControls>(page, table, [this] { ControlChanged(); }));
+  OptionControls::Hooks hooks;
+  hooks.changed = [this](const std::string& control) { OptionChanged(control); };
+  hooks.state = [this](const std::string& control) { return settings_.OptionState(control); };
+  hooks.browse = [this](const OptionInfo& row) { return BrowseFile(row); };
+  options_.push_back(std::make_unique<OptionControls>(page, table, std::move(hooks)));
   return options_.back().get();
 }
 
@@ -370,6 +462,7 @@ void BotEditorForm::ShowTeams() {
 void BotEditorForm::GameTypeClicked() {
   settings_.teams.SetGameType(teamplay_->isChecked());
   ShowTeams();
+  ShowStates();  // options that only a team game offers
   ControlChanged();
 }
 
@@ -496,6 +589,12 @@ void BotEditorForm::BuildRoster(QWidget* page) {
       connect(marked.slider, &QSlider::valueChanged, this, [this, i] { PropertyChanged(i); });
       control = marked.slider;
       form->addRow(QString::fromLatin1(p.caption), marked.box);
+    } else if (p.kind == RosterProperty::kSpin) {
+      auto* spin = new QSpinBox(props);
+      spin->setRange(p.lo, p.hi);
+      connect(spin, &QSpinBox::valueChanged, this, [this, i] { PropertyChanged(i); });
+      control = spin;
+      form->addRow(QString::fromLatin1(p.caption), spin);
     } else {
       auto* edit = new QLineEdit(props);
       edit->setMaxLength(p.hi);
@@ -536,6 +635,9 @@ void BotEditorForm::ShowSelectedEntry() {
     if (auto* slider = qobject_cast<QSlider*>(property_controls_[i])) {
       slider->setValue(current != nullptr ? ParseDecimalInt(entry.*(p.field)).value_or(p.reset)
                                           : p.reset);
+    } else if (auto* spin = qobject_cast<QSpinBox*>(property_controls_[i])) {
+      spin->setValue(current != nullptr ? ParseDecimalInt(entry.*(p.field)).value_or(p.reset)
+                                        : p.reset);
     } else if (auto* edit = qobject_cast<QLineEdit*>(property_controls_[i])) {
       edit->setText(Q(entry.*(p.field)));
     }
@@ -556,9 +658,9 @@ void BotEditorForm::ListBotClick() {
 }
 
 void BotEditorForm::CreeBotClick(bool random) {
-  std::string refusal;
+  Message refusal;
   if (!settings_.CreateBot(random, random_, &refusal)) {
-    ShowErrorBox(this, "Can't create a random bot.", refusal);
+    ShowErrorBox(this, refusal.text, refusal.detail);
     return;
   }
   MarkModified();
@@ -619,6 +721,8 @@ void BotEditorForm::PropertyChanged(size_t property) {
   if (state_.track_changes != 1 || settings_.CurrentBot() == nullptr) return;
   if (auto* slider = qobject_cast<QSlider*>(property_controls_[property])) {
     settings_.SetProperty(property, std::to_string(slider->value()));
+  } else if (auto* spin = qobject_cast<QSpinBox*>(property_controls_[property])) {
+    settings_.SetProperty(property, std::to_string(spin->value()));
   } else if (auto* edit = qobject_cast<QLineEdit*>(property_controls_[property])) {
     settings_.SetProperty(property, ToGame(edit->text()));
   }

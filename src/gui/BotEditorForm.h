@@ -31,10 +31,12 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QRadioButton;
 class QSlider;
 class QSpinBox;
 class QTabWidget;
+class QToolButton;
 
 namespace orvane {
 
@@ -78,8 +80,16 @@ class BotEditorForm : public QDialog {
 
  protected:
   // The shared parts, built when the mod asks for them.
+  QWidget* AddPage(const QString& object_name, const QString& caption);
   QWidget* AddPage(const char* suffix, const QString& caption);  // "TS_<prefix>_<suffix>"
   MapsPage* BuildMapsPage(QWidget* page);
+  // A text page of the document as a memo in parent's layout.
+  QPlainTextEdit* BuildTextPage(QWidget* parent, size_t index);
+  // A button of the document's own actions.
+  QToolButton* BuildAction(QWidget* parent, const char* name, const QString& caption,
+                           const QString& hint);
+  // Opens a game file in the text editor (a missing one opens empty).
+  void EditFile(const std::string& path);
   // "Game Type" (deathmatch / teamplay, number of teams) and "Teams Settings".
   QGroupBox* BuildGameType(QWidget* parent);
   QGroupBox* BuildTeamRows(QWidget* parent);
@@ -111,6 +121,10 @@ class BotEditorForm : public QDialog {
  private:
   void RunLoad();
   void ShowDocument();  // every control from the document
+  void ShowValues();    // options, text pages and the roster, after a rule changed them
+  void ShowStates();
+  void OptionChanged(const std::string& control);
+  std::optional<std::string> BrowseFile(const OptionInfo& row);
   void ShowMessages(const Messages& messages);
   bool CheckAndSave();  // false: a check failed or a file could not be written
   void Finish(int result);
@@ -142,6 +156,7 @@ class BotEditorForm : public QDialog {
   TBitBtnWithColor* b_restore_conf_ = nullptr;
   TBitBtnWithColor* b_apply_conf_ = nullptr;
   std::vector<std::unique_ptr<OptionControls>> options_;
+  std::vector<std::pair<size_t, QPlainTextEdit*>> memos_;
 
   QRadioButton* deathmatch_ = nullptr;
   QRadioButton* teamplay_ = nullptr;

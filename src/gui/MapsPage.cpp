@@ -44,21 +44,27 @@ std::string CommentForFile(QString text) {
 
 }  // namespace
 
-MapsPage::MapsPage(LauncherState& state, const ModInfo& mod, PlayMaps& maps, QWidget* parent)
-    : QWidget(parent), state_(state), mod_(mod), available_(maps.available), play_(maps.play) {
+MapsPage::MapsPage(LauncherState& state, const EditorSettings& settings, PlayMaps& maps,
+                   QWidget* parent)
+    : QWidget(parent),
+      state_(state),
+      mod_(settings.mod()),
+      available_(maps.available),
+      play_(maps.play) {
+  const ModInfo& mod = mod_;
   const QString prefix = QString::fromLatin1(mod.prefix.data(), mod.prefix.size()) + '_';
   auto* grid = new QGridLayout(this);
 
   grid->addWidget(new QLabel(QStringLiteral("Available Maps"), this), 0, 0);
   grid->addWidget(new QLabel(QStringLiteral("Play Maps"), this), 0, 2);
   dispo_ = new QListWidget(this);
-  dispo_->setObjectName(prefix + QStringLiteral("MapDispo"));
+  dispo_->setObjectName(FromGame(settings.map_dispo_name()));
   dispo_->setToolTip(QStringLiteral("Select the map(s) you want to play after the starting one"));
   dispo_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   dispo_->setUniformItemSizes(true);  // 20,000 maps stay quick
   grid->addWidget(dispo_, 1, 0);
   cycle_ = new QListWidget(this);
-  cycle_->setObjectName(prefix + QStringLiteral("MapCycle"));
+  cycle_->setObjectName(FromGame(settings.map_cycle_name()));
   cycle_->setToolTip(QStringLiteral("List of maps you will play after the starting one"));
   cycle_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   cycle_->setUniformItemSizes(true);
@@ -143,6 +149,15 @@ void MapsPage::Show() {
   }
   ShowList<std::string>(dispo_, available_, Line);
   ShowList<std::string>(cycle_, play_, Line);
+}
+
+std::vector<std::string> MapsPage::SelectedAvailable() {
+  TakeSelection(dispo_, available_);
+  std::vector<std::string> selected;
+  for (size_t i = 0; i < available_.items.size(); ++i) {
+    if (available_.selected[i]) selected.push_back(available_.items[i]);
+  }
+  return selected;
 }
 
 void MapsPage::Changed(bool modified) {

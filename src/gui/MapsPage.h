@@ -21,9 +21,11 @@ class MapsPage final : public QWidget {
   Q_OBJECT
 
  public:
-  MapsPage(LauncherState& state, const ModInfo& mod, PlayMaps& maps, QWidget* parent);
+  MapsPage(LauncherState& state, const EditorSettings& settings, PlayMaps& maps, QWidget* parent);
 
   void Show();  // both lists from the document; the comment memo emptied
+  // The selected "Available Maps" entries, as shown (marks included).
+  std::vector<std::string> SelectedAvailable();
 
   // The buttons' and keys' operations.
   void AddSelected();

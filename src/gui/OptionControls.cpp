@@ -3,15 +3,19 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QToolButton>
 
+#include "gui/widgets/GameText.h"
 #include "gui/widgets/MarkedSlider.h"
 
 namespace orvane {
@@ -23,8 +27,8 @@ QString Text(const std::string& text) {
 
 }  // namespace
 
-OptionControls::OptionControls(QWidget* page, OptionValues& table, std::function<void()> changed)
-    : table_(table), changed_(std::move(changed)) {
+OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks)
+    : table_(table), hooks_(std::move(hooks)) {
   auto* page_layout = qobject_cast<QBoxLayout*>(page->layout());
   const std::vector<OptionInfo>& rows = table_.rows();
   controls_.resize(rows.size());
@@ -45,13 +49,19 @@ OptionControls::OptionControls(QWidget* page, OptionValues& table, std::function
       form = qobject_cast<QFormLayout*>(parent->layout());
     }
     auto add = [&](const QString& caption, QWidget* widget) {
+      c.placed = widget;
+      if (!caption.isEmpty()) {
+        c.label = new QLabel(caption, parent);
+        if (!s.label.empty()) c.label->setObjectName(Text(s.label));
+      }
       if (form != nullptr) {
-        if (caption.isEmpty()) {
+        if (c.label == nullptr) {
           form->addRow(widget);
         } else {
-          form->addRow(caption, widget);
+          form->addRow(c.label, widget);
         }
       } else if (page_layout != nullptr) {
+        if (c.label != nullptr) page_layout->addWidget(c.label);
         page_layout->addWidget(widget);
       }
     };
@@ -107,6 +117,46 @@ OptionControls::OptionControls(QWidget* page, OptionValues& table, std::function
         add(Text(s.caption), marked.box);
         break;
       }
+      case OptionKind::kChoice: {
+        auto* box = new QComboBox(parent);
+        box->setObjectName(Text(s.name));
+        box->setToolTip(Text(s.hint));
+        for (const std::string& item : s.items) box->addItem(FromGame(item));
+        QObject::connect(box, &QComboBox::currentIndexChanged, box, report);
+        c.choice = box;
+        add(Text(s.caption), box);
+        break;
+      }
+      case OptionKind::kText: {
+        auto* edit = new QLineEdit(parent);
+        edit->setObjectName(Text(s.name));
+        edit->setToolTip(Text(s.hint));
+        if (s.hi > 0) edit->setMaxLength(s.hi);
+        QObject::connect(edit, &QLineEdit::textEdited, edit, report);
+        c.edit = edit;
+        QWidget* placed = edit;
+        if (!s.browse_filter.empty()) {
+          placed = new QWidget(parent);
+          auto* layout = new QHBoxLayout(placed);
+          layout->setContentsMargins(0, 0, 0, 0);
+          edit->setParent(placed);
+          layout->addWidget(edit, 1);
+          auto* button = new QToolButton(placed);
+          button->setObjectName(Text(s.name) + QStringLiteral("Browse"));
+          button->setText(QStringLiteral("..."));
+          button->setToolTip(QStringLiteral("Choose the file"));
+          layout->addWidget(button);
+          QObject::connect(button, &QToolButton::clicked, edit, [this, i] {
+            if (!hooks_.browse) return;
+            const std::optional<std::string> chosen = hooks_.browse(table_.rows()[i]);
+            if (!chosen) return;
+            controls_[i].edit->setText(FromGame(*chosen));
+            Changed(i);
+          });
+        }
+        add(Text(s.caption), placed);
+        break;
+      }
     }
   }
 }
@@ -122,22 +172,44 @@ int OptionControls::Value(size_t row) const {
       return c.spin->value();
     case OptionKind::kSlider:
       return c.slider->value();
+    case OptionKind::kChoice:
+      return c.choice->currentIndex();
+    case OptionKind::kText:
+      return 0;
   }
   return 0;
 }
 
 void OptionControls::Changed(size_t row) {
-  table_.Set(row, Value(row));
-  changed_();
+  if (table_.rows()[row].kind == OptionKind::kText) {
+    table_.SetText(row, ToGame(controls_[row].edit->text()));
+  } else {
+    table_.Set(row, Value(row));
+  }
+  ShowHint(row);
+  if (hooks_.changed) hooks_.changed(table_.rows()[row].Names().front());
+}
+
+void OptionControls::ShowHint(size_t row) {
+  const OptionInfo& info = table_.rows()[row];
+  const int index = table_.value(row);
+  if (info.kind != OptionKind::kChoice || info.item_hints.empty()) return;
+  const QString hint = index >= 0 && static_cast<size_t>(index) < info.item_hints.size()
+                           ? Text(info.item_hints[static_cast<size_t>(index)])
+                           : Text(info.hint);
+  controls_[row].choice->setToolTip(hint);
 }
 
 void OptionControls::Show() {
   for (size_t row = 0; row < controls_.size(); ++row) {
     const Control& c = controls_[row];
     const int value = table_.value(row);
-    for (QObject* control : {static_cast<QObject*>(c.check), static_cast<QObject*>(c.second),
-                             static_cast<QObject*>(c.spin), static_cast<QObject*>(c.slider)}) {
-      if (control != nullptr) control->blockSignals(true);
+    std::vector<QSignalBlocker> blocks;
+    for (QObject* control :
+         {static_cast<QObject*>(c.check), static_cast<QObject*>(c.second),
+          static_cast<QObject*>(c.spin), static_cast<QObject*>(c.slider),
+          static_cast<QObject*>(c.choice), static_cast<QObject*>(c.edit)}) {
+      if (control != nullptr) blocks.emplace_back(control);
     }
     switch (table_.rows()[row].kind) {
       case OptionKind::kCheck:
@@ -152,11 +224,28 @@ void OptionControls::Show() {
       case OptionKind::kSlider:
         c.slider->setValue(value);
         break;
+      case OptionKind::kChoice:
+        c.choice->setCurrentIndex(value);
+        break;
+      case OptionKind::kText:
+        if (ToGame(c.edit->text()) != table_.text(row)) c.edit->setText(FromGame(table_.text(row)));
+        break;
     }
-    for (QObject* control : {static_cast<QObject*>(c.check), static_cast<QObject*>(c.second),
-                             static_cast<QObject*>(c.spin), static_cast<QObject*>(c.slider)}) {
-      if (control != nullptr) control->blockSignals(false);
+    ShowHint(row);
+  }
+  ShowStates();
+}
+
+void OptionControls::ShowStates() {
+  if (!hooks_.state) return;
+  for (size_t row = 0; row < controls_.size(); ++row) {
+    const Control& c = controls_[row];
+    const ControlState now = hooks_.state(table_.rows()[row].Names().front());
+    if (c.placed != nullptr) {
+      c.placed->setEnabled(now.enabled);
+      c.placed->setVisible(now.visible);
     }
+    if (c.label != nullptr) c.label->setEnabled(now.enabled);
   }
 }
 

@@ -64,8 +64,40 @@ int IndexOf(const std::vector<std::string>& items, std::string_view text) {
 
 }  // namespace
 
+std::string EscapeLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += "\\n";
+    for (const char c : lines[i]) {
+      if (c == '\\') text += '\\';
+      text += c;
+    }
+  }
+  return text;
+}
+
+std::vector<std::string> UnescapeLines(std::string_view text) {
+  std::vector<std::string> lines;
+  if (text.empty()) return lines;
+  lines.emplace_back();
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && i + 1 < text.size()) {
+      ++i;
+      if (text[i] == 'n') {
+        lines.emplace_back();
+        continue;
+      }
+    }
+    lines.back() += text[i];
+  }
+  return lines;
+}
+
 EditorSettings::EditorSettings(LauncherState& state, std::string_view mod_key)
-    : state_(state), mod_(*FindMod(mod_key)) {
+    : state_(state),
+      mod_(*FindMod(mod_key)),
+      map_dispo_name_(Control("MapDispo")),
+      map_cycle_name_(Control("MapCycle")) {
   // The shared routines (available maps, pictures, KRV.ini) serve the selected mod.
   state_.selected_mod = std::string(mod_.key);
 }
@@ -86,6 +118,47 @@ void EditorSettings::AddOptions(OptionValues& table) {
   parts_.push_back({DocumentPart::kOptions, &table});
 }
 
+size_t EditorSettings::AddTextPage(std::string name) {
+  text_pages_.push_back({std::move(name), {}});
+  parts_.push_back({DocumentPart::kTextPage, nullptr, text_pages_.size() - 1});
+  return text_pages_.size() - 1;
+}
+
+void EditorSettings::AddAction(std::string name, Action action) {
+  actions_.emplace_back(std::move(name), std::move(action));
+}
+
+void EditorSettings::SetMapListNames(std::string dispo, std::string cycle) {
+  map_dispo_name_ = std::move(dispo);
+  map_cycle_name_ = std::move(cycle);
+}
+
+bool EditorSettings::HasAction(std::string_view control) const {
+  return std::any_of(actions_.begin(), actions_.end(),
+                     [control](const auto& action) { return action.first == control; });
+}
+
+bool EditorSettings::RunAction(std::string_view control, Messages& messages) {
+  for (auto& [name, action] : actions_) {
+    if (name == control) return action(messages);
+  }
+  return false;
+}
+
+bool EditorSettings::OptionChanged(std::string_view control, Messages& messages) {
+  return AfterOptionChange(control, messages);
+}
+
+std::string EditorSettings::OptionText(std::string_view control) const {
+  for (const DocumentPart& part : parts_) {
+    if (part.options == nullptr) continue;
+    if (const auto found = part.options->Find(control)) return part.options->Shown(found->row);
+  }
+  return {};
+}
+
+std::vector<std::string> EditorSettings::AvailableMaps() const { return FillAvailableMaps(state_); }
+
 void EditorSettings::AddTeams() {
   has_teams_ = true;
   parts_.push_back({DocumentPart::kTeams});
@@ -103,7 +176,7 @@ void EditorSettings::AddRoster(std::vector<RosterProperty> properties, std::stri
 // ---- the sequences ----
 
 void EditorSettings::Reset() {
-  std::vector<std::string> available = FillAvailableMaps(state_);
+  std::vector<std::string> available = AvailableMaps();
   SortNoCase(available);  // as a sorted list box keeps them
   maps.available.Clear();
   maps.available.items = std::move(available);
@@ -182,6 +255,15 @@ void EditorSettings::ReadPlayList(Messages& messages, std::string_view mode,
   });
 }
 
+void EditorSettings::ReadPlayList(Messages& messages, std::string_view mode,
+                                  std::string_view maps_dir) {
+  Step(messages, [&] {
+    std::vector<std::string> cycle;
+    ReadMapCycle(state_, mode, ModDirectory(), maps_dir, cycle);
+    for (std::string& map : cycle) maps.play.Append(std::move(map));
+  });
+}
+
 void EditorSettings::ReadStandardGame(BoundOptions<StandardGameCfg>& options, Messages& messages) {
   Step(messages, [&] {
     StandardGameCfg cfg = options.Collected();
@@ -214,14 +296,19 @@ void EditorSettings::CurrentBotChanged() {
   bot_model.text = bot_model.selected >= 0 ? models_[static_cast<size_t>(bot_model.selected)] : "";
 }
 
-bool EditorSettings::CreateBot(bool random, std::mt19937& draw, std::string* refusal) {
+bool EditorSettings::CreateBot(bool random, std::mt19937& draw, Message* refusal) {
+  if (std::string refused = CreateRefusal(); !refused.empty()) {
+    if (refusal != nullptr) *refusal = {std::move(refused), ""};
+    return false;
+  }
   BotEntry entry = NewEntry();
   if (random) {
     // An empty list has nothing to draw from: refused rather than guessed.
     if (state_.bot_names.empty() || models_.empty()) {
       if (refusal != nullptr) {
-        *refusal = state_.bot_names.empty() ? "The list of bot names (bot_names.txt) is empty."
-                                            : "No player model is installed.";
+        *refusal = {"Can't create a random bot.",
+                    state_.bot_names.empty() ? "The list of bot names (bot_names.txt) is empty."
+                                             : "No player model is installed."};
       }
       return false;
     }
@@ -295,7 +382,7 @@ std::vector<std::pair<std::string, std::string>> EditorSettings::Show() const {
             add(names[0], value == 0 ? "1" : "0");
             add(names[1], value == 1 ? "1" : "0");
           } else {
-            add(row.name, std::to_string(value));
+            add(row.name, part.options->Shown(i));
           }
         }
         break;
@@ -305,6 +392,9 @@ std::vector<std::pair<std::string, std::string>> EditorSettings::Show() const {
           add(Control("team" + std::to_string(k + 1)), texts[k]);
         break;
       }
+      case DocumentPart::kTextPage:
+        add(text_pages_[part.page].name, EscapeLines(text_pages_[part.page].lines));
+        break;
       case DocumentPart::kRosterProperties: {
         const BotEntry* entry = CurrentBot();
         if (entry == nullptr) break;
@@ -312,7 +402,7 @@ std::vector<std::pair<std::string, std::string>> EditorSettings::Show() const {
         add(Control("botmodel"), bot_model.selected >= 0 ? bot_model.text : "");
         for (const RosterProperty& p : properties_) {
           const std::string& text = (*entry).*(p.field);
-          add(Control(p.suffix), p.kind == RosterProperty::kSlider
+          add(Control(p.suffix), p.kind != RosterProperty::kEdit
                                      ? std::to_string(ParseDecimalInt(text).value_or(p.reset))
                                      : text);
         }
@@ -320,7 +410,7 @@ std::vector<std::pair<std::string, std::string>> EditorSettings::Show() const {
       }
     }
   }
-  add(Control("MapCycle"), JoinList(maps.play.items));
+  add(map_cycle_name_, JoinList(maps.play.items));
   if (has_roster_) {
     std::vector<std::string> names;
     for (const BotEntry& entry : roster.items) names.push_back(entry.name);
@@ -334,6 +424,17 @@ std::optional<std::string> EditorSettings::SetOption(OptionValues& table,
                                                      std::string_view control,
                                                      std::string_view value) {
   const OptionInfo& row = table.rows()[found.row];
+  if (row.kind == OptionKind::kText) {
+    // Typed character by character: an edit keeps at most its longest text.
+    table.SetText(found.row, std::string(value));
+    return std::nullopt;
+  }
+  if (row.kind == OptionKind::kChoice) {
+    const auto it = std::find(row.items.begin(), row.items.end(), value);
+    if (it == row.items.end()) return Refuse(control, "one of its items: " + ItemsText(row.items));
+    table.Set(found.row, static_cast<int>(it - row.items.begin()));
+    return std::nullopt;
+  }
   if (row.kind == OptionKind::kCheck || row.kind == OptionKind::kRadioPair) {
     if (value != "0" && value != "1") return Refuse(control, "1 or 0");
     const bool on = value == "1";
@@ -385,7 +486,10 @@ std::optional<std::string> EditorSettings::SelectBots(std::string_view control,
   return std::nullopt;
 }
 
-std::optional<std::string> EditorSettings::Set(std::string_view control, std::string_view value) {
+std::optional<std::string> EditorSettings::Set(std::string_view control, std::string_view value,
+                                               Messages* messages) {
+  Messages dropped;
+  Messages& notes = messages != nullptr ? *messages : dropped;
   const auto is = [this, control](std::string_view suffix) { return control == Control(suffix); };
   const auto has_part = [this](DocumentPart::Kind kind) {
     return std::any_of(parts_.begin(), parts_.end(),
@@ -416,10 +520,24 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
     }
   }
   for (const DocumentPart& part : parts_) {
+    if (part.kind == DocumentPart::kTextPage && text_pages_[part.page].name == control) {
+      text_pages_[part.page].lines = UnescapeLines(value);
+      return std::nullopt;
+    }
     if (part.options == nullptr) continue;
     if (const auto found = part.options->Find(control)) {
-      return SetOption(*part.options, *found, control, value);
+      const ControlState now = OptionState(control);
+      if (!now.visible) return std::string(control) + " is hidden now";
+      if (!now.enabled) return std::string(control) + " is disabled now";
+      if (auto refused = SetOption(*part.options, *found, control, value)) return refused;
+      OptionChanged(control, notes);
+      return std::nullopt;
     }
+  }
+  if (HasAction(control)) {
+    if (auto refused = press()) return refused;
+    RunAction(control, notes);
+    return std::nullopt;
   }
   if (has_teams_) {
     for (size_t k = 0; k < teams.selected.size(); ++k) {
@@ -431,16 +549,17 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
       return std::nullopt;
     }
   }
-  if (is("MapCycle")) return SetPlayList(control, value);
+  if (control == map_cycle_name_) return SetPlayList(control, value);
   if (!has_roster_) return unknown();
 
   if (is("ListBot")) return SelectBots(control, value);
   if (is("SBCreeBot") || is("SBCreeRandomBot")) {
     if (auto refused = press()) return refused;
-    std::string refusal;
+    Message refusal;
     std::mt19937 draw(std::random_device{}());
-    if (!CreateBot(is("SBCreeRandomBot"), draw, &refusal))
-      return "Can't create a random bot. " + refusal;
+    if (!CreateBot(is("SBCreeRandomBot"), draw, &refusal)) {
+      return refusal.detail.empty() ? refusal.text : refusal.text + " " + refusal.detail;
+    }
     return std::nullopt;
   }
   if (is("SBDelBot")) {
@@ -476,7 +595,7 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
   for (size_t i = 0; i < properties_.size(); ++i) {
     const RosterProperty& p = properties_[i];
     if (!is(p.suffix)) continue;
-    if (p.kind == RosterProperty::kSlider) {
+    if (p.kind != RosterProperty::kEdit) {
       const std::optional<int> n = WholeNumber(value, p.lo, p.hi);
       if (!n) return Refuse(control, RangeText(p.lo, p.hi));
       SetProperty(i, std::to_string(*n));

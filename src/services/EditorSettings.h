@@ -38,10 +38,10 @@ using Messages = std::vector<Message>;
 
 // A control of the selected bot beyond its name and model.
 struct RosterProperty {
-  enum Kind { kSlider, kEdit } kind;
+  enum Kind { kSlider, kEdit, kSpin } kind;
   const char* suffix;  // object name after the prefix: "Botskill" gives BM_Botskill
   const char* caption;
-  int lo;  // a slider's range; an edit's: lo unused, hi its maximum length
+  int lo;  // a slider's or spin edit's range; an edit's: lo unused, hi its maximum length
   int hi;
   int reset;  // a slider's value; an edit's text is empty
   std::string BotEntry::*field;
@@ -58,9 +58,27 @@ struct PlayMaps {
 
 // The parts of a mod's window in page order, for show and for the window.
 struct DocumentPart {
-  enum Kind { kGameType, kOptions, kTeams, kRosterProperties } kind;
+  enum Kind { kGameType, kOptions, kTeams, kRosterProperties, kTextPage } kind;
   OptionValues* options = nullptr;  // kOptions
+  size_t page = 0;                  // kTextPage: its index
 };
+
+// A free text page (chat lines and the like), kept as its lines.
+struct TextPage {
+  std::string name;  // the memo's object name
+  std::vector<std::string> lines;
+};
+
+// Whether a control can be used now; a disabled caption goes with it.
+struct ControlState {
+  bool enabled = true;
+  bool visible = true;
+};
+
+// orvanectl's one-line form of a text page: lines joined by "\n", a
+// backslash doubled.
+std::string EscapeLines(const std::vector<std::string>& lines);
+std::vector<std::string> UnescapeLines(std::string_view text);
 
 class EditorSettings {
  public:
@@ -98,14 +116,35 @@ class EditorSettings {
   Roster roster;
   ModelBox bot_model;  // the model drop-down of the selected bot
 
+  const std::string& map_dispo_name() const { return map_dispo_name_; }
+  const std::string& map_cycle_name() const { return map_cycle_name_; }
+  TextPage& text_page(size_t index) { return text_pages_[index]; }
+  const TextPage& text_page(size_t index) const { return text_pages_[index]; }
+
+  // The rules between controls. A control's state now (a disabled or hidden
+  // one is refused by Set); a player's change of an option, which may change
+  // other values (true then) and may read a file (its problems as messages).
+  virtual ControlState OptionState(std::string_view control) const {
+    (void)control;
+    return {};
+  }
+  bool OptionChanged(std::string_view control, Messages& messages);
+  // A button of the mod's own (not the roster's): true when it marks the
+  // window modified. A file it writes at once that cannot be written is a
+  // message.
+  bool HasAction(std::string_view control) const;
+  bool RunAction(std::string_view control, Messages& messages);
+  // The value of an option row by control name, as orvanectl shows it.
+  std::string OptionText(std::string_view control) const;
+
   // The player's changes (the window calls these; orvanectl through Set).
   void SetTeamCount(int n, bool editing) { teams.SetCount(n, editing); }
   // The current entry of the roster changed: its model becomes the drop-down's.
   void CurrentBotChanged();
   const BotEntry* CurrentBot() const;
-  // Plain or random create; false with the reason when a random draw has
-  // nothing to draw from.
-  bool CreateBot(bool random, std::mt19937& draw, std::string* refusal);
+  // Plain or random create; false with the message to show when the mod
+  // refuses it or a random draw has nothing to draw from.
+  bool CreateBot(bool random, std::mt19937& draw, Message* refusal);
   bool MoveBot(int step);
   bool DeleteSelectedBots();
   // The name edit's text after the dropped characters; the current entry
@@ -120,8 +159,10 @@ class EditorSettings {
   std::vector<std::pair<std::string, std::string>> Show() const;
   // Applies one change as the player would make it; the refusal (naming the
   // control and what it accepts) when the control is unknown, disabled, or
-  // the value is not one it takes.
-  std::optional<std::string> Set(std::string_view control, std::string_view value);
+  // the value is not one it takes. What the window would show in boxes on
+  // the way (a file the change reads) goes to messages.
+  std::optional<std::string> Set(std::string_view control, std::string_view value,
+                                 Messages* messages = nullptr);
 
  protected:
   // The parts in the window's page order.
@@ -130,6 +171,10 @@ class EditorSettings {
   void AddTeams();
   void AddRoster(std::vector<RosterProperty> properties, std::string_view name_drops,
                  bool required);
+  size_t AddTextPage(std::string name);  // its index
+  using Action = std::function<bool(Messages&)>;
+  void AddAction(std::string name, Action action);
+  void SetMapListNames(std::string dispo, std::string cycle);
 
   // What a mod supplies.
   virtual void ResetValues() {}  // values beyond the tables and the shared parts
@@ -142,6 +187,16 @@ class EditorSettings {
     (void)entry;
     (void)draw;
   }
+  // Why no bot may be created now ("" when it may).
+  virtual std::string CreateRefusal() const { return {}; }
+  // "Available Maps" before sorting; the launcher's catalogue by default.
+  virtual std::vector<std::string> AvailableMaps() const;
+  // After a player's change of that option (see OptionChanged).
+  virtual bool AfterOptionChange(std::string_view control, Messages& messages) {
+    (void)control;
+    (void)messages;
+    return false;
+  }
 
   // Runs one read; a broken file becomes a message and the load goes on.
   static void Step(Messages& messages, const std::function<void()>& read);
@@ -151,6 +206,7 @@ class EditorSettings {
   // The map cycle (mode "N" or "O") appended to the play list.
   void ReadPlayList(Messages& messages, std::string_view mode, std::string_view extra_ext = "",
                     std::string_view extra_dir = "");
+  void ReadPlayList(Messages& messages, std::string_view mode, std::string_view maps_dir);
   // The standard game.cfg of Botman, Jumbot and Phineas, with the teams.
   void ReadStandardGame(BoundOptions<StandardGameCfg>& options, Messages& messages);
   void WriteStandardGame(const BoundOptions<StandardGameCfg>& options, FileBatch& batch) const;
@@ -173,6 +229,10 @@ class EditorSettings {
   bool roster_required_ = false;
   std::vector<RosterProperty> properties_;
   std::string name_drops_;
+  std::vector<TextPage> text_pages_;
+  std::vector<std::pair<std::string, Action>> actions_;
+  std::string map_dispo_name_;
+  std::string map_cycle_name_;
 };
 
 // The values of a standard game.cfg page: its options, with the control

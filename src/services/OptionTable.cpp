@@ -9,18 +9,117 @@ std::vector<std::string> OptionInfo::Names() const {
   return {std::string(all.substr(0, bar)), std::string(all.substr(bar + 1))};
 }
 
+OptionInfo OptionInfo::WithLabel(std::string object_name) const {
+  OptionInfo row = *this;
+  row.label = std::move(object_name);
+  return row;
+}
+
+OptionInfo OptionInfo::Browse(std::string dir, std::string filter) const {
+  OptionInfo row = *this;
+  row.browse_dir = std::move(dir);
+  row.browse_filter = std::move(filter);
+  return row;
+}
+
+OptionInfo OptionInfo::KeptOnReset() const {
+  OptionInfo row = *this;
+  row.kept_on_reset = true;
+  return row;
+}
+
+OptionInfo CheckRow(std::string name, std::string caption, std::string group, bool reset,
+                    std::string hint) {
+  return {OptionKind::kCheck, std::move(name), std::move(caption), std::move(group), 0, 1,
+          reset ? 1 : 0,      std::move(hint)};
+}
+
+OptionInfo SpinRow(std::string name, std::string caption, std::string group, int lo, int hi,
+                   int reset, std::string hint) {
+  return {OptionKind::kSpin, std::move(name), std::move(caption), std::move(group), lo, hi,
+          reset,             std::move(hint)};
+}
+
+OptionInfo SliderRow(std::string name, std::string caption, std::string group, int lo, int hi,
+                     int reset, std::string hint, std::string marks) {
+  return {OptionKind::kSlider, std::move(name), std::move(caption), std::move(group), lo, hi,
+          reset,               std::move(hint), std::move(marks)};
+}
+
+OptionInfo RadioRow(std::string names, std::string captions, std::string group, int reset,
+                    std::string hint) {
+  return {OptionKind::kRadioPair, std::move(names), std::move(captions), std::move(group), 0, 1,
+          reset,                  std::move(hint)};
+}
+
+OptionInfo ChoiceRow(std::string name, std::string caption, std::string group,
+                     std::vector<std::string> items, int reset, std::string hint) {
+  OptionInfo row{OptionKind::kChoice, std::move(name), std::move(caption), std::move(group), -1,
+                 static_cast<int>(items.size()) - 1, reset, std::move(hint)};
+  row.items = std::move(items);
+  return row;
+}
+
+OptionInfo TextRow(std::string name, std::string caption, std::string group,
+                   std::string reset_text, int max_length, std::string hint) {
+  OptionInfo row{OptionKind::kText, std::move(name), std::move(caption), std::move(group), 0,
+                 max_length,        0,               std::move(hint)};
+  row.reset_text = std::move(reset_text);
+  return row;
+}
+
 OptionValues::OptionValues(std::vector<OptionInfo> rows)
-    : rows_(std::move(rows)), values_(rows_.size(), 0) {
-  Reset();
+    : rows_(std::move(rows)), values_(rows_.size(), 0), texts_(rows_.size()) {
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    Set(i, rows_[i].reset);
+    SetText(i, rows_[i].reset_text);
+  }
 }
 
 void OptionValues::Set(size_t row, int value) {
   values_[row] = std::clamp(value, rows_[row].lo, rows_[row].hi);
 }
 
-void OptionValues::Reset() {
-  for (size_t i = 0; i < rows_.size(); ++i) Set(i, rows_[i].reset);
+void OptionValues::SetText(size_t row, std::string text) {
+  const OptionInfo& info = rows_[row];
+  if (info.kind == OptionKind::kText && info.hi > 0 && text.size() > static_cast<size_t>(info.hi))
+    text.resize(static_cast<size_t>(info.hi));
+  texts_[row] = std::move(text);
 }
+
+std::string OptionValues::ItemText(size_t row) const {
+  const int index = values_[row];
+  const std::vector<std::string>& items = rows_[row].items;
+  return index >= 0 && static_cast<size_t>(index) < items.size() ? items[static_cast<size_t>(index)]
+                                                                  : std::string();
+}
+
+void OptionValues::SetItemText(size_t row, std::string_view item) {
+  const std::vector<std::string>& items = rows_[row].items;
+  const auto it = std::find(items.begin(), items.end(), item);
+  values_[row] = it == items.end() ? -1 : static_cast<int>(it - items.begin());
+}
+
+std::string OptionValues::Shown(size_t row) const {
+  switch (rows_[row].kind) {
+    case OptionKind::kText:
+      return texts_[row];
+    case OptionKind::kChoice:
+      return ItemText(row);
+    default:
+      return std::to_string(values_[row]);
+  }
+}
+
+void OptionValues::Reset() {
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    if (rows_[i].kept_on_reset) continue;
+    Set(i, rows_[i].reset);
+    SetText(i, rows_[i].reset_text);
+  }
+}
+
+size_t OptionValues::RowOf(std::string_view control) const { return Find(control)->row; }
 
 std::optional<OptionValues::Found> OptionValues::Find(std::string_view control) const {
   for (size_t i = 0; i < rows_.size(); ++i) {

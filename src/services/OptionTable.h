@@ -21,6 +21,8 @@ enum class OptionKind {
   kSpin,       // a spin edit; value in lo..hi
   kSlider,     // a slider with marks; value in lo..hi
   kRadioPair,  // two radio buttons "name1|name2", "caption1|caption2"; value 1 = the second
+  kChoice,     // a drop-down list of fixed items; value the item's index, -1 for none
+  kText,       // an edit box; its text (hi: the longest text, 0 for no limit)
 };
 
 struct OptionInfo {
@@ -34,10 +36,36 @@ struct OptionInfo {
   std::string hint;
   std::string marks = "";  // slider marks from left to right, "|" separated
   bool typed = true;       // a spin edit the player may type into (else arrows only)
+  std::vector<std::string> items = {};       // kChoice: its items, in order
+  std::vector<std::string> item_hints = {};  // kChoice: the hint that follows the selection
+  std::string reset_text = "";               // kText: the text after a reset
+  std::string label = "";                    // the caption's own object name, when it has one
+  std::string browse_dir = "";    // kText: a file button starting in ModDir\browse_dir
+  std::string browse_filter = "";  // its filter, "Caption|*.ext" ("" for no button)
+  bool kept_on_reset = false;      // a reset leaves the value as it is
 
   // The control names of the row: one, or the two of a radio pair.
   std::vector<std::string> Names() const;
+
+  // Chained touches on a row.
+  OptionInfo WithLabel(std::string object_name) const;
+  OptionInfo Browse(std::string dir, std::string filter) const;
+  OptionInfo KeptOnReset() const;
 };
+
+// The rows of each kind, as the tables list them.
+OptionInfo CheckRow(std::string name, std::string caption, std::string group, bool reset,
+                    std::string hint = "");
+OptionInfo SpinRow(std::string name, std::string caption, std::string group, int lo, int hi,
+                   int reset, std::string hint = "");
+OptionInfo SliderRow(std::string name, std::string caption, std::string group, int lo, int hi,
+                     int reset, std::string hint, std::string marks);
+OptionInfo RadioRow(std::string names, std::string captions, std::string group, int reset,
+                    std::string hint = "");
+OptionInfo ChoiceRow(std::string name, std::string caption, std::string group,
+                     std::vector<std::string> items, int reset, std::string hint = "");
+OptionInfo TextRow(std::string name, std::string caption, std::string group,
+                   std::string reset_text, int max_length, std::string hint = "");
 
 // The values of one table, one per row, kept within each row's range as the
 // controls keep them.
@@ -48,8 +76,16 @@ class OptionValues {
 
   const std::vector<OptionInfo>& rows() const { return rows_; }
   int value(size_t row) const { return values_[row]; }
+  const std::string& text(size_t row) const { return texts_[row]; }  // kText
   void Set(size_t row, int value);  // clamped into the row's range
+  void SetText(size_t row, std::string text);  // cut to the row's longest text
+  // A drop-down's item text ("" for none); its item of that text, -1 for none.
+  std::string ItemText(size_t row) const;
+  void SetItemText(size_t row, std::string_view item);
+  // The value as orvanectl shows it: 0/1, the number, the text, the item.
+  std::string Shown(size_t row) const;
   void Reset();
+  size_t RowOf(std::string_view control) const;  // the row of a control known to be there
   // The row that holds a control of that name; for a radio pair also which
   // of its two buttons (0 or 1).
   struct Found {
@@ -61,6 +97,7 @@ class OptionValues {
  private:
   std::vector<OptionInfo> rows_;
   std::vector<int> values_;
+  std::vector<std::string> texts_;
 };
 
 template <typename Record>
@@ -80,14 +117,36 @@ class BoundOptions final : public OptionValues {
   explicit BoundOptions(const std::vector<OptionRow<Record>>& rows)
       : OptionValues(Infos(rows)), fields_(Fields(rows)) {}
 
+  // A text row takes a text field as it stands, a drop-down its item of that
+  // text; other rows hold numbers.
   void Fill(const Record& record) {
     for (size_t i = 0; i < fields_.size(); ++i) {
+      if (const auto* text = std::get_if<std::string Record::*>(&fields_[i]); text != nullptr) {
+        if (rows()[i].kind == OptionKind::kText) {
+          SetText(i, record.**text);
+          continue;
+        }
+        if (rows()[i].kind == OptionKind::kChoice) {
+          SetItemText(i, record.**text);
+          continue;
+        }
+      }
       std::visit([&](auto member) { Set(i, ToInt(record.*member)); }, fields_[i]);
     }
   }
 
   void Collect(Record& record) const {
     for (size_t i = 0; i < fields_.size(); ++i) {
+      if (const auto* text = std::get_if<std::string Record::*>(&fields_[i]); text != nullptr) {
+        if (rows()[i].kind == OptionKind::kText) {
+          record.**text = this->text(i);
+          continue;
+        }
+        if (rows()[i].kind == OptionKind::kChoice) {
+          record.**text = ItemText(i);
+          continue;
+        }
+      }
       std::visit([&](auto member) { FromInt(record.*member, value(i)); }, fields_[i]);
     }
   }

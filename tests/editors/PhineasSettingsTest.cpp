@@ -140,7 +140,7 @@ TEST(PhineasSettings, RandomBotsDrawTheirColours) {
   p.doc.Load();
   p.t.state.bot_names = {"Zed"};
   std::mt19937 draw(7);
-  std::string refusal;
+  Message refusal;
   ASSERT_TRUE(p.doc.CreateBot(true, draw, &refusal));
   const BotEntry& entry = p.doc.roster.items.back();
   EXPECT_EQ(entry.name, "Zed");
@@ -151,7 +151,7 @@ TEST(PhineasSettings, RandomBotsDrawTheirColours) {
   }
   p.t.state.bot_names.clear();
   EXPECT_FALSE(p.doc.CreateBot(true, draw, &refusal));
-  EXPECT_EQ(refusal, "The list of bot names (bot_names.txt) is empty.");
+  EXPECT_EQ(refusal.detail, "The list of bot names (bot_names.txt) is empty.");
 }
 
 TEST(PhineasSettings, AFailedSaveLeavesKrvIniAndEveryFileAsTheyWere) {
