@@ -353,31 +353,59 @@ MapsPage* BotEditorForm::BuildMapsPage(QWidget* page) {
   return maps_;
 }
 
-OptionControls* BotEditorForm::BuildOptions(QWidget* page, OptionValues& table) {
+OptionControls* BotEditorForm::BuildOptions(QWidget* page, OptionValues& table,
+                                            int check_columns) {
   OptionControls::Hooks hooks;
   hooks.changed = [this](const std::string& control) { OptionChanged(control); };
   hooks.state = [this](const std::string& control) { return settings_.OptionState(control); };
   hooks.browse = [this](const OptionInfo& row) { return BrowseFile(row); };
-  options_.push_back(std::make_unique<OptionControls>(page, table, std::move(hooks)));
+  options_.push_back(
+      std::make_unique<OptionControls>(page, table, std::move(hooks), check_columns));
   return options_.back().get();
 }
 
-void BotEditorForm::BuildStandardGamePage(OptionValues& game) {
-  QWidget* page = AddPage("Game", QStringLiteral("Game"));
+void BotEditorForm::BuildStandardGamePage(QWidget* page, OptionValues& game, OptionValues* more) {
   auto* columns = new QHBoxLayout;
   qobject_cast<QVBoxLayout*>(page->layout())->addLayout(columns);
   auto* left = new QWidget(page);
   auto* left_layout = new QVBoxLayout(left);
   left_layout->setContentsMargins(0, 0, 0, 0);
   left_layout->addWidget(BuildGameType(left));
-  BuildOptions(left, game);
+  // With more options the check boxes go two by two to leave them room.
+  const int check_columns = more != nullptr ? 2 : 1;
+  BuildOptions(left, game, check_columns);
+  if (more != nullptr) BuildOptions(left, *more, check_columns);
   left_layout->addStretch();
   columns->addWidget(left);
   columns->addWidget(BuildTeamRows(page));
 }
 
+std::vector<QWidget*> BotEditorForm::AddColumns(QWidget* page, int count) {
+  auto* row = new QHBoxLayout;
+  qobject_cast<QBoxLayout*>(page->layout())->addLayout(row, 1);
+  std::vector<QWidget*> columns;
+  for (int i = 0; i < count; ++i) {
+    auto* column = new QWidget(page);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    row->addWidget(column, 1);
+    columns.push_back(column);
+  }
+  return columns;
+}
+
+QLabel* BotEditorForm::AddNote(QWidget* parent, const char* name, const std::string& text) {
+  QString shown = Q(text);
+  shown.replace('\r', '\n');
+  auto* label = new QLabel(shown, parent);
+  if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
+  if (auto* layout = qobject_cast<QBoxLayout*>(parent->layout())) layout->addWidget(label);
+  return label;
+}
+
 void BotEditorForm::BuildStandardPages(OptionValues& game, OptionValues& bots) {
-  BuildStandardGamePage(game);
+  BuildStandardGamePage(AddPage("Game", QStringLiteral("Game")), game);
   BuildMapsPage(AddPage("Maps", QStringLiteral("Maps")));
   QWidget* page = AddPage("Bots", QStringLiteral("Bots"));
   BuildOptions(page, bots);
@@ -510,9 +538,22 @@ bool BotEditorForm::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- the roster ----
 
-void BotEditorForm::BuildRoster(QWidget* page) {
-  auto* row = new QHBoxLayout;
-  qobject_cast<QBoxLayout*>(page->layout())->addLayout(row, 1);
+void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
+  // With options beside the list, they share its column and the selected
+  // bot's properties have the other column's whole height.
+  QBoxLayout* list_column = nullptr;
+  QBoxLayout* props_column = nullptr;
+  if (beside != nullptr) {
+    const std::vector<QWidget*> columns = AddColumns(page, 2);
+    BuildOptions(columns[0], *beside);
+    list_column = qobject_cast<QBoxLayout*>(columns[0]->layout());
+    props_column = qobject_cast<QBoxLayout*>(columns[1]->layout());
+  } else {
+    auto* row = new QHBoxLayout;
+    qobject_cast<QBoxLayout*>(page->layout())->addLayout(row, 1);
+    list_column = row;
+    props_column = row;
+  }
 
   auto* list_group = new QGroupBox(QStringLiteral("Bots List"), page);
   auto* list_layout = new QVBoxLayout(list_group);
@@ -542,7 +583,7 @@ void BotEditorForm::BuildRoster(QWidget* page) {
     buttons->addWidget(made.back());
   }
   list_layout->addLayout(buttons);
-  row->addWidget(list_group, 1);
+  list_column->addWidget(list_group, 1);
   connect(made[0], &QToolButton::clicked, this, [this] { MoveBot(-1); });
   connect(made[1], &QToolButton::clicked, this, [this] { MoveBot(+1); });
   // Both create buttons share one handler, told apart by the button's name.
@@ -588,7 +629,13 @@ void BotEditorForm::BuildRoster(QWidget* page) {
       const MarkedSlider marked = MakeMarkedSlider(p.lo, p.hi, QString::fromLatin1(p.marks), props);
       connect(marked.slider, &QSlider::valueChanged, this, [this, i] { PropertyChanged(i); });
       control = marked.slider;
-      form->addRow(QString::fromLatin1(p.caption), marked.box);
+      if (beside != nullptr) {
+        // The marks get the group's whole width.
+        form->addRow(new QLabel(QString::fromLatin1(p.caption), props));
+        form->addRow(marked.box);
+      } else {
+        form->addRow(QString::fromLatin1(p.caption), marked.box);
+      }
     } else if (p.kind == RosterProperty::kSpin) {
       auto* spin = new QSpinBox(props);
       spin->setRange(p.lo, p.hi);
@@ -611,7 +658,7 @@ void BotEditorForm::BuildRoster(QWidget* page) {
   bot_pic_->setFixedSize(123, 150);
   bot_pic_->hide();
   form->addRow(bot_pic_);
-  row->addWidget(props, 1);
+  props_column->addWidget(props, 1);
 }
 
 void BotEditorForm::ShowRoster() {

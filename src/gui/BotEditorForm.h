@@ -93,15 +93,20 @@ class BotEditorForm : public QDialog {
   // "Game Type" (deathmatch / teamplay, number of teams) and "Teams Settings".
   QGroupBox* BuildGameType(QWidget* parent);
   QGroupBox* BuildTeamRows(QWidget* parent);
-  // The "Game" page of the standard game.cfg mods: game type and options on
-  // the left, the team rows on the right.
-  void BuildStandardGamePage(OptionValues& game);
+  // The "Game" page of the standard game.cfg mods: game type and options
+  // (and the mod's more options) on the left, the team rows on the right.
+  void BuildStandardGamePage(QWidget* page, OptionValues& game, OptionValues* more = nullptr);
+  // Side-by-side columns on a page, each laid out top to bottom.
+  std::vector<QWidget*> AddColumns(QWidget* page, int count);
+  // A caption's label (a note, a legend) in parent's layout; "\r" breaks lines.
+  QLabel* AddNote(QWidget* parent, const char* name, const std::string& text);
   // That "Game" page, "Maps", and "Bots" with the bot options and the roster.
   void BuildStandardPages(OptionValues& game, OptionValues& bots);
   // One of the document's option tables, in group boxes on the page.
-  OptionControls* BuildOptions(QWidget* page, OptionValues& table);
-  // The roster page's list, buttons and the selected bot's properties.
-  void BuildRoster(QWidget* page);
+  OptionControls* BuildOptions(QWidget* page, OptionValues& table, int check_columns = 1);
+  // The roster page's list, buttons and the selected bot's properties; the
+  // mod's bot options, when given, above the list.
+  void BuildRoster(QWidget* page, OptionValues* beside = nullptr);
 
   QString ControlName(const char* suffix) const;  // "<prefix>_<suffix>"
 

@@ -2,7 +2,9 @@
 
 #include "gui/SmallWindows.h"
 #include "gui/editors/TFBotman.h"
+#include "gui/editors/TFJumbot.h"
 #include "gui/editors/TFPhineas.h"
+#include "gui/editors/TFScihunt.h"
 
 namespace orvane {
 
@@ -12,6 +14,8 @@ MainWindowHooks LauncherWindowHooks(LauncherState& state) {
                                  QWidget* parent) -> std::unique_ptr<QDialog> {
     if (mod_key == "Botman") return std::make_unique<TFBotman>(state, parent);
     if (mod_key == "Phineas") return std::make_unique<TFPhineas>(state, parent);
+    if (mod_key == "Jumbot") return std::make_unique<TFJumbot>(state, parent);
+    if (mod_key == "Scihunt") return std::make_unique<TFScihunt>(state, parent);
     return nullptr;
   };
   hooks.show_about = [](QWidget* parent) {

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,8 +28,12 @@ QString Text(const std::string& text) {
 
 }  // namespace
 
-OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks)
+OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks,
+                               int check_columns)
     : table_(table), hooks_(std::move(hooks)) {
+  QGridLayout* checks = nullptr;  // the row of check boxes being filled
+  QFormLayout* checks_form = nullptr;
+  int checks_in_row = 0;
   auto* page_layout = qobject_cast<QBoxLayout*>(page->layout());
   const std::vector<OptionInfo>& rows = table_.rows();
   controls_.resize(rows.size());
@@ -66,6 +71,7 @@ OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks)
       }
     };
     auto report = [this, i] { Changed(i); };
+    if (s.kind != OptionKind::kCheck) checks = nullptr;
     switch (s.kind) {
       case OptionKind::kCheck: {
         auto* box = new QCheckBox(Text(s.caption), parent);
@@ -73,6 +79,20 @@ OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks)
         box->setToolTip(Text(s.hint));
         QObject::connect(box, &QCheckBox::toggled, box, report);
         c.check = box;
+        if (check_columns > 1 && form != nullptr) {
+          c.placed = box;
+          if (checks == nullptr || checks_form != form || checks_in_row == check_columns) {
+            auto* row = new QWidget(parent);
+            checks = new QGridLayout(row);
+            checks->setContentsMargins(0, 0, 0, 0);
+            checks->setVerticalSpacing(0);
+            checks_form = form;
+            checks_in_row = 0;
+            form->addRow(row);
+          }
+          checks->addWidget(box, 0, checks_in_row++);
+          continue;
+        }
         add(QString(), box);
         break;
       }
@@ -121,6 +141,8 @@ OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks)
         auto* box = new QComboBox(parent);
         box->setObjectName(Text(s.name));
         box->setToolTip(Text(s.hint));
+        // A drop-down that may hold no choice offers an empty line first.
+        if (s.lo < 0) box->addItem(QString());
         for (const std::string& item : s.items) box->addItem(FromGame(item));
         QObject::connect(box, &QComboBox::currentIndexChanged, box, report);
         c.choice = box;
@@ -173,7 +195,7 @@ int OptionControls::Value(size_t row) const {
     case OptionKind::kSlider:
       return c.slider->value();
     case OptionKind::kChoice:
-      return c.choice->currentIndex();
+      return table_.rows()[row].lo < 0 ? c.choice->currentIndex() - 1 : c.choice->currentIndex();
     case OptionKind::kText:
       return 0;
   }
@@ -225,7 +247,7 @@ void OptionControls::Show() {
         c.slider->setValue(value);
         break;
       case OptionKind::kChoice:
-        c.choice->setCurrentIndex(value);
+        c.choice->setCurrentIndex(table_.rows()[row].lo < 0 ? value + 1 : value);
         break;
       case OptionKind::kText:
         if (ToGame(c.edit->text()) != table_.text(row)) c.edit->setText(FromGame(table_.text(row)));

@@ -35,7 +35,9 @@ class OptionControls {
     std::function<std::optional<std::string>(const OptionInfo& row)> browse;
   };
 
-  OptionControls(QWidget* page, OptionValues& table, Hooks hooks);
+  // check_columns: consecutive check boxes of a group side by side, so
+  // many options fit on one page.
+  OptionControls(QWidget* page, OptionValues& table, Hooks hooks, int check_columns = 1);
 
   void Show();  // the table's values into the controls, without change reports
   void ShowStates();

@@ -255,8 +255,8 @@ void EditorSettings::ReadPlayList(Messages& messages, std::string_view mode,
   });
 }
 
-void EditorSettings::ReadPlayList(Messages& messages, std::string_view mode,
-                                  std::string_view maps_dir) {
+void EditorSettings::ReadPlayListFrom(Messages& messages, std::string_view mode,
+                                      std::string_view maps_dir) {
   Step(messages, [&] {
     std::vector<std::string> cycle;
     ReadMapCycle(state_, mode, ModDirectory(), maps_dir, cycle);
@@ -430,6 +430,10 @@ std::optional<std::string> EditorSettings::SetOption(OptionValues& table,
     return std::nullopt;
   }
   if (row.kind == OptionKind::kChoice) {
+    if (value.empty() && row.lo < 0) {
+      table.Set(found.row, -1);
+      return std::nullopt;
+    }
     const auto it = std::find(row.items.begin(), row.items.end(), value);
     if (it == row.items.end()) return Refuse(control, "one of its items: " + ItemsText(row.items));
     table.Set(found.row, static_cast<int>(it - row.items.begin()));

@@ -206,7 +206,7 @@ class EditorSettings {
   // The map cycle (mode "N" or "O") appended to the play list.
   void ReadPlayList(Messages& messages, std::string_view mode, std::string_view extra_ext = "",
                     std::string_view extra_dir = "");
-  void ReadPlayList(Messages& messages, std::string_view mode, std::string_view maps_dir);
+  void ReadPlayListFrom(Messages& messages, std::string_view mode, std::string_view maps_dir);
   // The standard game.cfg of Botman, Jumbot and Phineas, with the teams.
   void ReadStandardGame(BoundOptions<StandardGameCfg>& options, Messages& messages);
   void WriteStandardGame(const BoundOptions<StandardGameCfg>& options, FileBatch& batch) const;

@@ -1,0 +1,114 @@
+// Jumbot's settings document: the standard game.cfg with its teams,
+// jumbot.cfg (the bots' settings, starting map included), mapcycle.txt, the
+// roster file, three text pages and the waypoint keys (KRV.ini and
+// config.cfg). JumbotOptions, the bot-settings tables, serves Sci-hunt's
+// bots too, with its prefix and flavour.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "editors/JumbotFiles.h"
+#include "services/EditorSettings.h"
+
+namespace orvane {
+
+// The four waypoint keys, as KRV.ini keeps their display names.
+struct JumbotKeys {
+  std::string makewp;
+  std::string makewpj;
+  std::string remwp;
+  std::string writewpfile;
+};
+
+// jumbot.cfg's values as option tables, one per part of a page, and the
+// rules between them.
+class JumbotOptions {
+ public:
+  JumbotOptions(std::string_view prefix, JumbotFlavour flavour);
+
+  BoundOptions<JumbotCfg> skill;      // Game page: difficulty (Jumbot: squads, leaders)
+  BoundOptions<JumbotCfg> bots;       // Bots page: number, order, roster file, spawn delay
+  BoundOptions<JumbotCfg> skills;     // A.I. page: the numbers
+  BoundOptions<JumbotCfg> behaviour;  // A.I. page: the check boxes
+  BoundOptions<JumbotCfg> weapons;    // A.I. page: "Weapons Preferences"
+  BoundOptions<JumbotCfg> chat;       // Bots Chat page
+  BoundOptions<JumbotCfg> waypoints;  // Waypoints page
+  BoundOptions<JumbotCfg> morons;     // Moron Bots page (Jumbot only)
+  BoundOptions<JumbotKeys> keys;      // Waypoints page: "Editing waypoints"
+
+  JumbotCfg Cfg() const;  // every table's values
+  void Fill(const JumbotCfg& cfg);
+  std::array<std::string, 4> KeyTexts() const;
+  // Limited FOV, limited sight and trip mines enable what they govern.
+  std::optional<ControlState> State(std::string_view control) const;
+  // "Play in edit mode" turned on: no bots, the waypoint files in use.
+  bool EditModeChanged(std::string_view control);
+
+  std::string Name(std::string_view suffix) const { return prefix_ + "_" + std::string(suffix); }
+  const std::string& roster_file_control() const { return roster_file_; }
+
+  // The key choices from KRV.ini (the selected mod's section); a name not
+  // in the key table is left out.
+  void ReadKeys(const LauncherState& state);
+  // The keys to KRV.ini and the bindings to config_path: its lines (or, when
+  // it is missing, valve\config.cfg's) without the old bindings, the new
+  // ones at the end.
+  void WriteKeys(const LauncherState& state, const std::string& config_path,
+                 FileBatch& batch) const;
+
+ private:
+  std::string prefix_;
+  JumbotFlavour flavour_;
+  std::string roster_file_;
+};
+
+class JumbotSettings final : public EditorSettings {
+ public:
+  explicit JumbotSettings(LauncherState& state);
+
+  BoundOptions<StandardGameCfg> game;
+  JumbotOptions jumbot;
+  // The three text pages.
+  size_t chat_page;
+  size_t orders_page;
+  size_t morons_page;
+
+  ControlState OptionState(std::string_view control) const override;
+
+ protected:
+  void ReadFiles(Messages& messages) override;
+  void ReadBotFile(Messages& messages) override;
+  void ModChecks(std::vector<std::string>& failed) const override;
+  void WriteFiles(FileBatch& batch) const override;
+  BotEntry NewEntry() const override;
+  void RandomizeEntry(BotEntry& entry, std::mt19937& draw) const override;
+  std::string CreateRefusal() const override;
+  bool AfterOptionChange(std::string_view control, Messages& messages) override;
+
+ private:
+  void ReadJumbotCfg(Messages& messages);
+  void ReadTextPages(Messages& messages);
+  // The roster from the roster file; a missing file is reported only when asked.
+  void ReadRoster(Messages& messages, bool report_missing);
+};
+
+// What the Jumbot and Sci-hunt windows share beyond the tables: the roster
+// properties, the default and random bots, and the roster file's reading.
+std::vector<RosterProperty> JumbotRosterProperties(JumbotFlavour flavour);
+inline constexpr std::string_view kJumbotNameDrops = "\"";
+BotEntry JumbotNewEntry();
+void JumbotRandomize(BotEntry& entry, std::mt19937& draw);
+inline constexpr const char* kMsgNoRosterFile = "You must enter a bot configuration file first.";
+// The roster file's entries; the message when it is missing names dir.
+std::optional<std::vector<BotEntry>> ReadJumbotRosterFile(const std::string& dir,
+                                                          const std::string& name,
+                                                          Messages& messages, bool report_missing);
+// The checks after the common ones: roster file and number of bots, unless
+// in edit mode.
+void JumbotRosterChecks(const JumbotCfg& cfg, std::vector<std::string>& failed);
+// The map legend under "Available Maps".
+inline constexpr const char* kMapLegend = "* Waypoints\r+ Self config";
+
+}  // namespace orvane
