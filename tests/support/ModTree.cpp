@@ -56,6 +56,36 @@ GameTree& PhineasFiles(GameTree& tree, std::string_view bots_ini, std::string_vi
       .AppFile("KRV.ini", "[Phineas]\r\nFirst Map=frenzy\r\n");
 }
 
+GameTree& JumbotFiles(GameTree& tree, std::string_view jumbot_cfg, std::string_view roster) {
+  return tree.File("jumbot\\game.cfg", kGameCfg)
+      .File("jumbot\\jumbot.cfg", jumbot_cfg)
+      .File("jumbot\\team.cfg", roster)
+      .File("jumbot\\mapcycle.txt", "frenzy\r\nnowhere\r\n")
+      .File("jumbot\\exchat.cfg", "Nice shot, %s.\r\n")
+      .File("jumbot\\morons.cfg", "Where is everybody?\r\n")
+      .File("jumbot\\config.cfg", kConfigCfg)
+      .File("jumbot\\wpfiles\\crossfire.jrf")
+      .File("jumbot\\mapcfgs\\frenzy.cfg")
+      .AppFile("KRV.ini", "[Jumbot]\r\nMakewp=F6\r\nRemwp= Num Keypad 5 \r\nWritewpfile=Shift\r\n");
+}
+
+GameTree& ScihuntFiles(GameTree& tree, std::string_view jumbot_cfg) {
+  std::string scr;
+  for (int i = 1; i <= 10; ++i) scr += "// head " + std::to_string(i) + "\r\n";
+  return tree.File("scihunt\\game.cfg", kScihuntGameCfg)
+      .File("scihunt\\Shconfig.cfg", kShConfig)
+      .File("scihunt\\settings.scr", scr)
+      .File("scihunt\\mapcycle.txt", "sh_office\r\ncrossfire\r\n")
+      .File("scihunt\\maps\\sh_lab.bsp")
+      .File("scihunt\\maps\\sh_lab.cfg")
+      .File("scihunt\\maps\\sh_office.bsp")
+      .File("scihunt\\wpfiles\\sh_lab.jrf")
+      .File("scihunt\\botfiles\\jumbot.cfg", jumbot_cfg)
+      .File("scihunt\\botfiles\\hunters.cfg", kJumbotRoster)
+      .File("scihunt\\botfiles\\talk.cfg", kScihuntChat)
+      .File("scihunt\\arsenals\\kit.txt", "weapon_357\r\nammo_357\r\n");
+}
+
 ModTree::ModTree(std::string_view mod_key, const std::function<void(GameTree&)>& lay_out)
     : store(tree.Store()) {
   lay_out(ValveGame(tree));

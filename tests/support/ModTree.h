@@ -34,6 +34,33 @@ inline constexpr const char* kBotsIni =
     "[Bot]\r\nName\t\t=Iris\r\nModel\t\t=gina\r\nTopColor\t\t=200\r\nBottomColor\t\t=30\r\n \r\n"
     "[Bot]\r\nName\t\t=Rex\r\nModel\t\t=barney\r\nTopColor\t\t=1\r\nBottomColor\t\t=2\r\n";
 
+// Jumbot's files: jumbot.cfg (think speed 3, view speed 10, trip mines on at
+// 7, starting map crossfire), a roster of two (one with a blank in its
+// name, one without a skill), the three text pages and a config.cfg.
+inline constexpr const char* kJumbotCfg =
+    "// by hand\r\nmap crossfire\r\nbot_num 6\r\nbot_skill 3\r\nbotcfgfile team.cfg\r\n"
+    "chatfile other.cfg\r\nbot_tripmines 1\r\nbot_thinkspeed 0.3\r\nbot_viewdelay 0.10\r\n"
+    "bweap_tripmine 7\r\nbotusefov 0\r\nnav_autogen 1\r\nwaypoints 0\r\nwp_vis 1\r\n";
+inline constexpr const char* kJumbotRoster =
+    "#JUMBOT MAIN BOT USERINFO FILE\r\nbot1 \"Old Tom\" barney 200 30 3\r\n"
+    "bot7 Solo gordon 5 6\r\n";
+inline constexpr const char* kConfigCfg =
+    "bind \"w\" \"+forward\"\r\nbind \"F5\" \"makewp\"\r\nbind \"F9\" \"writewpfile\"\r\n"
+    "name \"Player\"\r\n";
+// Sci-hunt's files: game.cfg (mode 2, arsenal kit.txt), Shconfig.cfg,
+// botfiles (jumbot.cfg with names after botfiles\, roster, chat), an
+// arsenal, its own maps (sh_lab with waypoints and a config) and a 10-line
+// settings.scr.
+inline constexpr const char* kScihuntGameCfg =
+    "\"sh_realistic\"\t\t\"2\"\r\n\"sh_weapfileloc\"\t\t\"arsenals/kit.txt\"\r\n"
+    "\"sh_gibcount\"\t\t\"40.00000\"\r\n\"mp_fraglimit\"\t\t\"15.00000\"\r\n";
+inline constexpr const char* kShConfig = "sh_scimax 12\r\nsh_crowbar 1\r\nsh_levelexec 1\r\n";
+inline constexpr const char* kScihuntJumbotCfg =
+    "map sh_lab\r\nbot_num 3\r\nbotcfgfile \"botfiles\\hunters.cfg\"\r\n"
+    "chatfile \"botfiles\\talk.cfg\"\r\nbotchat 1\r\nwp_edit 1\r\nbot_crowbar 1\r\n";
+inline constexpr const char* kScihuntChat =
+    "#chat\r\n*\r\nGot you, %.\r\n  indented\r\n*\r\nOuch.\r\n*\r\nnever said\r\n";
+
 // The valve maps crossfire and frenzy and the player model barney, with the
 // launcher's shipped data and registry.
 GameTree& ValveGame(GameTree& tree);
@@ -41,6 +68,10 @@ GameTree& BotmanFiles(GameTree& tree, std::string_view bot_cfg = kBotCfg,
                       std::string_view game_cfg = kGameCfg);
 GameTree& PhineasFiles(GameTree& tree, std::string_view bots_ini = kBotsIni,
                        std::string_view game_cfg = kGameCfg);
+
+GameTree& JumbotFiles(GameTree& tree, std::string_view jumbot_cfg = kJumbotCfg,
+                      std::string_view roster = kJumbotRoster);
+GameTree& ScihuntFiles(GameTree& tree, std::string_view jumbot_cfg = kScihuntJumbotCfg);
 
 class ModTree {
  public:
