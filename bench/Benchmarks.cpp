@@ -185,13 +185,26 @@ void BM_BotmanApply_Baseline(benchmark::State& s) {
 struct DocumentRow {
   const char* mod;
   std::vector<std::string> reads;  // what its load reads, below HLPath
-  bool first_map_in_krv;           // the starting map is kept in KRV.ini
+  bool krv_ini;                    // it reads KRV.ini (a starting map or keys)
+  // The directories its load lists: the maps and what the map marks stand for.
+  std::vector<std::string> lists = {"valve/maps"};
 };
 
 const std::vector<DocumentRow>& DocumentRows() {
   static const std::vector<DocumentRow> kRows = {
       {"Botman", {"bot/game.cfg", "bot/bot.cfg", "bot/mapcycle.txt"}, false},
       {"Phineas", {"phineas/game.cfg", "phineas/mapcycle.txt", "phineas/bots.ini"}, true},
+      {"Jumbot",
+       {"jumbot/game.cfg", "jumbot/jumbot.cfg", "jumbot/mapcycle.txt", "jumbot/bots.cfg",
+        "jumbot/exchat.cfg", "jumbot/botorder.cfg", "jumbot/morons.cfg"},
+       true,
+       {"valve/maps", "jumbot/wpfiles", "jumbot/mapcfgs"}},
+      {"Scihunt",
+       {"scihunt/game.cfg", "scihunt/Shconfig.cfg", "scihunt/botfiles/jumbot.cfg",
+        "scihunt/mapcycle.txt", "scihunt/botfiles/bots.cfg", "scihunt/botfiles/botchat.cfg",
+        "scihunt/arsenals/starteqp.txt"},
+       true,
+       {"scihunt/maps", "scihunt/wpfiles"}},
   };
   return kRows;
 }
@@ -200,7 +213,10 @@ void LoadDocument(benchmark::State& s, const DocumentRow& row) {
   LauncherState state = Tree().LoadedState(row.mod);
   for (auto _ : s) {
     std::unique_ptr<EditorSettings> doc = MakeSettings(state, row.mod);
-    if (!doc->Load().empty()) s.SkipWithError("the load reported a problem");
+    if (const Messages problems = doc->Load(); !problems.empty()) {
+      s.SkipWithError(("the load reported: " + problems.front().text).c_str());
+      break;
+    }
     if (doc->roster.size() != kBots) s.SkipWithError("bots were dropped");
     benchmark::DoNotOptimize(doc->maps.play.items.data());
   }
@@ -210,9 +226,9 @@ void LoadDocumentBaseline(benchmark::State& s, const DocumentRow& row) {
   const std::string hl = Tree().tree().HLPath();
   for (auto _ : s) {
     for (const std::string& file : row.reads) benchmark::DoNotOptimize(RawRead(hl + "/" + file));
-    if (row.first_map_in_krv)
-      benchmark::DoNotOptimize(RawRead(Tree().tree().AppPath() + "/KRV.ini"));
-    benchmark::DoNotOptimize(RawList(hl + "/valve/maps"));  // the map cycle is checked against it
+    if (row.krv_ini) benchmark::DoNotOptimize(RawRead(Tree().tree().AppPath() + "/KRV.ini"));
+    // The map cycle is checked against the maps; the marks need their files.
+    for (const std::string& dir : row.lists) benchmark::DoNotOptimize(RawList(hl + "/" + dir));
   }
 }
 

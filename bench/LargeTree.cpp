@@ -12,7 +12,9 @@
 #include "core/ModTable.h"
 #include "core/Startup.h"
 #include "editors/BotmanFiles.h"
+#include "editors/JumbotFiles.h"
 #include "editors/PhineasFiles.h"
+#include "editors/ScihuntFiles.h"
 #include "platform/TextFile.h"
 #include "services/MapLists.h"
 #include "services/Models.h"
@@ -65,7 +67,46 @@ LargeTree::LargeTree() {
   PhineasBotsIni ini;
   ini.roster = roster_;
   tree_.File("phineas/bots.ini", JoinCrLf(PhineasBotsIniLines(ini)));
-  tree_.AppFile("KRV.ini", "[Phineas]\r\nFirst Map=" + MapName(11) + "\r\n");
+  tree_.AppFile("KRV.ini", "[Phineas]\r\nFirst Map=" + MapName(11) + "\r\n[Jumbot]\r\n"
+                "Makewp=F5\r\nRemwp=F6\r\n[Scihunt]\r\nMakewpj=F7\r\n");
+
+  // Jumbot and Sci-hunt: settings, the roster, full chat pages, key bindings.
+  std::vector<std::string> chat;
+  for (int i = 0; i < static_cast<int>(kChatLines); ++i) chat.push_back("Line " + std::to_string(i));
+  const std::string roster = JoinCrLf(JumbotRosterLines(roster_));
+  const std::string config = "bind \"w\" \"+forward\"\r\nbind \"F5\" \"makewp\"\r\n";
+  tree_.File("jumbot/game.cfg", game)
+      .File("jumbot/mapcycle.txt", cycle)
+      .File("jumbot/jumbot.cfg",
+            JoinCrLf(JumbotCfgLines(JumbotCfg{}, MapName(7), JumbotFlavour::kJumbot)))
+      .File("jumbot/bots.cfg", roster)
+      .File("jumbot/exchat.cfg", JoinCrLf(chat))
+      .File("jumbot/botorder.cfg", JoinCrLf(chat))
+      .File("jumbot/morons.cfg", JoinCrLf(chat))
+      .File("jumbot/config.cfg", config);
+  tree_.Dir("jumbot/wpfiles").Dir("jumbot/mapcfgs").Dir("scihunt/maps").Dir("scihunt/wpfiles");
+  for (int i = 0; i < kMaps; i += 10) {
+    Touch(tree_.hl_dir() / "jumbot/wpfiles" / (MapName(i) + ".jrf"));
+    Touch(tree_.hl_dir() / "jumbot/mapcfgs" / (MapName(i + 5) + ".cfg"));
+  }
+  std::string sci_cycle;
+  for (int i = 0; i < kScihuntMaps; ++i) {
+    Touch(tree_.hl_dir() / "scihunt/maps" / ("sh_" + MapName(i) + ".bsp"));
+    if (i % 3 == 0) Touch(tree_.hl_dir() / "scihunt/maps" / ("sh_" + MapName(i) + ".cfg"));
+    if (i % 2 == 0) Touch(tree_.hl_dir() / "scihunt/wpfiles" / ("sh_" + MapName(i) + ".jrf"));
+    sci_cycle += "sh_" + MapName(i * 7 % kScihuntMaps) + "\r\n";
+  }
+  JumbotCfg sci_bots;
+  sci_bots.chatfile = "botchat.cfg";
+  tree_.File("scihunt/game.cfg", JoinCrLf(ScihuntGameCfgLines(ScihuntGameCfg{})))
+      .File("scihunt/Shconfig.cfg", JoinCrLf(ShConfigLines(ShConfig{})))
+      .File("scihunt/mapcycle.txt", sci_cycle)
+      .File("scihunt/config.cfg", config)
+      .File("scihunt/botfiles/jumbot.cfg",
+            JoinCrLf(JumbotCfgLines(sci_bots, "sh_" + MapName(3), JumbotFlavour::kScihunt)))
+      .File("scihunt/botfiles/bots.cfg", roster)
+      .File("scihunt/botfiles/botchat.cfg", JoinCrLf(ScihuntChatLines({chat, chat})))
+      .File("scihunt/arsenals/starteqp.txt", "weapon_glock\r\nammo_glockclip\r\n");
 }
 
 LauncherState LargeTree::LoadedState(const std::string& mod) const {

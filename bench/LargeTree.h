@@ -17,9 +17,11 @@ inline constexpr int kModels = 2000;
 inline constexpr int kCycle = 5000;
 inline constexpr int kListenLines = 2000;
 inline constexpr int kBots = 2000;
+inline constexpr int kScihuntMaps = 2000;  // Sci-hunt keeps maps of its own
 
 // Ten mods, 20,000 maps, 2,000 player models, a 5,000-map cycle, 2,000-line
-// listenserver.cfg, and 2,000-bot rosters for Botman and Phineas.
+// listenserver.cfg, 2,000-bot rosters for Botman, Phineas, Jumbot and
+// Sci-hunt, and Sci-hunt's own 2,000 maps with waypoint and config files.
 class LargeTree {
  public:
   LargeTree();

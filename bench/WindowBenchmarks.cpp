@@ -9,7 +9,9 @@
 #include "LargeTree.h"
 #include "gui/BotEditorForm.h"
 #include "gui/editors/TFBotman.h"
+#include "gui/editors/TFJumbot.h"
 #include "gui/editors/TFPhineas.h"
+#include "gui/editors/TFScihunt.h"
 #include "support/Isolation.h"
 
 namespace orvane::bench {
@@ -34,9 +36,13 @@ void OpenWindow(benchmark::State& s, const char* mod) {
 
 void BM_OpenBotman(benchmark::State& s) { OpenWindow<TFBotman>(s, "Botman"); }
 void BM_OpenPhineas(benchmark::State& s) { OpenWindow<TFPhineas>(s, "Phineas"); }
+void BM_OpenJumbot(benchmark::State& s) { OpenWindow<TFJumbot>(s, "Jumbot"); }
+void BM_OpenScihunt(benchmark::State& s) { OpenWindow<TFScihunt>(s, "Scihunt"); }
 
 BENCHMARK(BM_OpenBotman)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenPhineas)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_OpenJumbot)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_OpenScihunt)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 }  // namespace
 }  // namespace orvane::bench

@@ -492,7 +492,11 @@ void JumbotSettings::ReadJumbotCfg(Messages& messages) {
   }
   Step(messages, [&] {
     JumbotCfg cfg = jumbot.Cfg();
-    const MapValidator usable(state().valve_maps_dir, "", "");
+    // One map line: a look at the file is cheaper than listing the maps.
+    const std::string maps_dir = state().valve_maps_dir;
+    const auto usable = [&maps_dir](std::string_view map) {
+      return IsValidMap(map, maps_dir, "", "");
+    };
     ParseJumbotCfg(ReadLines(path), path, usable, JumbotFlavour::kJumbot, cfg);
     jumbot.Fill(cfg);
     for (const std::string& map : cfg.start_maps) maps.play.Append(map);

@@ -1,5 +1,7 @@
 #include "editors/ScihuntSettings.h"
 
+#include <unordered_set>
+
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/StringUtil.h"
@@ -63,15 +65,21 @@ std::vector<OptionRow<Game>> GameRows() {
        &Game::flashlight},
       {CheckRow("SH_autocrosshair", "AutoCrossHair", group, true, "Allows auto-aiming crosshair"),
        &Game::autocrosshair},
+      {RadioRow("SH_fallnorm|SH_fallreal", "Normal|Realistic", "Fall Damages", 0,
+                "Type of damages applied when a player falls"),
+       &Game::fall_realistic},
+  };
+}
+
+std::vector<OptionRow<Game>> PhysicsRows() {
+  const char* group = "Physics";
+  return {
       {CheckRow("sh_wallclimb", "Allow wall climbing", group, false,
                 "Players can climb the walls"),
        &Game::wallclimb},
       {CheckRow("sh_allmonsfly", "Monsters use Scientists Physics", group, true,
                 "Every monster flies as the scientists do"),
        &Game::allmonsfly},
-      {RadioRow("SH_fallnorm|SH_fallreal", "Normal|Realistic", "Fall Damages", 0,
-                "Type of damages applied when a player falls"),
-       &Game::fall_realistic},
   };
 }
 
@@ -158,6 +166,7 @@ ScihuntSettings::ScihuntSettings(LauncherState& state)
       mode(ModeRows()),
       game(GameRows()),
       scientists(ScientistRows()),
+      physics(PhysicsRows()),
       map_configs(MapConfigRows()),
       orders(OrderRows()),
       arsenal(ArsenalRows()),
@@ -167,6 +176,7 @@ ScihuntSettings::ScihuntSettings(LauncherState& state)
   AddOptions(game);
   AddOptions(jumbot.skill);
   AddOptions(scientists);
+  AddOptions(physics);
   AddOptions(map_configs);
   AddOptions(jumbot.bots);
   AddRoster(JumbotRosterProperties(JumbotFlavour::kScihunt), kJumbotNameDrops, false);
@@ -211,6 +221,7 @@ ScihuntGameCfg ScihuntSettings::GameCfg() const {
   ScihuntGameCfg cfg;
   mode.Collect(cfg);
   game.Collect(cfg);
+  physics.Collect(cfg);
   arsenal.Collect(cfg);
   return cfg;
 }
@@ -228,21 +239,28 @@ ControlState ScihuntSettings::OptionState(std::string_view control) const {
 }
 
 std::vector<std::string> ScihuntSettings::AvailableMaps() const {
-  // Sci-hunt's maps are its own, marked by their waypoint and config files.
-  std::vector<std::string> entries;
+  // Sci-hunt's maps are its own, marked by their waypoint and config files;
+  // one listing of the maps directory gives both maps and configs.
+  std::vector<std::string> maps_found;
+  std::unordered_set<std::string> configs;
   const std::string maps_dir = File("maps");
-  if (!DirectoryExists(maps_dir)) return entries;
-  const LowerNameSet waypoints(File("wpfiles"));
-  const LowerNameSet configs(maps_dir);
-  ForEachDirectoryEntry(maps_dir, "*.bsp", [&](std::string_view name, unsigned attributes) {
-    if ((attributes & (kAttrDirectory | kAttrHidden)) != 0) return;
-    const std::string map(name.substr(0, name.size() - 4));
-    const std::string lower = ToLowerAscii(map);
-    std::string entry = map + " ";
-    if (waypoints.Contains(lower + ".jrf")) entry += "*";
-    if (configs.Contains(lower + ".cfg")) entry += "+";
-    entries.push_back(std::move(entry));
+  if (!DirectoryExists(maps_dir)) return {};
+  ForEachDirectoryEntry(maps_dir, "*", [&](std::string_view name, unsigned attributes) {
+    if ((attributes & (kAttrDirectory | kAttrHidden)) != 0 || name.size() < 4) return;
+    const std::string ext = ToLowerAscii(name.substr(name.size() - 4));
+    if (ext == ".bsp") maps_found.emplace_back(name.substr(0, name.size() - 4));
+    if (ext == ".cfg") configs.insert(ToLowerAscii(name.substr(0, name.size() - 4)));
   });
+  const LowerNameSet waypoints(File("wpfiles"));
+  std::vector<std::string> entries;
+  entries.reserve(maps_found.size());
+  for (std::string& map : maps_found) {
+    const std::string lower = ToLowerAscii(map);
+    map += " ";
+    if (waypoints.Contains(lower + ".jrf")) map += "*";
+    if (configs.count(lower) != 0) map += "+";
+    entries.push_back(std::move(map));
+  }
   return entries;
 }
 
@@ -254,6 +272,7 @@ void ScihuntSettings::ReadFiles(Messages& messages) {
     ParseScihuntGameCfg(ReadLines(path), path, cfg);
     mode.Fill(cfg);
     game.Fill(cfg);
+    physics.Fill(cfg);
     arsenal.Fill(cfg);
   });
   const std::string sh_path = File("Shconfig.cfg");
@@ -276,7 +295,10 @@ void ScihuntSettings::ReadFiles(Messages& messages) {
     Step(messages, [&] {
       JumbotCfg cfg = jumbot.Cfg();
       // The starting map is one of Sci-hunt's own maps.
-      const MapValidator usable(File("maps"), "", "");
+      const std::string maps_dir = File("maps");
+      const auto usable = [&maps_dir](std::string_view map) {
+        return IsValidMap(map, maps_dir, "", "");
+      };
       ParseJumbotCfg(ReadLines(bots_path), bots_path, usable, JumbotFlavour::kScihunt, cfg);
       jumbot.Fill(cfg);
       for (const std::string& map : cfg.start_maps) maps.play.Append(map);

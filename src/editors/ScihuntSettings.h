@@ -21,6 +21,7 @@ class ScihuntSettings final : public EditorSettings {
   BoundOptions<ScihuntGameCfg> mode;     // "Game Type"
   BoundOptions<ScihuntGameCfg> game;     // "Game Settings"
   BoundOptions<ShConfig> scientists;     // "Sci-hunt options"
+  BoundOptions<ScihuntGameCfg> physics;  // wall climbing and flying monsters
   BoundOptions<ShConfig> map_configs;    // Maps page
   BoundOptions<ShConfig> orders;         // Bots Chat page
   BoundOptions<ScihuntGameCfg> arsenal;  // the arsenal file

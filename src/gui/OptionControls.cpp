@@ -15,6 +15,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolButton>
+#include <algorithm>
 
 #include "gui/widgets/GameText.h"
 #include "gui/widgets/MarkedSlider.h"
@@ -134,6 +135,15 @@ OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks,
         marked.slider->setToolTip(Text(s.hint));
         QObject::connect(marked.slider, &QSlider::valueChanged, marked.slider, report);
         c.slider = marked.slider;
+        if (std::count(s.marks.begin(), s.marks.end(), '|') >= 3 && form != nullptr) {
+          // Four marks and more need the group's whole width.
+          c.label = new QLabel(Text(s.caption), parent);
+          if (!s.label.empty()) c.label->setObjectName(Text(s.label));
+          form->addRow(c.label);
+          form->addRow(marked.box);
+          c.placed = marked.box;
+          break;
+        }
         add(Text(s.caption), marked.box);
         break;
       }

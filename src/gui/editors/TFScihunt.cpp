@@ -19,6 +19,7 @@ TFScihunt::TFScihunt(LauncherState& state, QWidget* parent)
   BuildOptions(game_columns[0], doc.game, 2);
   BuildOptions(game_columns[0], doc.jumbot.skill);
   BuildOptions(game_columns[1], doc.scientists);
+  BuildOptions(game_columns[1], doc.physics);
   for (QWidget* column : game_columns) qobject_cast<QBoxLayout*>(column->layout())->addStretch();
 
   QWidget* maps = AddPage(QStringLiteral("SH_TS_Maps"), QStringLiteral("Maps"));
