@@ -449,6 +449,7 @@ JumbotSettings::JumbotSettings(LauncherState& state)
       game(StandardGameRows("JB")),
       jumbot("JB", JumbotFlavour::kJumbot) {
   SetMapListNames("JB_Mapdispo", "JB_Mapcycle");
+  SetPictureName("JB_Botpic");
   AddGameType();
   AddOptions(game);
   AddOptions(jumbot.skill);

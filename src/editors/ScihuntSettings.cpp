@@ -172,6 +172,7 @@ ScihuntSettings::ScihuntSettings(LauncherState& state)
       arsenal(ArsenalRows()),
       misc(MiscRows()),
       jumbot("SH", JumbotFlavour::kScihunt) {
+  SetPictureName("SH_botpic");
   AddOptions(mode);
   AddOptions(game);
   AddOptions(jumbot.skill);

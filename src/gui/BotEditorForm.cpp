@@ -654,7 +654,7 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
     property_controls_.push_back(control);
   }
   bot_pic_ = new PictureView(props);
-  bot_pic_->setObjectName(ControlName("BotPic"));
+  bot_pic_->setObjectName(Q(settings_.picture_name()));
   bot_pic_->setFixedSize(123, 150);
   bot_pic_->hide();
   form->addRow(bot_pic_);

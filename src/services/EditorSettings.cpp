@@ -97,7 +97,8 @@ EditorSettings::EditorSettings(LauncherState& state, std::string_view mod_key)
     : state_(state),
       mod_(*FindMod(mod_key)),
       map_dispo_name_(Control("MapDispo")),
-      map_cycle_name_(Control("MapCycle")) {
+      map_cycle_name_(Control("MapCycle")),
+      picture_name_(Control("BotPic")) {
   // The shared routines (available maps, pictures, KRV.ini) serve the selected mod.
   state_.selected_mod = std::string(mod_.key);
 }

@@ -118,6 +118,7 @@ class EditorSettings {
 
   const std::string& map_dispo_name() const { return map_dispo_name_; }
   const std::string& map_cycle_name() const { return map_cycle_name_; }
+  const std::string& picture_name() const { return picture_name_; }
   TextPage& text_page(size_t index) { return text_pages_[index]; }
   const TextPage& text_page(size_t index) const { return text_pages_[index]; }
 
@@ -175,6 +176,7 @@ class EditorSettings {
   using Action = std::function<bool(Messages&)>;
   void AddAction(std::string name, Action action);
   void SetMapListNames(std::string dispo, std::string cycle);
+  void SetPictureName(std::string name) { picture_name_ = std::move(name); }
 
   // What a mod supplies.
   virtual void ResetValues() {}  // values beyond the tables and the shared parts
@@ -233,6 +235,7 @@ class EditorSettings {
   std::vector<std::pair<std::string, Action>> actions_;
   std::string map_dispo_name_;
   std::string map_cycle_name_;
+  std::string picture_name_;
 };
 
 // The values of a standard game.cfg page: its options, with the control

@@ -62,6 +62,7 @@ class TFJumbotTest final : public QObject {
              QStringLiteral("* Waypoints\n+ Self config"));
     QCOMPARE(Find<QSpinBox>(window, "JB_botParam1")->value(), 30);
     QCOMPARE(Find<QSlider>(window, "JB_Botskill")->value(), 3);
+    QVERIFY(!Find<QWidget>(window, "JB_Botpic")->isHidden());  // a bot is selected
     QVERIFY(!window.modified());
   }
 
