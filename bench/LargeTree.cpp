@@ -67,12 +67,14 @@ LargeTree::LargeTree() {
   PhineasBotsIni ini;
   ini.roster = roster_;
   tree_.File("phineas/bots.ini", JoinCrLf(PhineasBotsIniLines(ini)));
-  tree_.AppFile("KRV.ini", "[Phineas]\r\nFirst Map=" + MapName(11) + "\r\n[Jumbot]\r\n"
-                "Makewp=F5\r\nRemwp=F6\r\n[Scihunt]\r\nMakewpj=F7\r\n");
+  tree_.AppFile("KRV.ini", "[Phineas]\r\nFirst Map=" + MapName(11) +
+                               "\r\n[Jumbot]\r\n"
+                               "Makewp=F5\r\nRemwp=F6\r\n[Scihunt]\r\nMakewpj=F7\r\n");
 
   // Jumbot and Sci-hunt: settings, the roster, full chat pages, key bindings.
   std::vector<std::string> chat;
-  for (int i = 0; i < static_cast<int>(kChatLines); ++i) chat.push_back("Line " + std::to_string(i));
+  for (int i = 0; i < static_cast<int>(kChatLines); ++i)
+    chat.push_back("Line " + std::to_string(i));
   const std::string roster = JoinCrLf(JumbotRosterLines(roster_));
   const std::string config = "bind \"w\" \"+forward\"\r\nbind \"F5\" \"makewp\"\r\n";
   tree_.File("jumbot/game.cfg", game)

@@ -29,10 +29,10 @@ Names NamesOf(const std::string& p, JumbotFlavour flavour) {
 }
 
 Rows SkillRows(const std::string& p, JumbotFlavour flavour) {
-  Rows rows = {{SliderRow(p + "_bot_skill", "Difficulty level", "Bots skill", 1, 4, 1,
-                          "The skill of the bots that use the game's setting",
-                          "Easy|Medium|Hard|Very Hard"),
-                &Cfg::bot_skill}};
+  Rows rows = {
+      {SliderRow(p + "_bot_skill", "Difficulty level", "Bots skill", 1, 4, 1,
+                 "The skill of the bots that use the game's setting", "Easy|Medium|Hard|Very Hard"),
+       &Cfg::bot_skill}};
   if (flavour == JumbotFlavour::kJumbot) {
     rows.push_back({CheckRow(p + "_squads", "Squads", "Bots skill", false,
                              "Bots of a team move and fight in squads"),
@@ -74,8 +74,8 @@ Rows SkillsRows(const std::string& p, JumbotFlavour flavour) {
                "The angle the bots see, in degrees")
            .WithLabel(n.fov_label),
        &Cfg::botfov},
-      {SliderRow(p + "_botaccuracy", "Accuracy", "Bots senses", 0, 160, 10,
-                 "How well the bots aim", "Good|Bad"),
+      {SliderRow(p + "_botaccuracy", "Accuracy", "Bots senses", 0, 160, 10, "How well the bots aim",
+                 "Good|Bad"),
        &Cfg::botaccuracy},
       {SpinRow(p + "_bot_weaprun", "Weapon run", "Bots moves", -10, 23, 9,
                "Weapon preference under which a bot runs to a better weapon"),
@@ -195,8 +195,8 @@ Rows WeaponRows(const std::string& p, JumbotFlavour flavour) {
   };
   Rows rows;
   for (const Weapon& w : kWeapons) {
-    OptionInfo row = SliderRow(p + "_bweap_" + w.suffix, w.caption, "Weapons Preferences", -10,
-                               23, w.reset, kWeaponHint, "");
+    OptionInfo row = SliderRow(p + "_bweap_" + w.suffix, w.caption, "Weapons Preferences", -10, 23,
+                               w.reset, kWeaponHint, "");
     if (std::string_view(w.suffix) == "tripmine") row = row.WithLabel(n.trip_label);
     rows.push_back({std::move(row), w.field});
   }
@@ -223,14 +223,14 @@ Rows ChatRows(const std::string& p, JumbotFlavour flavour) {
                         .Browse("botfiles", "Chat file (*.cfg)|*.cfg"),
                     &Cfg::chatfile});
   }
-  rows.push_back({SliderRow(p + "_chatfreq_kill", jumbot ? "Chat when kill" : "Bots chat when kill",
-                            "Bots chat", 0, 10, 0, "How often a bot speaks after a kill",
-                            "Never|Always"),
-                  &Cfg::chatfreq_killed});
-  rows.push_back({SliderRow(p + "_chatfreq_died", jumbot ? "Chat when die" : "Bots chat when die",
-                            "Bots chat", 0, 10, 0, "How often a bot speaks after dying",
-                            "Never|Always"),
-                  &Cfg::chatfreq_died});
+  rows.push_back(
+      {SliderRow(p + "_chatfreq_kill", jumbot ? "Chat when kill" : "Bots chat when kill",
+                 "Bots chat", 0, 10, 0, "How often a bot speaks after a kill", "Never|Always"),
+       &Cfg::chatfreq_killed});
+  rows.push_back(
+      {SliderRow(p + "_chatfreq_died", jumbot ? "Chat when die" : "Bots chat when die", "Bots chat",
+                 0, 10, 0, "How often a bot speaks after dying", "Never|Always"),
+       &Cfg::chatfreq_died});
   return rows;
 }
 
@@ -283,8 +283,7 @@ std::vector<OptionRow<JumbotKeys>> KeyRows(const std::string& p) {
        &JumbotKeys::makewpj},
       {ChoiceRow(p + "_remwp", "to remove last waypoint", "Editing waypoints", items, -1, hint),
        &JumbotKeys::remwp},
-      {ChoiceRow(p + "_writewpfile", "to save waypoint file", "Editing waypoints", items, -1,
-                 hint),
+      {ChoiceRow(p + "_writewpfile", "to save waypoint file", "Editing waypoints", items, -1, hint),
        &JumbotKeys::writewpfile},
   };
 }
@@ -347,7 +346,8 @@ std::optional<ControlState> JumbotOptions::State(std::string_view control) const
     return table.value(table.RowOf(Name(suffix))) != 0;
   };
   if (control == names.fov) return ControlState{on(behaviour, "botusefov"), true};
-  if (control == Name("bot_distance")) return ControlState{on(behaviour, "bot_checkdistance"), true};
+  if (control == Name("bot_distance"))
+    return ControlState{on(behaviour, "bot_checkdistance"), true};
   if (control == Name("bweap_tripmine")) {
     const bool mines = on(behaviour, "bot_tripmines");
     return ControlState{mines, mines};
@@ -413,14 +413,13 @@ void JumbotRandomize(BotEntry& entry, std::mt19937& draw) {
 
 std::optional<std::vector<BotEntry>> ReadJumbotRosterFile(const std::string& dir,
                                                           const std::string& name,
-                                                          Messages& messages,
-                                                          bool report_missing) {
+                                                          Messages& messages, bool report_missing) {
   const std::string path = dir + "\\" + name;
   if (name.empty() || !FileExists(path)) {
     if (report_missing) {
-      messages.push_back({"Can't find bots configuration file " + name + " in " + dir +
-                              ". No bot will be loaded.",
-                          ""});
+      messages.push_back(
+          {"Can't find bots configuration file " + name + " in " + dir + ". No bot will be loaded.",
+           ""});
     }
     return std::nullopt;
   }
@@ -506,12 +505,11 @@ void JumbotSettings::ReadJumbotCfg(Messages& messages) {
 
 void JumbotSettings::ReadTextPages(Messages& messages) {
   const std::string dir = ModDirectory() + "\\";
-  for (const auto& [page, file] : {std::pair{chat_page, kChatFile},
-                                   std::pair{orders_page, kOrdersFile},
-                                   std::pair{morons_page, kMoronsFile}}) {
-    Step(messages, [&, page = page, file = file] {
-      MemoFile("Read", text_page(page).lines, dir, file);
-    });
+  for (const auto& [page, file] :
+       {std::pair{chat_page, kChatFile}, std::pair{orders_page, kOrdersFile},
+        std::pair{morons_page, kMoronsFile}}) {
+    Step(messages,
+         [&, page = page, file = file] { MemoFile("Read", text_page(page).lines, dir, file); });
   }
 }
 
@@ -545,10 +543,11 @@ void JumbotSettings::WriteFiles(FileBatch& batch) const {
   batch.PutLines(File("jumbot.cfg"), JumbotCfgLines(cfg, start, JumbotFlavour::kJumbot));
   jumbot.WriteKeys(state(), File("config.cfg"), batch);
   WriteMapCycle(state(), "N", ModDirectory(), maps.play.items, batch);
-  if (!cfg.botcfgfile.empty()) batch.PutLines(File(cfg.botcfgfile), JumbotRosterLines(roster.items));
-  for (const auto& [page, file] : {std::pair{chat_page, kChatFile},
-                                   std::pair{orders_page, kOrdersFile},
-                                   std::pair{morons_page, kMoronsFile}}) {
+  if (!cfg.botcfgfile.empty())
+    batch.PutLines(File(cfg.botcfgfile), JumbotRosterLines(roster.items));
+  for (const auto& [page, file] :
+       {std::pair{chat_page, kChatFile}, std::pair{orders_page, kOrdersFile},
+        std::pair{morons_page, kMoronsFile}}) {
     batch.PutLines(File(file), text_page(page).lines);
   }
 }

@@ -16,10 +16,10 @@ using Game = ScihuntGameCfg;
 using Sh = ShConfig;
 
 std::vector<OptionRow<Game>> ModeRows() {
-  OptionInfo row = ChoiceRow("SH_realistic", "Game Type", "Game Type",
-                             {"Standard Hunting", "Stealth Hunting", "Traditional Slaughter",
-                              "Live in Fear", "Madness"},
-                             0, "Select a game mode");
+  OptionInfo row = ChoiceRow(
+      "SH_realistic", "Game Type", "Game Type",
+      {"Standard Hunting", "Stealth Hunting", "Traditional Slaughter", "Live in Fear", "Madness"},
+      0, "Select a game mode");
   row.lo = 0;  // one mode is always chosen; a stored -1 reads as the first
   // The drop-down's hint describes the selected mode.
   row.item_hints = {
@@ -74,8 +74,7 @@ std::vector<OptionRow<Game>> GameRows() {
 std::vector<OptionRow<Game>> PhysicsRows() {
   const char* group = "Physics";
   return {
-      {CheckRow("sh_wallclimb", "Allow wall climbing", group, false,
-                "Players can climb the walls"),
+      {CheckRow("sh_wallclimb", "Allow wall climbing", group, false, "Players can climb the walls"),
        &Game::wallclimb},
       {CheckRow("sh_allmonsfly", "Monsters use Scientists Physics", group, true,
                 "Every monster flies as the scientists do"),
@@ -98,8 +97,7 @@ std::vector<OptionRow<Sh>> ScientistRows() {
       {CheckRow("SH_deadsciphys", "Scientists juggling", group, true), &Sh::deadsciphys},
       {CheckRow("SH_announcescideath", "Annouce scientists deaths", group, false),
        &Sh::announcescideath},
-      {CheckRow("SH_announcescinum", "Display scientists score", group, true),
-       &Sh::announcescinum},
+      {CheckRow("SH_announcescinum", "Display scientists score", group, true), &Sh::announcescinum},
       {CheckRow("SH_respbreak", "Respawn breakable objects", group, true), &Sh::respbreak},
       {CheckRow("SH_bot_evil", "Bots murder scientists creatively", group, false), &Sh::bot_evil},
       {CheckRow("sh_glassbreak", "Scientists break glass", group, true), &Sh::glassbreak},
@@ -149,15 +147,15 @@ std::vector<OptionRow<Sh>> MiscRows() {
 // The arsenal page's buttons: what each appends.
 const std::vector<std::string>& ArsenalWeapons() {
   static const std::vector<std::string> kWeapons = {
-      "hammer", "glock",     "357",         "shotgun", "mp5",   "crossbow", "rpg",
-      "egon",   "gauss",     "hornetgun",   "handgrenade", "satchel", "snark", "tripmine"};
+      "hammer", "glock", "357",       "shotgun",     "mp5",     "crossbow", "rpg",
+      "egon",   "gauss", "hornetgun", "handgrenade", "satchel", "snark",    "tripmine"};
   return kWeapons;
 }
 
 const std::vector<std::string>& ArsenalAmmos() {
-  static const std::vector<std::string> kAmmos = {"glockclip", "357",     "buckshot",
-                                                   "mp5clip",   "mp5grenades", "crossbow",
-                                                   "rpgclip",   "egonclip", "gaussclip"};
+  static const std::vector<std::string> kAmmos = {"glockclip", "357",         "buckshot",
+                                                  "mp5clip",   "mp5grenades", "crossbow",
+                                                  "rpgclip",   "egonclip",    "gaussclip"};
   return kAmmos;
 }
 
@@ -194,8 +192,8 @@ ScihuntSettings::ScihuntSettings(LauncherState& state)
   AddOptions(jumbot.waypoints);
   AddOptions(jumbot.keys);
 
-  for (const auto& [kind, list] : {std::pair{"weapon_", &ArsenalWeapons()},
-                                   std::pair{"ammo_", &ArsenalAmmos()}}) {
+  for (const auto& [kind, list] :
+       {std::pair{"weapon_", &ArsenalWeapons()}, std::pair{"ammo_", &ArsenalAmmos()}}) {
     for (const std::string& caption : *list) {
       const std::string line = std::string(kind) + caption;
       AddAction("SH_A" + line, [this, line](Messages&) {
@@ -397,9 +395,9 @@ void ScihuntSettings::WriteFiles(FileBatch& batch) const {
   if (!cfg.botcfgfile.empty())
     batch.PutLines(BotFilesDir() + "\\" + cfg.botcfgfile, JumbotRosterLines(roster.items));
   if (!cfg.chatfile.empty()) {
-    batch.PutLines(BotFilesDir() + "\\" + cfg.chatfile,
-                   ScihuntChatLines({text_page(chat_kill_page).lines,
-                                     text_page(chat_died_page).lines}));
+    batch.PutLines(
+        BotFilesDir() + "\\" + cfg.chatfile,
+        ScihuntChatLines({text_page(chat_kill_page).lines, text_page(chat_died_page).lines}));
   }
   PutArsenal(batch);
 }

@@ -213,8 +213,8 @@ std::optional<std::string> BotEditorForm::BrowseFile(const OptionInfo& row) {
   if (!row.browse_dir.empty()) start += "\\" + row.browse_dir;
   // "Caption (*.ext)|*.ext" as Qt writes a filter: "Caption (*.ext)".
   const QString filter = Q(row.browse_filter).section('|', 0, 0);
-  const QString chosen =
-      QFileDialog::getOpenFileName(this, QString(), QString::fromStdString(HostPath(start).string()), filter);
+  const QString chosen = QFileDialog::getOpenFileName(
+      this, QString(), QString::fromStdString(HostPath(start).string()), filter);
   if (chosen.isEmpty() || !QFileInfo::exists(chosen)) return std::nullopt;
   return ToGame(QFileInfo(chosen).fileName());
 }
@@ -353,8 +353,7 @@ MapsPage* BotEditorForm::BuildMapsPage(QWidget* page) {
   return maps_;
 }
 
-OptionControls* BotEditorForm::BuildOptions(QWidget* page, OptionValues& table,
-                                            int check_columns) {
+OptionControls* BotEditorForm::BuildOptions(QWidget* page, OptionValues& table, int check_columns) {
   OptionControls::Hooks hooks;
   hooks.changed = [this](const std::string& control) { OptionChanged(control); };
   hooks.state = [this](const std::string& control) { return settings_.OptionState(control); };

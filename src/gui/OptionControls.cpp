@@ -29,8 +29,7 @@ QString Text(const std::string& text) {
 
 }  // namespace
 
-OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks,
-                               int check_columns)
+OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks, int check_columns)
     : table_(table), hooks_(std::move(hooks)) {
   QGridLayout* checks = nullptr;  // the row of check boxes being filled
   QFormLayout* checks_form = nullptr;
@@ -237,10 +236,9 @@ void OptionControls::Show() {
     const Control& c = controls_[row];
     const int value = table_.value(row);
     std::vector<QSignalBlocker> blocks;
-    for (QObject* control :
-         {static_cast<QObject*>(c.check), static_cast<QObject*>(c.second),
-          static_cast<QObject*>(c.spin), static_cast<QObject*>(c.slider),
-          static_cast<QObject*>(c.choice), static_cast<QObject*>(c.edit)}) {
+    for (QObject* control : {static_cast<QObject*>(c.check), static_cast<QObject*>(c.second),
+                             static_cast<QObject*>(c.spin), static_cast<QObject*>(c.slider),
+                             static_cast<QObject*>(c.choice), static_cast<QObject*>(c.edit)}) {
       if (control != nullptr) blocks.emplace_back(control);
     }
     switch (table_.rows()[row].kind) {

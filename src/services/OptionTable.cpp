@@ -36,34 +36,42 @@ OptionInfo CheckRow(std::string name, std::string caption, std::string group, bo
 
 OptionInfo SpinRow(std::string name, std::string caption, std::string group, int lo, int hi,
                    int reset, std::string hint) {
-  return {OptionKind::kSpin, std::move(name), std::move(caption), std::move(group), lo, hi,
-          reset,             std::move(hint)};
+  return {OptionKind::kSpin, std::move(name), std::move(caption), std::move(group), lo, hi, reset,
+          std::move(hint)};
 }
 
 OptionInfo SliderRow(std::string name, std::string caption, std::string group, int lo, int hi,
                      int reset, std::string hint, std::string marks) {
-  return {OptionKind::kSlider, std::move(name), std::move(caption), std::move(group), lo, hi,
-          reset,               std::move(hint), std::move(marks)};
+  return {OptionKind::kSlider, std::move(name), std::move(caption), std::move(group), lo, hi, reset,
+          std::move(hint),     std::move(marks)};
 }
 
 OptionInfo RadioRow(std::string names, std::string captions, std::string group, int reset,
                     std::string hint) {
-  return {OptionKind::kRadioPair, std::move(names), std::move(captions), std::move(group), 0, 1,
-          reset,                  std::move(hint)};
+  return {
+      OptionKind::kRadioPair, std::move(names), std::move(captions), std::move(group), 0, 1, reset,
+      std::move(hint)};
 }
 
 OptionInfo ChoiceRow(std::string name, std::string caption, std::string group,
                      std::vector<std::string> items, int reset, std::string hint) {
-  OptionInfo row{OptionKind::kChoice, std::move(name), std::move(caption), std::move(group), -1,
-                 static_cast<int>(items.size()) - 1, reset, std::move(hint)};
+  OptionInfo row{OptionKind::kChoice,
+                 std::move(name),
+                 std::move(caption),
+                 std::move(group),
+                 -1,
+                 static_cast<int>(items.size()) - 1,
+                 reset,
+                 std::move(hint)};
   row.items = std::move(items);
   return row;
 }
 
-OptionInfo TextRow(std::string name, std::string caption, std::string group,
-                   std::string reset_text, int max_length, std::string hint) {
-  OptionInfo row{OptionKind::kText, std::move(name), std::move(caption), std::move(group), 0,
-                 max_length,        0,               std::move(hint)};
+OptionInfo TextRow(std::string name, std::string caption, std::string group, std::string reset_text,
+                   int max_length, std::string hint) {
+  OptionInfo row{
+      OptionKind::kText, std::move(name), std::move(caption), std::move(group), 0, max_length, 0,
+      std::move(hint)};
   row.reset_text = std::move(reset_text);
   return row;
 }
@@ -91,7 +99,7 @@ std::string OptionValues::ItemText(size_t row) const {
   const int index = values_[row];
   const std::vector<std::string>& items = rows_[row].items;
   return index >= 0 && static_cast<size_t>(index) < items.size() ? items[static_cast<size_t>(index)]
-                                                                  : std::string();
+                                                                 : std::string();
 }
 
 void OptionValues::SetItemText(size_t row, std::string_view item) {

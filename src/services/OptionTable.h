@@ -34,15 +34,15 @@ struct OptionInfo {
   int hi;
   int reset;
   std::string hint;
-  std::string marks = "";  // slider marks from left to right, "|" separated
-  bool typed = true;       // a spin edit the player may type into (else arrows only)
-  std::vector<std::string> items = {};       // kChoice: its items, in order
+  std::string marks = "";               // slider marks from left to right, "|" separated
+  bool typed = true;                    // a spin edit the player may type into (else arrows only)
+  std::vector<std::string> items = {};  // kChoice: its items, in order
   std::vector<std::string> item_hints = {};  // kChoice: the hint that follows the selection
   std::string reset_text = "";               // kText: the text after a reset
   std::string label = "";                    // the caption's own object name, when it has one
-  std::string browse_dir = "";    // kText: a file button starting in ModDir\browse_dir
-  std::string browse_filter = "";  // its filter, "Caption|*.ext" ("" for no button)
-  bool kept_on_reset = false;      // a reset leaves the value as it is
+  std::string browse_dir = "";               // kText: a file button starting in ModDir\browse_dir
+  std::string browse_filter = "";            // its filter, "Caption|*.ext" ("" for no button)
+  bool kept_on_reset = false;                // a reset leaves the value as it is
 
   // The control names of the row: one, or the two of a radio pair.
   std::vector<std::string> Names() const;
@@ -64,8 +64,8 @@ OptionInfo RadioRow(std::string names, std::string captions, std::string group, 
                     std::string hint = "");
 OptionInfo ChoiceRow(std::string name, std::string caption, std::string group,
                      std::vector<std::string> items, int reset, std::string hint = "");
-OptionInfo TextRow(std::string name, std::string caption, std::string group,
-                   std::string reset_text, int max_length, std::string hint = "");
+OptionInfo TextRow(std::string name, std::string caption, std::string group, std::string reset_text,
+                   int max_length, std::string hint = "");
 
 // The values of one table, one per row, kept within each row's range as the
 // controls keep them.
@@ -77,7 +77,7 @@ class OptionValues {
   const std::vector<OptionInfo>& rows() const { return rows_; }
   int value(size_t row) const { return values_[row]; }
   const std::string& text(size_t row) const { return texts_[row]; }  // kText
-  void Set(size_t row, int value);  // clamped into the row's range
+  void Set(size_t row, int value);                                   // clamped into the row's range
   void SetText(size_t row, std::string text);  // cut to the row's longest text
   // A drop-down's item text ("" for none); its item of that text, -1 for none.
   std::string ItemText(size_t row) const;
@@ -139,11 +139,11 @@ class BoundOptions final : public OptionValues {
     for (size_t i = 0; i < fields_.size(); ++i) {
       if (const auto* text = std::get_if<std::string Record::*>(&fields_[i]); text != nullptr) {
         if (rows()[i].kind == OptionKind::kText) {
-          record.**text = this->text(i);
+          record.** text = this->text(i);
           continue;
         }
         if (rows()[i].kind == OptionKind::kChoice) {
-          record.**text = ItemText(i);
+          record.** text = ItemText(i);
           continue;
         }
       }

@@ -115,8 +115,8 @@ TEST(ConfigCommand, PhineasStartingMapGoesToKrvIni) {
 TEST(ConfigCommand, JumbotAndScihuntKeysTextPagesAndRefusals) {
   ModTree j("Jumbot", [](GameTree& tree) { JumbotFiles(tree); });
   const std::string jumbot_cfg = j.Read("jumbot\\jumbot.cfg");
-  const CtlRun hidden = RunCtl(j.tree, {"config", "Jumbot", "set", "JB_bot_tripmines=0",
-                                        "JB_bweap_tripmine=3"});
+  const CtlRun hidden =
+      RunCtl(j.tree, {"config", "Jumbot", "set", "JB_bot_tripmines=0", "JB_bweap_tripmine=3"});
   EXPECT_EQ(hidden.status, 2);
   EXPECT_NE(hidden.err.find("JB_bweap_tripmine is hidden now"), std::string::npos) << hidden.err;
   EXPECT_EQ(j.Read("jumbot\\jumbot.cfg"), jumbot_cfg);
@@ -124,8 +124,7 @@ TEST(ConfigCommand, JumbotAndScihuntKeysTextPagesAndRefusals) {
                                      "JB_remwp=", "JB_Moron=Hello\\nthere", "JB_bot_num=8"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(j.Read("jumbot\\morons.cfg"), "Hello\r\nthere\r\n");
-  EXPECT_NE(j.Read("jumbot\\config.cfg").find("bind \"KP_5\" \"makewp\"\r\n"),
-            std::string::npos);
+  EXPECT_NE(j.Read("jumbot\\config.cfg").find("bind \"KP_5\" \"makewp\"\r\n"), std::string::npos);
   const CtlRun shown = RunCtl(j.tree, {"config", "Jumbot", "show"});
   EXPECT_NE(shown.out.find("\nJB_bot_num=8\n"), std::string::npos);
   EXPECT_NE(shown.out.find("\nJB_Moron=Hello\\nthere\n"), std::string::npos);

@@ -14,10 +14,8 @@ namespace {
 using Lines = std::vector<std::pair<std::string, std::string>>;
 
 struct Jumbot {
-  explicit Jumbot(std::string_view jumbot_cfg = kJumbotCfg,
-                  std::string_view roster = kJumbotRoster)
-      : t("Jumbot", [&](GameTree& tree) { JumbotFiles(tree, jumbot_cfg, roster); }),
-        doc(t.state) {}
+  explicit Jumbot(std::string_view jumbot_cfg = kJumbotCfg, std::string_view roster = kJumbotRoster)
+      : t("Jumbot", [&](GameTree& tree) { JumbotFiles(tree, jumbot_cfg, roster); }), doc(t.state) {}
   std::string Read(const std::string& file) const { return t.Read("jumbot\\" + file); }
   std::string Show(const std::string& control) const { return ShownValue(doc.Show(), control); }
   void Set(const Lines& changes) {
@@ -30,7 +28,8 @@ struct Jumbot {
 
 std::vector<std::string> Texts(const Messages& messages) {
   std::vector<std::string> texts;
-  for (const Message& m : messages) texts.push_back(m.text + (m.detail.empty() ? "" : " " + m.detail));
+  for (const Message& m : messages)
+    texts.push_back(m.text + (m.detail.empty() ? "" : " " + m.detail));
   return texts;
 }
 
@@ -211,14 +210,20 @@ TEST(JumbotSettings, BrokenAndMissingFilesAreReportedAndLoadingGoesOn) {
     const char* bots;  // the roster list after loading
   } kCases[] = {
       // jumbot.cfg is left whole: the default roster file (empty here) is read.
-      {"view speed too short", "botcfgfile team.cfg\r\nbot_viewdelay 5\r\n", kJumbotRoster,
+      {"view speed too short",
+       "botcfgfile team.cfg\r\nbot_viewdelay 5\r\n",
+       kJumbotRoster,
        {"Can't read the file ", "jumbot.cfg, line 2: expected 0. and a whole number"},
        ""},
       // The roster file is not overwritten unless its name is chosen again.
-      {"a skill of x", "botcfgfile team.cfg\r\n", "bot1 Rex barney 1 2 x\r\n",
+      {"a skill of x",
+       "botcfgfile team.cfg\r\n",
+       "bot1 Rex barney 1 2 x\r\n",
        {"team.cfg, line 1: expected a whole number for the skill of Rex"},
        ""},
-      {"no jumbot.cfg", nullptr, kJumbotRoster,
+      {"no jumbot.cfg",
+       nullptr,
+       kJumbotRoster,
        {"Can't find jumbot.cfg in ", "jumbot. All params are set to default."},
        ""},
   };

@@ -41,9 +41,9 @@ void JumbotForm::BuildMapTools(QWidget* page, const std::string& config_dir,
   const QString prefix = QString::fromStdString(settings().Control(""));
   QToolButton* edit_cfg = button(prefix + QStringLiteral("BEditCfg"), QStringLiteral("Edit config"),
                                  QStringLiteral("Edit the selected map's own configuration"));
-  QToolButton* edit_def = button(prefix + QStringLiteral("BEditDef"),
-                                 QStringLiteral("Edit default"),
-                                 QStringLiteral("Edit the configuration every map starts from"));
+  QToolButton* edit_def =
+      button(prefix + QStringLiteral("BEditDef"), QStringLiteral("Edit default"),
+             QStringLiteral("Edit the configuration every map starts from"));
   page->layout()->addWidget(below);
   connect(edit_cfg, &QToolButton::clicked, this,
           [this, config_dir] { EditMapConfig(maps_->SelectedAvailable(), config_dir, ".cfg"); });
@@ -75,8 +75,7 @@ TFJumbot::TFJumbot(LauncherState& state, QWidget* parent)
   BuildTextPage(memos[1], doc.orders_page);
   AddNote(chat, nullptr, "%s  can be used to insert the killer's / victim's name");
 
-  BuildWaypointsPage(AddPage(QStringLiteral("TabSheet5"), QStringLiteral("Waypoints")),
-                     doc.jumbot);
+  BuildWaypointsPage(AddPage(QStringLiteral("TabSheet5"), QStringLiteral("Waypoints")), doc.jumbot);
 
   QWidget* morons = AddPage(QStringLiteral("TabSheet1"), QStringLiteral("Moron Bots"));
   BuildOptions(morons, doc.jumbot.morons);

@@ -20,8 +20,7 @@ class JumbotForm : public BotEditorForm {
   void BuildWaypointsPage(QWidget* page, JumbotOptions& jumbot);
   // Below the map lists: the legend, "Edit config" (the first selected
   // map's file in config_dir) and "Edit default" (default_file).
-  void BuildMapTools(QWidget* page, const std::string& config_dir,
-                     const std::string& default_file);
+  void BuildMapTools(QWidget* page, const std::string& config_dir, const std::string& default_file);
 };
 
 class TFJumbot final : public JumbotForm {

@@ -28,7 +28,8 @@ TFScihunt::TFScihunt(LauncherState& state, QWidget* parent)
   auto* options_layout = new QHBoxLayout(options);
   options_layout->setContentsMargins(0, 0, 0, 0);
   BuildOptions(options, doc.map_configs);
-  AddNote(options, nullptr, "(warning : some KRV settings can be\roverriden from one map to another)");
+  AddNote(options, nullptr,
+          "(warning : some KRV settings can be\roverriden from one map to another)");
   maps->layout()->addWidget(options);
   BuildMapTools(maps, doc.ModDirectory() + "\\maps\\", doc.File("map_default.cfg"));
 
@@ -57,9 +58,8 @@ TFScihunt::TFScihunt(LauncherState& state, QWidget* parent)
   file_buttons->addWidget(BuildAction(columns[0], "SH_ASave", QStringLiteral("Save"),
                                       QStringLiteral("Write the arsenal file now")));
   qobject_cast<QBoxLayout*>(columns[0]->layout())->addLayout(file_buttons);
-  for (const auto& [title, kind, list] :
-       {std::tuple{"Add weapon", "weapon_", &ArsenalWeapons()},
-        std::tuple{"Add ammos", "ammo_", &ArsenalAmmos()}}) {
+  for (const auto& [title, kind, list] : {std::tuple{"Add weapon", "weapon_", &ArsenalWeapons()},
+                                          std::tuple{"Add ammos", "ammo_", &ArsenalAmmos()}}) {
     auto* group = new QGroupBox(QString::fromLatin1(title), columns[1]);
     auto* grid = new QGridLayout(group);
     grid->setSpacing(2);
@@ -80,8 +80,7 @@ TFScihunt::TFScihunt(LauncherState& state, QWidget* parent)
   BuildOptions(columns[2], doc.misc);
   qobject_cast<QBoxLayout*>(columns[2]->layout())->addStretch();
 
-  BuildWaypointsPage(AddPage(QStringLiteral("TabSheet7"), QStringLiteral("Waypoints")),
-                     doc.jumbot);
+  BuildWaypointsPage(AddPage(QStringLiteral("TabSheet7"), QStringLiteral("Waypoints")), doc.jumbot);
 }
 
 }  // namespace orvane

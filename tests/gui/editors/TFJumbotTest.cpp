@@ -45,8 +45,8 @@ class TFJumbotTest final : public QObject {
     auto* pages = Find<QTabWidget>(window, "PC_JB");
     QStringList captions;
     for (int i = 0; i < pages->count(); ++i) captions << pages->tabText(i);
-    QCOMPARE(captions, (QStringList{"Game", "Maps", "Bots", "A.I.", "Bots Chat", "Waypoints",
-                                    "Moron Bots"}));
+    QCOMPARE(captions,
+             (QStringList{"Game", "Maps", "Bots", "A.I.", "Bots Chat", "Waypoints", "Moron Bots"}));
     QCOMPARE(pages->widget(5)->objectName(), QStringLiteral("TabSheet5"));
     QCOMPARE(Find<QPushButton>(window, "BClose")->text(), QStringLiteral("Exit Jumbot"));
     QCOMPARE(Find<QSpinBox>(window, "JB_bot_thinkspeed")->value(), 3);

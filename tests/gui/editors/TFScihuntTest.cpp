@@ -44,8 +44,8 @@ class TFScihuntTest final : public QObject {
     auto* pages = Find<QTabWidget>(window, "PC_SH");
     QStringList captions;
     for (int i = 0; i < pages->count(); ++i) captions << pages->tabText(i);
-    QCOMPARE(captions, (QStringList{"Game", "Maps", "Bots", "A.I.", "Bots Chat", "Arsenals",
-                                    "Waypoints"}));
+    QCOMPARE(captions,
+             (QStringList{"Game", "Maps", "Bots", "A.I.", "Bots Chat", "Arsenals", "Waypoints"}));
     QCOMPARE(Find<QPushButton>(window, "BClose")->text(), QStringLiteral("Exit Scihunt"));
     auto* mode = Find<QComboBox>(window, "SH_realistic");
     QCOMPARE(mode->currentText(), QStringLiteral("Traditional Slaughter"));
@@ -97,8 +97,9 @@ class TFScihuntTest final : public QObject {
     QVERIFY(t.Read("settings.scr").find("\t\t{ \"4.000000\" }\r\n") != std::string::npos);
     QVERIFY(t.Read("botfiles\\jumbot.cfg").find("\r\nchatfile \"botfiles\\talk.cfg\"\r\n") !=
             std::string::npos);
-    QVERIFY(t.Read("botfiles\\talk.cfg").find("*Bot says these lines after killing.\r\nGot you, "
-                                              "%.\r\n\r\n") != std::string::npos);
+    QVERIFY(t.Read("botfiles\\talk.cfg")
+                .find("*Bot says these lines after killing.\r\nGot you, "
+                      "%.\r\n\r\n") != std::string::npos);
   }
 };
 
