@@ -390,49 +390,61 @@ void JumbotOptions::WriteKeys(const LauncherState& state, const std::string& con
   batch.PutLines(config_path, RebindWaypointKeys(lines, texts));
 }
 
-std::vector<RosterProperty> JumbotRosterProperties(JumbotFlavour flavour) {
-  const bool jumbot = flavour == JumbotFlavour::kJumbot;
-  return {
-      {RosterProperty::kSpin, jumbot ? "botParam1" : "botparam1", "Pants color", 0, 255, 0,
-       &BotEntry::param1, "The colour of the bot's pants", ""},
-      {RosterProperty::kSpin, "botparam2", "Shirt color", 0, 255, 0, &BotEntry::param2,
-       "The colour of the bot's shirt", ""},
-      {RosterProperty::kSlider, jumbot ? "Botskill" : "botskill", "Skill", 0, 4, 0,
-       &BotEntry::skill, "Default uses the game's difficulty level",
-       "Default|Bad|Medium|Good|Very good"},
-  };
+// ---- documents whose bots are Jumbot's ----
+
+JumbotBotsDocument::JumbotBotsDocument(LauncherState& state, std::string_view mod_key,
+                                       JumbotFlavour flavour, std::string roster_dir)
+    : EditorSettings(state, mod_key),
+      jumbot(mod().prefix, flavour),
+      flavour_(flavour),
+      roster_dir_(std::move(roster_dir)) {}
+
+void JumbotBotsDocument::AddJumbotRoster() {
+  const bool jumbot_names = flavour_ == JumbotFlavour::kJumbot;
+  // Typing a double quote in a name is dropped: the roster file quotes names.
+  AddRoster(
+      {
+          {RosterProperty::kSpin, jumbot_names ? "botParam1" : "botparam1", "Pants color", 0, 255,
+           0, &BotEntry::param1, "The colour of the bot's pants", ""},
+          {RosterProperty::kSpin, "botparam2", "Shirt color", 0, 255, 0, &BotEntry::param2,
+           "The colour of the bot's shirt", ""},
+          {RosterProperty::kSlider, jumbot_names ? "Botskill" : "botskill", "Skill", 0, 4, 0,
+           &BotEntry::skill, "Default uses the game's difficulty level",
+           "Default|Bad|Medium|Good|Very good"},
+      },
+      "\"", false);
 }
 
-BotEntry JumbotNewEntry() { return BotEntry{"New Bot", "gordon", "10", "10", "0"}; }
-
-void JumbotRandomize(BotEntry& entry, std::mt19937& draw) {
-  entry.skill = std::to_string(PickRandom(1, 4, draw));
-  entry.param1 = std::to_string(PickRandom(0, 255, draw));
-  entry.param2 = std::to_string(PickRandom(0, 255, draw));
+ControlState JumbotBotsDocument::OptionState(std::string_view control) const {
+  if (const std::optional<ControlState> state = jumbot.State(control)) return *state;
+  return ModState(control);
 }
 
-std::optional<std::vector<BotEntry>> ReadJumbotRosterFile(const std::string& dir,
-                                                          const std::string& name,
-                                                          Messages& messages, bool report_missing) {
-  const std::string path = dir + "\\" + name;
+void JumbotBotsDocument::ReadRoster(Messages& messages, bool report_missing) {
+  const size_t row = jumbot.bots.RowOf(jumbot.roster_file_control());
+  const std::string name = jumbot.bots.text(row);
+  const std::string path = roster_dir_ + "\\" + name;
   if (name.empty() || !FileExists(path)) {
-    if (report_missing) {
-      messages.push_back(
-          {"Can't find bots configuration file " + name + " in " + dir + ". No bot will be loaded.",
-           ""});
-    }
-    return std::nullopt;
+    if (!report_missing) return;  // a name being typed: nothing changes
+    messages.push_back({"Can't find bots configuration file " + name + " in " + roster_dir_ +
+                            ". No bot will be loaded.",
+                        ""});
+    SetRoster({});
+    jumbot.bots.SetText(row, "");
+    return;
   }
-  std::optional<std::vector<BotEntry>> roster;
   try {
-    roster = ParseJumbotRoster(ReadLines(path), path);
+    SetRoster(ParseJumbotRoster(ReadLines(path), path));
   } catch (const FileError& e) {
     messages.push_back({"Can't read the file " + e.file() + ".", e.what()});
+    // The broken file is not overwritten unless its name is chosen again.
+    SetRoster({});
+    jumbot.bots.SetText(row, "");
   }
-  return roster;
 }
 
-void JumbotRosterChecks(const JumbotCfg& cfg, std::vector<std::string>& failed) {
+void JumbotBotsDocument::RosterChecks(std::vector<std::string>& failed) const {
+  const JumbotCfg cfg = jumbot.Cfg();
   if (cfg.wp_edit) return;  // placing waypoints needs neither bots nor their file
   if (Trim(cfg.botcfgfile).empty()) {
     failed.emplace_back("You must select a bots configuration file.");
@@ -441,12 +453,36 @@ void JumbotRosterChecks(const JumbotCfg& cfg, std::vector<std::string>& failed) 
   }
 }
 
+BotEntry JumbotBotsDocument::NewEntry() const {
+  return BotEntry{"New Bot", "gordon", "10", "10", "0"};
+}
+
+void JumbotBotsDocument::RandomizeEntry(BotEntry& entry, std::mt19937& draw) const {
+  entry.skill = std::to_string(PickRandom(1, 4, draw));
+  entry.param1 = std::to_string(PickRandom(0, 255, draw));
+  entry.param2 = std::to_string(PickRandom(0, 255, draw));
+}
+
+std::string JumbotBotsDocument::CreateRefusal() const {
+  return jumbot.Cfg().botcfgfile.empty() ? "You must enter a bot configuration file first." : "";
+}
+
+bool JumbotBotsDocument::AfterOptionChange(std::string_view control, Messages& messages) {
+  if (control == jumbot.roster_file_control()) {
+    const std::string name = jumbot.Cfg().botcfgfile;
+    if (name.empty() || !FileExists(roster_dir_ + "\\" + name)) return false;
+    ReadRoster(messages, false);
+    return true;
+  }
+  if (jumbot.EditModeChanged(control)) return true;
+  return ModOptionChange(control, messages);
+}
+
 // ---- Jumbot ----
 
 JumbotSettings::JumbotSettings(LauncherState& state)
-    : EditorSettings(state, "Jumbot"),
-      game(StandardGameRows("JB")),
-      jumbot("JB", JumbotFlavour::kJumbot) {
+    : JumbotBotsDocument(state, "Jumbot", JumbotFlavour::kJumbot, DirsOf(state, "Jumbot").dir),
+      game(StandardGameRows("JB")) {
   SetMapListNames("JB_Mapdispo", "JB_Mapcycle");
   SetPictureName("JB_Botpic");
   AddGameType();
@@ -454,7 +490,7 @@ JumbotSettings::JumbotSettings(LauncherState& state)
   AddOptions(jumbot.skill);
   AddTeams();
   AddOptions(jumbot.bots);
-  AddRoster(JumbotRosterProperties(JumbotFlavour::kJumbot), kJumbotNameDrops, false);
+  AddJumbotRoster();
   AddOptions(jumbot.skills);
   AddOptions(jumbot.behaviour);
   AddOptions(jumbot.weapons);
@@ -467,8 +503,7 @@ JumbotSettings::JumbotSettings(LauncherState& state)
   morons_page = AddTextPage("JB_Moron");
 }
 
-ControlState JumbotSettings::OptionState(std::string_view control) const {
-  if (const std::optional<ControlState> state = jumbot.State(control)) return *state;
+ControlState JumbotSettings::ModState(std::string_view control) const {
   // Leaders and squads need teams.
   if (control == "JB_leadsys" || control == "JB_squads") return {teams.teamplay, true};
   return {};
@@ -513,28 +548,12 @@ void JumbotSettings::ReadTextPages(Messages& messages) {
   }
 }
 
-void JumbotSettings::ReadRoster(Messages& messages, bool report_missing) {
-  const size_t row = jumbot.bots.RowOf(jumbot.roster_file_control());
-  const std::string name = jumbot.bots.text(row);
-  std::optional<std::vector<BotEntry>> entries =
-      ReadJumbotRosterFile(ModDirectory(), name, messages, report_missing);
-  if (!entries) {
-    if (!report_missing) return;  // a name being typed: nothing changes
-    SetRoster({});
-    jumbot.bots.SetText(row, "");  // so the checks ask for one
-    return;
-  }
-  SetRoster(std::move(*entries));
-}
-
 void JumbotSettings::ReadBotFile(Messages& messages) {
   ReadRoster(messages, true);
   ReadTextPages(messages);
 }
 
-void JumbotSettings::ModChecks(std::vector<std::string>& failed) const {
-  JumbotRosterChecks(jumbot.Cfg(), failed);
-}
+void JumbotSettings::ModChecks(std::vector<std::string>& failed) const { RosterChecks(failed); }
 
 void JumbotSettings::WriteFiles(FileBatch& batch) const {
   WriteStandardGame(game, batch);
@@ -550,26 +569,6 @@ void JumbotSettings::WriteFiles(FileBatch& batch) const {
         std::pair{morons_page, kMoronsFile}}) {
     batch.PutLines(File(file), text_page(page).lines);
   }
-}
-
-BotEntry JumbotSettings::NewEntry() const { return JumbotNewEntry(); }
-
-void JumbotSettings::RandomizeEntry(BotEntry& entry, std::mt19937& draw) const {
-  JumbotRandomize(entry, draw);
-}
-
-std::string JumbotSettings::CreateRefusal() const {
-  return jumbot.Cfg().botcfgfile.empty() ? kMsgNoRosterFile : "";
-}
-
-bool JumbotSettings::AfterOptionChange(std::string_view control, Messages& messages) {
-  if (control == jumbot.roster_file_control()) {
-    const std::string name = jumbot.Cfg().botcfgfile;
-    if (name.empty() || !FileExists(File(name))) return false;
-    ReadRoster(messages, false);
-    return true;
-  }
-  return jumbot.EditModeChanged(control);
 }
 
 }  // namespace orvane

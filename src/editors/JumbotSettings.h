@@ -64,50 +64,70 @@ class JumbotOptions {
   std::string roster_file_;
 };
 
-class JumbotSettings final : public EditorSettings {
+// A document whose bots are Jumbot's (Jumbot's own, Sci-hunt's): the
+// bot-settings tables, the roster file in the roster directory, the default
+// and random bots, and the rules: the dependent controls, edit mode, the
+// roster file's name reloading the roster, and the roster checks.
+class JumbotBotsDocument : public EditorSettings {
+ public:
+  JumbotBotsDocument(LauncherState& state, std::string_view mod_key, JumbotFlavour flavour,
+                     std::string roster_dir);
+
+  JumbotOptions jumbot;
+  const std::string& roster_dir() const { return roster_dir_; }
+
+  ControlState OptionState(std::string_view control) const override;
+
+ protected:
+  void AddJumbotRoster();
+  // The roster from the roster file; a missing file is reported (and its
+  // name emptied, so the checks ask for one) only when asked.
+  void ReadRoster(Messages& messages, bool report_missing);
+  // The roster file and the number of bots, unless in edit mode.
+  void RosterChecks(std::vector<std::string>& failed) const;
+  // The mod's own rules beyond the bots'.
+  virtual ControlState ModState(std::string_view control) const {
+    (void)control;
+    return {};
+  }
+  virtual bool ModOptionChange(std::string_view control, Messages& messages) {
+    (void)control;
+    (void)messages;
+    return false;
+  }
+
+ private:
+  BotEntry NewEntry() const final;
+  void RandomizeEntry(BotEntry& entry, std::mt19937& draw) const final;
+  std::string CreateRefusal() const final;
+  bool AfterOptionChange(std::string_view control, Messages& messages) final;
+
+  JumbotFlavour flavour_;
+  std::string roster_dir_;
+};
+
+class JumbotSettings final : public JumbotBotsDocument {
  public:
   explicit JumbotSettings(LauncherState& state);
 
   BoundOptions<StandardGameCfg> game;
-  JumbotOptions jumbot;
   // The three text pages.
   size_t chat_page;
   size_t orders_page;
   size_t morons_page;
-
-  ControlState OptionState(std::string_view control) const override;
 
  protected:
   void ReadFiles(Messages& messages) override;
   void ReadBotFile(Messages& messages) override;
   void ModChecks(std::vector<std::string>& failed) const override;
   void WriteFiles(FileBatch& batch) const override;
-  BotEntry NewEntry() const override;
-  void RandomizeEntry(BotEntry& entry, std::mt19937& draw) const override;
-  std::string CreateRefusal() const override;
-  bool AfterOptionChange(std::string_view control, Messages& messages) override;
+  ControlState ModState(std::string_view control) const override;
 
  private:
   void ReadJumbotCfg(Messages& messages);
   void ReadTextPages(Messages& messages);
-  // The roster from the roster file; a missing file is reported only when asked.
-  void ReadRoster(Messages& messages, bool report_missing);
 };
 
-// What the Jumbot and Sci-hunt windows share beyond the tables: the roster
-// properties, the default and random bots, and the roster file's reading.
-std::vector<RosterProperty> JumbotRosterProperties(JumbotFlavour flavour);
-inline constexpr std::string_view kJumbotNameDrops = "\"";
-BotEntry JumbotNewEntry();
-void JumbotRandomize(BotEntry& entry, std::mt19937& draw);
-inline constexpr const char* kMsgNoRosterFile = "You must enter a bot configuration file first.";
-// The roster file's entries; the message when it is missing names dir.
-std::optional<std::vector<BotEntry>> ReadJumbotRosterFile(const std::string& dir,
-                                                          const std::string& name,
-                                                          Messages& messages, bool report_missing);
-// The checks after the common ones: roster file and number of bots, unless
-// in edit mode.
-void JumbotRosterChecks(const JumbotCfg& cfg, std::vector<std::string>& failed);
 // The map legend under "Available Maps".
 inline constexpr const char* kMapLegend = "* Waypoints\r+ Self config";
 

@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "core/LauncherSettings.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/StringUtil.h"
@@ -160,7 +161,8 @@ const std::vector<std::string>& ArsenalAmmos() {
 }
 
 ScihuntSettings::ScihuntSettings(LauncherState& state)
-    : EditorSettings(state, "Scihunt"),
+    : JumbotBotsDocument(state, "Scihunt", JumbotFlavour::kScihunt,
+                         DirsOf(state, "Scihunt").dir + "\\botfiles"),
       mode(ModeRows()),
       game(GameRows()),
       scientists(ScientistRows()),
@@ -168,8 +170,7 @@ ScihuntSettings::ScihuntSettings(LauncherState& state)
       map_configs(MapConfigRows()),
       orders(OrderRows()),
       arsenal(ArsenalRows()),
-      misc(MiscRows()),
-      jumbot("SH", JumbotFlavour::kScihunt) {
+      misc(MiscRows()) {
   SetPictureName("SH_botpic");
   AddOptions(mode);
   AddOptions(game);
@@ -178,7 +179,7 @@ ScihuntSettings::ScihuntSettings(LauncherState& state)
   AddOptions(physics);
   AddOptions(map_configs);
   AddOptions(jumbot.bots);
-  AddRoster(JumbotRosterProperties(JumbotFlavour::kScihunt), kJumbotNameDrops, false);
+  AddJumbotRoster();
   AddOptions(jumbot.skills);
   AddOptions(jumbot.behaviour);
   AddOptions(jumbot.weapons);
@@ -230,11 +231,6 @@ ShConfig ScihuntSettings::Sh() const {
   for (const BoundOptions<ShConfig>* table : {&scientists, &map_configs, &orders, &misc})
     table->Collect(cfg);
   return cfg;
-}
-
-ControlState ScihuntSettings::OptionState(std::string_view control) const {
-  if (const std::optional<ControlState> state = jumbot.State(control)) return *state;
-  return {};
 }
 
 std::vector<std::string> ScihuntSettings::AvailableMaps() const {
@@ -310,19 +306,6 @@ void ScihuntSettings::ReadFiles(Messages& messages) {
   ReadArsenal(messages);
 }
 
-void ScihuntSettings::ReadRoster(Messages& messages, bool report_missing) {
-  const size_t row = jumbot.bots.RowOf(jumbot.roster_file_control());
-  std::optional<std::vector<BotEntry>> entries =
-      ReadJumbotRosterFile(BotFilesDir(), jumbot.bots.text(row), messages, report_missing);
-  if (!entries) {
-    if (!report_missing) return;
-    SetRoster({});
-    jumbot.bots.SetText(row, "");
-    return;
-  }
-  SetRoster(std::move(*entries));
-}
-
 void ScihuntSettings::ReadChat(Messages& messages, bool report_missing) {
   const size_t row = jumbot.chat.RowOf("SH_chatfile");
   const std::string name = jumbot.chat.text(row);
@@ -360,8 +343,8 @@ void ScihuntSettings::ReadBotFile(Messages& messages) {
 }
 
 void ScihuntSettings::ModChecks(std::vector<std::string>& failed) const {
+  RosterChecks(failed);
   const JumbotCfg cfg = jumbot.Cfg();
-  JumbotRosterChecks(cfg, failed);
   if (cfg.botchat && Trim(cfg.chatfile).empty())
     failed.emplace_back("you must select a bots chat file.");
 }
@@ -402,23 +385,7 @@ void ScihuntSettings::WriteFiles(FileBatch& batch) const {
   PutArsenal(batch);
 }
 
-BotEntry ScihuntSettings::NewEntry() const { return JumbotNewEntry(); }
-
-void ScihuntSettings::RandomizeEntry(BotEntry& entry, std::mt19937& draw) const {
-  JumbotRandomize(entry, draw);
-}
-
-std::string ScihuntSettings::CreateRefusal() const {
-  return jumbot.Cfg().botcfgfile.empty() ? kMsgNoRosterFile : "";
-}
-
-bool ScihuntSettings::AfterOptionChange(std::string_view control, Messages& messages) {
-  if (control == jumbot.roster_file_control()) {
-    const std::string name = jumbot.Cfg().botcfgfile;
-    if (name.empty() || !FileExists(BotFilesDir() + "\\" + name)) return false;
-    ReadRoster(messages, false);
-    return true;
-  }
+bool ScihuntSettings::ModOptionChange(std::string_view control, Messages& messages) {
   if (control == "SH_chatfile") {
     const std::string name = jumbot.Cfg().chatfile;
     if (name.empty() || !FileExists(BotFilesDir() + "\\" + name)) return false;
@@ -429,7 +396,7 @@ bool ScihuntSettings::AfterOptionChange(std::string_view control, Messages& mess
     ReadArsenal(messages);
     return true;
   }
-  return jumbot.EditModeChanged(control);
+  return false;
 }
 
 }  // namespace orvane

@@ -14,7 +14,7 @@ namespace orvane {
 const std::vector<std::string>& ArsenalWeapons();
 const std::vector<std::string>& ArsenalAmmos();
 
-class ScihuntSettings final : public EditorSettings {
+class ScihuntSettings final : public JumbotBotsDocument {
  public:
   explicit ScihuntSettings(LauncherState& state);
 
@@ -26,32 +26,25 @@ class ScihuntSettings final : public EditorSettings {
   BoundOptions<ShConfig> orders;         // Bots Chat page
   BoundOptions<ScihuntGameCfg> arsenal;  // the arsenal file
   BoundOptions<ShConfig> misc;           // Arsenals page
-  JumbotOptions jumbot;
   size_t chat_kill_page;
   size_t chat_died_page;
   size_t arsenal_page;
 
-  std::string BotFilesDir() const { return File("botfiles"); }
+  const std::string& BotFilesDir() const { return roster_dir(); }
   ScihuntGameCfg GameCfg() const;
   ShConfig Sh() const;
   // "Save" on the arsenal page writes the arsenal file at once.
   void SaveArsenal() const;
-
-  ControlState OptionState(std::string_view control) const override;
 
  protected:
   void ReadFiles(Messages& messages) override;
   void ReadBotFile(Messages& messages) override;
   void ModChecks(std::vector<std::string>& failed) const override;
   void WriteFiles(FileBatch& batch) const override;
-  BotEntry NewEntry() const override;
-  void RandomizeEntry(BotEntry& entry, std::mt19937& draw) const override;
-  std::string CreateRefusal() const override;
   std::vector<std::string> AvailableMaps() const override;
-  bool AfterOptionChange(std::string_view control, Messages& messages) override;
+  bool ModOptionChange(std::string_view control, Messages& messages) override;
 
  private:
-  void ReadRoster(Messages& messages, bool report_missing);
   void ReadChat(Messages& messages, bool report_missing);
   void ReadArsenal(Messages& messages);
   void PutArsenal(FileBatch& batch) const;
