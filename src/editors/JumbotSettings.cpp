@@ -315,8 +315,7 @@ JumbotOptions::JumbotOptions(std::string_view prefix, JumbotFlavour flavour)
       roster_file_(Name("botfile")) {}
 
 JumbotCfg JumbotOptions::Cfg() const {
-  JumbotCfg cfg;
-  if (flavour_ == JumbotFlavour::kScihunt) cfg.chatfile = "botchat.cfg";
+  JumbotCfg cfg;  // Jumbot's chat file name is no control: the reset one
   for (const BoundOptions<JumbotCfg>* table :
        {&skill, &bots, &skills, &behaviour, &weapons, &chat, &waypoints, &morons}) {
     table->Collect(cfg);
@@ -326,13 +325,12 @@ JumbotCfg JumbotOptions::Cfg() const {
 }
 
 void JumbotOptions::Fill(const JumbotCfg& cfg) {
+  // The radio pair stands for nav_autogen: with both lines at 1 the later
+  // one, nav_autogen, is selected; with both at 0 the waypoint files are.
   for (BoundOptions<JumbotCfg>* table :
        {&skill, &bots, &skills, &behaviour, &weapons, &chat, &waypoints, &morons}) {
     table->Fill(cfg);
   }
-  // "waypoints 1" read after "nav_autogen 1" selects the waypoint files.
-  const size_t radio = waypoints.RowOf(Name("waypoints"));
-  waypoints.Set(radio, cfg.nav_autogen && !cfg.waypoints ? 1 : 0);
 }
 
 std::array<std::string, 4> JumbotOptions::KeyTexts() const {

@@ -181,7 +181,7 @@ void BotEditorForm::ShowDocument() {
   ShowValues();
 }
 
-void BotEditorForm::ShowValues() {
+void BotEditorForm::ShowValues(bool roster) {
   FillingControls filling(state_);
   for (const auto& options : options_) options->Show();
   for (const auto& [index, memo] : memos_) {
@@ -189,7 +189,7 @@ void BotEditorForm::ShowValues() {
     for (const std::string& line : settings_.text_page(index).lines) lines << Q(line);
     Quietly(memo, [&lines](QPlainTextEdit* m) { m->setPlainText(lines.join('\n')); });
   }
-  if (roster_list_ != nullptr) {
+  if (roster && roster_list_ != nullptr) {
     ShowRoster();
     ShowSelectedEntry();
   }
@@ -245,7 +245,7 @@ QToolButton* BotEditorForm::BuildAction(QWidget* parent, const char* name, const
   connect(button, &QToolButton::clicked, this, [this, button] {
     Messages messages;
     const bool modifies = settings_.RunAction(ToGame(button->objectName()), messages);
-    ShowValues();
+    ShowValues(false);  // a button of the mod's own leaves the roster alone
     ShowMessages(messages);
     if (modifies) MarkModified();
   });

@@ -126,7 +126,8 @@ class BotEditorForm : public QDialog {
  private:
   void RunLoad();
   void ShowDocument();  // every control from the document
-  void ShowValues();    // options, text pages and the roster, after a rule changed them
+  // Options and text pages (and the roster), after a rule changed them.
+  void ShowValues(bool roster = true);
   void ShowStates();
   void OptionChanged(const std::string& control);
   std::optional<std::string> BrowseFile(const OptionInfo& row);
