@@ -207,14 +207,17 @@ ScihuntSettings::ScihuntSettings(LauncherState& state)
     text_page(arsenal_page).lines.clear();
     return false;  // emptying the list alone is no change to save
   });
-  AddAction("SH_ASave", [this](Messages& messages) {
-    try {
-      SaveArsenal();
-    } catch (const FileError& e) {
-      messages.push_back({"Can't write the file " + e.file() + ".", e.what()});
-    }
-    return false;
-  });
+  AddAction(
+      "SH_ASave",
+      [this](Messages& messages) {
+        try {
+          SaveArsenal();
+        } catch (const FileError& e) {
+          messages.push_back({"Can't write the file " + e.file() + ".", e.what()});
+        }
+        return false;
+      },
+      true);
 }
 
 ScihuntGameCfg ScihuntSettings::GameCfg() const {

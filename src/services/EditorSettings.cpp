@@ -125,8 +125,8 @@ size_t EditorSettings::AddTextPage(std::string name) {
   return text_pages_.size() - 1;
 }
 
-void EditorSettings::AddAction(std::string name, Action action) {
-  actions_.emplace_back(std::move(name), std::move(action));
+void EditorSettings::AddAction(std::string name, Action action, bool writes_now) {
+  actions_.push_back({std::move(name), std::move(action), writes_now});
 }
 
 void EditorSettings::SetMapListNames(std::string dispo, std::string cycle) {
@@ -136,12 +136,12 @@ void EditorSettings::SetMapListNames(std::string dispo, std::string cycle) {
 
 bool EditorSettings::HasAction(std::string_view control) const {
   return std::any_of(actions_.begin(), actions_.end(),
-                     [control](const auto& action) { return action.first == control; });
+                     [control](const NamedAction& action) { return action.name == control; });
 }
 
 bool EditorSettings::RunAction(std::string_view control, Messages& messages) {
-  for (auto& [name, action] : actions_) {
-    if (name == control) return action(messages);
+  for (NamedAction& action : actions_) {
+    if (action.name == control) return action.run(messages);
   }
   return false;
 }
@@ -539,9 +539,10 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
       return std::nullopt;
     }
   }
-  if (HasAction(control)) {
+  for (const NamedAction& action : actions_) {
+    if (action.name != control) continue;
     if (auto refused = press()) return refused;
-    RunAction(control, notes);
+    if (!action.writes_now) RunAction(control, notes);
     return std::nullopt;
   }
   if (has_teams_) {

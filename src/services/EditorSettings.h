@@ -174,7 +174,9 @@ class EditorSettings {
                  bool required);
   size_t AddTextPage(std::string name);  // its index
   using Action = std::function<bool(Messages&)>;
-  void AddAction(std::string name, Action action);
+  // writes_now: the button writes a file at once. From a script it changes
+  // nothing, since set writes the same file with the others, or nothing.
+  void AddAction(std::string name, Action action, bool writes_now = false);
   void SetMapListNames(std::string dispo, std::string cycle);
   void SetPictureName(std::string name) { picture_name_ = std::move(name); }
 
@@ -232,7 +234,12 @@ class EditorSettings {
   std::vector<RosterProperty> properties_;
   std::string name_drops_;
   std::vector<TextPage> text_pages_;
-  std::vector<std::pair<std::string, Action>> actions_;
+  struct NamedAction {
+    std::string name;
+    Action run;
+    bool writes_now;
+  };
+  std::vector<NamedAction> actions_;
   std::string map_dispo_name_;
   std::string map_cycle_name_;
   std::string picture_name_;
