@@ -1,6 +1,7 @@
 #include "app/Wiring.h"
 
 #include "core/Backup.h"
+#include "editors/CstrikeLaunch.h"
 #include "services/MapLists.h"
 #include "services/Models.h"
 
@@ -14,7 +15,13 @@ StartupHooks LauncherStartupHooks(LauncherState& state, RegistryStore& registry)
   return hooks;
 }
 
-LaunchHooks LauncherLaunchHooks() { return LaunchHooks{}; }
+LaunchHooks LauncherLaunchHooks() {
+  LaunchHooks hooks;
+  hooks.cstrike = [](const LauncherState& state, const std::string& bot) {
+    WriteCsLaunchFiles(state, bot);
+  };
+  return hooks;
+}
 
 std::filesystem::path ShippedDataDir() {
   std::error_code ec;

@@ -1,0 +1,156 @@
+#include "editors/CstrikeLaunch.h"
+
+#include "core/LauncherSettings.h"
+#include "platform/FileSystem.h"
+#include "platform/ProfileFile.h"
+#include "platform/TextFile.h"
+#include "services/Converters.h"
+#include "services/ServerFiles.h"
+
+namespace orvane {
+namespace {
+
+std::string Quoted(std::string_view key, std::string_view value) {
+  return std::string(key) + " \"" + std::string(value) + "\"";
+}
+
+}  // namespace
+
+std::string ProfileText(std::string_view text, std::string_view section, std::string_view key,
+                        std::string_view def) {
+  const std::optional<std::string_view> value = FindProfileValue(text, section, key);
+  return std::string(value ? StripProfileQuotes(*value) : def);
+}
+
+std::vector<std::string> CsLiblistLines(std::string_view version, const BotProfile& profile) {
+  const bool cs10 = version == "1";
+  std::vector<std::string> lines = {
+      Quoted("game", "Counterstrike"),
+      Quoted("url_info", "http://www.counter-strike.net"),
+      Quoted("url_dl", ""),
+      Quoted("version", cs10 ? "1.0" : "Beta 7.1"),
+      Quoted("size", profile.size),
+      Quoted("svonly", "0"),
+      Quoted("cldll", "1") + " ",
+      Quoted("hlversion", cs10 ? "1104" : "1100"),
+      Quoted("type", "multiplayer_only"),
+      Quoted("nomodels", "1"),
+      Quoted("mpentity", "info_player_start"),
+      Quoted("gamedll", profile.dll),
+      Quoted("gamedll_linux", "dlls/cs_i386.so"),
+  };
+  if (cs10) lines.push_back(Quoted("trainmap", "tr_1"));
+  return lines;
+}
+
+std::vector<std::string> CsBotFileLines(std::string_view bot, const BotProfile& profile,
+                                        std::string_view bots_ini,
+                                        const std::function<bool(std::string_view)>& dir_exists) {
+  const auto get = [bots_ini](std::string_view key, std::string_view def) {
+    return ProfileText(bots_ini, "Default", key, def);
+  };
+  const auto on_off = [&get](std::string_view key) { return YesOrOneToOnOff(get(key, "0")); };
+  const std::string skill_key = "skill" + profile.max_skill;
+  const std::string skill = get(skill_key, "0");
+  const std::string menu_key = KeyBindName(get("botmenu", ""));
+
+  std::vector<std::string> lines = {"# " + profile.add_bot_template, "pause 3", ""};
+  if (bot != kPodBot && bot != kRealBot) lines.push_back("botskill " + skill);
+  if (!profile.bot_menu_command.empty() && !menu_key.empty())
+    lines.push_back("bind \"" + menu_key + "\" \"" + profile.bot_menu_command + "\"");
+  if (bot == kNnBot) {
+    const std::string dir = get("nwpdir", "maps");
+    if (!dir.empty() && dir_exists(dir)) lines.push_back("nwpdir " + dir);
+    for (const char* key : {"botchat", "knifeonly", "pistolonly", "subonly", "usesmoke"})
+      lines.push_back(std::string(key) + " " + get(key, "0"));
+    lines.push_back("cs10 " + get("version", "0"));
+  } else if (bot == kPlBot) {
+    static const std::pair<const char*, const char*> kPlKeys[] = {
+        {"waydist", "300"}, {"bheight", "150"}, {"pway", "20"}, {"proad", "5"},
+        {"pgoal", "4"},     {"pchange", "5"},   {"plong", "3"}, {"bsenss", "50"},
+        {"bsensf", "75"},   {"bsensc", "100"}};
+    for (const auto& [key, def] : kPlKeys)
+      lines.push_back(std::string(key) + " " + ProfileText(bots_ini, "PlBot", key, def));
+    lines.push_back("control_bot " + get("control_bot", "0"));
+  } else if (bot == kPodBot) {
+    const std::string folder = get("wptfolder", "wptcs10");
+    if (!folder.empty() && dir_exists("PodBot\\" + folder)) lines.push_back("wptfolder " + folder);
+    lines.push_back("minbotskill " + skill);
+    lines.push_back("jasonmode " + on_off("knifeonly"));
+    lines.push_back("botchat " + on_off("botchat"));
+    lines.push_back("detailnames " + on_off("detailnames"));
+    lines.push_back("inhumanturns " + on_off("inhumanturns"));
+    lines.push_back("botsfollowuser " + get("control_bot", "0"));
+  } else if (bot == kRealBot) {
+    lines.push_back("rb_navigationtype " + get("navigation", "0"));
+    lines.push_back("rb_minskill " + get("minskill", "1"));
+    lines.push_back("rb_maxskill " + skill);
+    lines.push_back("rb_extraskill " + get("extraskill", "0"));
+    // Only exactly "1" forces the skill.
+    if (get("forceskill", "") == "1") lines.push_back("rb_forceskill " + skill);
+    lines.push_back("rb_playingcs " + get("version", "0"));
+  } else if (bot == kSwatBot) {
+    lines.push_back("knifewar " + get("knifeonly", "0"));
+  }
+  lines.emplace_back(" ");
+  const int count = ParseProfileInt(get("numbot", ""), 0);
+  for (int i = 1; i <= count; ++i) {
+    const std::string section = "Bot " + std::to_string(i);
+    const auto entry = [&](std::string_view key, std::string_view def) {
+      return ProfileText(bots_ini, section, key, def);
+    };
+    lines.push_back(FillAddBotTemplate(profile.add_bot_template, entry("team", "0"),
+                                       entry("modele", "0"), entry("nom", "NewBot"),
+                                       entry(skill_key, "0")));
+  }
+  return lines;
+}
+
+std::vector<std::string> AndroidGameCfgLines(const std::vector<std::string>& game_cfg, bool android,
+                                             std::string_view bots_ini) {
+  std::vector<std::string> lines;
+  for (const std::string& line : game_cfg) {
+    if (line.find("sv_startbots") == std::string::npos && line.find("sv_bot") == std::string::npos)
+      lines.push_back(line);
+  }
+  if (!android) return lines;
+  const int count = ParseProfileInt(ProfileText(bots_ini, "Default", "numbot", ""), 0);
+  lines.push_back("sv_startbots " + std::to_string(count));
+  for (int i = 1; i <= count; ++i) {
+    const std::string section = "Bot " + std::to_string(i);
+    // Android's scale is always 0..100, whatever the catalogue says.
+    lines.push_back("sv_bot" + std::to_string(i) + " " +
+                    ProfileText(bots_ini, section, "skill100", "-1") + "|" +
+                    ProfileText(bots_ini, section, "team", "0") + "|" +
+                    ProfileText(bots_ini, section, "nom", "NewBot"));
+  }
+  return lines;
+}
+
+void PutCsLaunchFiles(const LauncherState& state, const std::string& bot, FileBatch& batch) {
+  const std::string dir = DirsOf(state, "CStrike").dir;
+  Messages ignored;  // a broken maxskill falls back to 5 here as in the window
+  const BotProfile profile = ReadBotProfile(state.app_path + "\\CStrike.ini", bot, ignored);
+  const std::string ini_path = state.app_path + "\\CS_Bots.ini";
+  const std::string bots_ini = FileExists(ini_path) ? ReadFileBytes(ini_path) : std::string();
+
+  batch.PutLines(dir + "\\liblist.gam",
+                 CsLiblistLines(ProfileText(bots_ini, "Default", "version", "0"), profile));
+  NeutraliseListenServer(batch, dir + "\\listenserver.cfg", ListenServerNames("CStrike"));
+  const auto dir_exists = [&dir](std::string_view relative) {
+    return DirectoryExists(dir + "\\" + std::string(relative));
+  };
+  batch.PutLines(dir + "\\" + profile.bot_file, CsBotFileLines(bot, profile, bots_ini, dir_exists));
+  const std::string game = dir + "\\game.cfg";
+  if (FileExists(game)) {
+    batch.PutLines(game, AndroidGameCfgLines(ReadLines(game), bot == kAndroid, bots_ini));
+  }
+}
+
+void WriteCsLaunchFiles(const LauncherState& state, const std::string& bot) {
+  FileBatch batch;
+  PutCsLaunchFiles(state, bot, batch);
+  batch.Commit();
+}
+
+}  // namespace orvane
