@@ -1,0 +1,245 @@
+#include "editors/CstrikeFiles.h"
+
+#include <variant>
+
+#include "platform/ProfileFile.h"
+#include "platform/StringUtil.h"
+#include "platform/TextFile.h"
+#include "services/Converters.h"
+#include "services/ServerFiles.h"
+
+namespace orvane {
+namespace {
+
+using GameField = std::variant<int CsGameCfg::*, bool CsGameCfg::*, const char*>;
+
+// game.cfg in the order written; a text is a fixed value.
+const std::vector<std::pair<std::string_view, GameField>>& GameKeys() {
+  static const std::vector<std::pair<std::string_view, GameField>> kKeys = {
+      {"mp_timelimit", &CsGameCfg::timelimit},
+      {"mp_roundtime", &CsGameCfg::roundtime},
+      {"mp_freezetime", &CsGameCfg::freezetime},
+      {"mp_maxrounds", &CsGameCfg::maxrounds},
+      {"mp_hostagepenalty", &CsGameCfg::hostagepenalty},
+      {"mp_c4timer", &CsGameCfg::c4timer},
+      {"mp_limitteams", &CsGameCfg::limitteams},
+      {"mp_autokick", "1"},
+      {"mp_friendlyfire", &CsGameCfg::friendlyfire},
+      {"mp_chasecam", "0"},
+      {"mp_footsteps", &CsGameCfg::footsteps},
+      {"mp_flashlight", &CsGameCfg::flashlight},
+      {"mp_friendly_grenade_damage", &CsGameCfg::grenade},
+      {"mp_autoteambalance", &CsGameCfg::balance},
+      {"sv_sendvelocity", "0"},
+  };
+  return kKeys;
+}
+
+using OptionField =
+    std::variant<int CsBotOptions::*, bool CsBotOptions::*, std::string CsBotOptions::*>;
+
+// [Default] after numbot and the skill, in the order written.
+const std::vector<std::pair<std::string_view, OptionField>>& DefaultKeys() {
+  static const std::vector<std::pair<std::string_view, OptionField>> kKeys = {
+      {"minskill", &CsBotOptions::minskill},       {"extraskill", &CsBotOptions::extraskill},
+      {"forceskill", &CsBotOptions::forceskill},   {"botchat", &CsBotOptions::botchat},
+      {"knifeonly", &CsBotOptions::knifeonly},     {"pistolonly", &CsBotOptions::pistolonly},
+      {"subonly", &CsBotOptions::subonly},         {"usesmoke", &CsBotOptions::usesmoke},
+      {"detailnames", &CsBotOptions::detailnames}, {"inhumanturns", &CsBotOptions::inhumanturns},
+      {"botmenu", &CsBotOptions::botmenu},         {"version", &CsBotOptions::version_10},
+      {"control_bot", &CsBotOptions::control_bot}, {"navigation", &CsBotOptions::navigation},
+  };
+  return kKeys;
+}
+
+const std::vector<std::pair<std::string_view, int CsBotOptions::*>>& PlBotKeys() {
+  static const std::vector<std::pair<std::string_view, int CsBotOptions::*>> kKeys = {
+      {"waydist", &CsBotOptions::waydist}, {"bheight", &CsBotOptions::bheight},
+      {"pway", &CsBotOptions::pway},       {"proad", &CsBotOptions::proad},
+      {"pgoal", &CsBotOptions::pgoal},     {"pchange", &CsBotOptions::pchange},
+      {"plong", &CsBotOptions::plong},     {"bsenss", &CsBotOptions::bsenss},
+      {"bsensf", &CsBotOptions::bsensf},   {"bsensc", &CsBotOptions::bsensc},
+  };
+  return kKeys;
+}
+
+std::string Value(std::string_view text, std::string_view section, std::string_view key,
+                  std::string_view def) {
+  const std::optional<std::string_view> value = FindProfileValue(text, section, key);
+  return std::string(value ? StripProfileQuotes(*value) : def);
+}
+
+}  // namespace
+
+std::vector<std::string> CsGameCfgLines(const CsGameCfg& cfg) {
+  std::vector<std::string> lines;
+  for (const auto& [key, field] : GameKeys()) {
+    std::string value;
+    if (const auto* number = std::get_if<int CsGameCfg::*>(&field)) {
+      value = CfgReal(std::to_string(cfg.**number));
+    } else if (const auto* flag = std::get_if<bool CsGameCfg::*>(&field)) {
+      value = BoolToOneZero(cfg.**flag);
+    } else {
+      value = std::get<const char*>(field);
+    }
+    lines.push_back(FormatCfgLine(key, value));
+  }
+  return lines;
+}
+
+void ParseCsGameCfg(const std::vector<std::string>& lines, std::string_view path, CsGameCfg& cfg) {
+  CsGameCfg read = cfg;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const CfgPair pair = SplitCfgLine(lines[i]);
+    const int line_no = static_cast<int>(i + 1);
+    for (const auto& [key, field] : GameKeys()) {
+      if (pair.key != key) continue;
+      if (const auto* number = std::get_if<int CsGameCfg::*>(&field)) {
+        // "35.00000" as written; a value that begins with "." reads as 0.
+        const std::string text = CfgLimitText(pair.value, path, line_no, key);
+        read.** number = text.empty() ? 0 : CfgWholeNumber(text, path, line_no, key);
+      } else if (const auto* flag = std::get_if<bool CsGameCfg::*>(&field)) {
+        read.** flag = YesOrOne(pair.value);
+      }
+    }
+  }
+  cfg = read;
+}
+
+std::vector<ScrBlock> CsScrBlocks(const CsGameCfg& cfg) {
+  return {
+      NumberBlock("mp_timelimit", "Level Rotation Time (Min.)", "-1.000000",
+                  std::to_string(cfg.timelimit)),
+      NumberBlock("mp_roundtime", "Round Time (Min.)", "15.000000", std::to_string(cfg.roundtime)),
+      NumberBlock("mp_freezetime", "Freeze Time (Sec.)", "15.000000",
+                  std::to_string(cfg.freezetime)),
+      BoolBlock("mp_autokick", "Kick idle and disruptive players", true),
+      BoolBlock("mp_friendlyfire", "Friendly Fire", cfg.friendlyfire),
+      BoolBlock("mp_chasecam", "Chasecam only", false),
+      BoolBlock("mp_footsteps", "Footsteps", cfg.footsteps),
+      BoolBlock("mp_flashlight", "Allow flashlight", cfg.flashlight),
+      BoolBlock("sv_sendvelocity", "Low lag server physics and decals", false),
+  };
+}
+
+CsBotsIni ReadCsBotsIni(std::string_view text, std::string_view path, int max_skill,
+                        Messages& messages) {
+  CsBotsIni ini;
+  CsBotOptions& o = ini.options;
+  const std::string skill_key = "skill" + std::to_string(max_skill);
+  o.default_skill = ParseProfileInt(Value(text, "Default", skill_key, ""), 0);
+  for (const auto& [key, field] : DefaultKeys()) {
+    if (const auto* flag = std::get_if<bool CsBotOptions::*>(&field)) {
+      o.** flag = YesOrOne(Value(text, "Default", key, "0"));
+    } else if (const auto* words = std::get_if<std::string CsBotOptions::*>(&field)) {
+      o.** words = Value(text, "Default", key, "");
+    } else {
+      const auto number = std::get<int CsBotOptions::*>(field);
+      o.*number = ParseProfileInt(Value(text, "Default", key, ""), o.*number);
+    }
+  }
+  for (const auto& [key, field] : PlBotKeys())
+    o.*field = ParseProfileInt(Value(text, "PlBot", key, ""), o.*field);
+
+  const int count = ParseProfileInt(Value(text, "Default", "numbot", ""), 0);
+  for (int i = 1; i <= count; ++i) {
+    const std::string section = "Bot " + std::to_string(i);
+    BotEntry e;
+    e.name = Value(text, section, "nom", "NewBot");
+    const auto number = [&](std::string_view key, int lo, int hi, std::string* field) {
+      const std::string stored = Value(text, section, key, "0");
+      const std::optional<int> n = ParseDecimalInt(Trim(stored));
+      if (!n || *n < lo || (hi >= 0 && *n > hi && key != skill_key)) {
+        messages.push_back(
+            {"Can't read the file " + std::string(path) + ".",
+             "[" + section + "] " + std::string(key) + ": expected a whole number" +
+                 (hi >= 0 ? " from " + std::to_string(lo) + " to " + std::to_string(hi)
+                          : std::string()) +
+                 ", found \"" + stored + "\"; " + e.name + " keeps 0."});
+        *field = "0";
+        return;
+      }
+      // A skill above the bot's top is its top.
+      *field = std::to_string(key == skill_key ? std::min(*n, max_skill) : *n);
+    };
+    number("team", 0, 2, &e.param1);
+    number("modele", 0, 4, &e.model);
+    number(skill_key, 0, max_skill, &e.skill);
+    ini.roster.push_back(std::move(e));
+  }
+  return ini;
+}
+
+void PutCsBotsIni(FileBatch& batch, const std::string& path, const CsBotOptions& o,
+                  const std::vector<BotEntry>& roster, const CsBotsIniWrite& how) {
+  const auto put = [&](std::string_view section, std::string_view key, const std::string& value) {
+    WriteProfileString(batch, path, section, key, value);
+  };
+  put("Default", "numbot", std::to_string(roster.size()));
+  put("Default", "skill" + how.max_skill, std::to_string(o.default_skill));
+  for (const auto& [key, field] : DefaultKeys()) {
+    if (const auto* flag = std::get_if<bool CsBotOptions::*>(&field)) {
+      put("Default", key, BoolToOneZero(o.**flag));
+    } else if (const auto* words = std::get_if<std::string CsBotOptions::*>(&field)) {
+      put("Default", key, o.**words);
+    } else {
+      put("Default", key, std::to_string(o.*std::get<int CsBotOptions::*>(field)));
+    }
+  }
+  for (const auto& [key, field] : PlBotKeys()) put("PlBot", key, std::to_string(o.*field));
+  if (how.write_nwpdir) put("Default", "nwpdir", how.nwpdir);
+  if (how.write_wptfolder) put("Default", "wptfolder", how.wptfolder);
+  for (size_t i = 0; i < roster.size(); ++i) {
+    const std::string section = "Bot " + std::to_string(i + 1);
+    put(section, "nom", roster[i].name);
+    put(section, "team", roster[i].param1);
+    put(section, "modele", roster[i].model);
+    put(section, "skill" + how.max_skill, roster[i].skill);
+  }
+}
+
+const std::array<const char*, kPodParams>& PodParamWords() {
+  static const std::array<const char*, kPodParams> kWords = {
+      "MIN_DELAY",  "MAX_DELAY",  "MIN_TURNSPEED", "MAX_TURNSPEED",
+      "AIM_OFFS_X", "AIM_OFFS_Y", "AIM_OFFS_Z",    "HEADSHOT_ALLOW"};
+  return kWords;
+}
+
+std::vector<std::string> PodSkillLines(const PodSkills& skills) {
+  static const std::array<const char*, kPodBands> kBands = {"0-19",  "20-39", "40-59",
+                                                            "60-79", "80-99", "100"};
+  std::vector<std::string> lines = {
+      "# The order is from the Worst Bots to the Best. DON'T CHANGE THE",
+      "# ORDER IN THIS FILE UNLESS YOU WANT TO EXPERIENCE WEIRD THINGS!"};
+  for (size_t band = 0; band < kPodBands; ++band) {
+    lines.emplace_back("");
+    lines.push_back(std::string("# Settings for Bots Skill ") + kBands[band]);
+    for (size_t param = 0; param < kPodParams; ++param)
+      lines.push_back(std::string(PodParamWords()[param]) + " " + skills[band][param]);
+  }
+  return lines;
+}
+
+PodSkills ParsePodSkills(const std::vector<std::string>& lines) {
+  PodSkills skills;
+  size_t band = 0;
+  size_t found = 0;
+  for (const std::string& line : lines) {
+    if (band >= kPodBands) break;  // a seventh band has no column
+    if ((!line.empty() && line.front() == '#') || Trim(line).empty()) continue;
+    for (size_t param = 0; param < kPodParams; ++param) {
+      const std::string_view word = PodParamWords()[param];
+      if (line.find(word) == std::string::npos) continue;
+      // The word is taken to begin the line: its value follows it.
+      skills[band][param] = line.size() > word.size() ? TrimCopy(line.substr(word.size())) : "";
+      ++found;
+    }
+    if (found == kPodParams) {
+      ++band;
+      found = 0;
+    }
+  }
+  return skills;
+}
+
+}  // namespace orvane
