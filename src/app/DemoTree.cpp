@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "editors/CstrikeFiles.h"
 #include "editors/JumbotFiles.h"
 #include "editors/ScihuntFiles.h"
 #include "platform/FileError.h"
@@ -64,6 +65,26 @@ constexpr DemoFile kFiles[] = {
     {"cstrike/realbot/dll/realbot_mm.dll", "demo bot library"},
     {"cstrike/maps/cs_assault.bsp", "demo map"},
     {"cstrike/maps/de_dust.bsp", "demo map"},
+    {"cstrike/maps/cs_office.bsp", "demo map"},
+    {"cstrike/maps/de_aztec.bsp", "demo map"},
+    // Every bot of the catalogue, each with waypoints for some maps only,
+    // so its window shows which maps it can play.
+    {"cstrike/dlls/nnbot.dll", "demo bot library"},
+    {"cstrike/dlls/plbot.dll", "demo bot library"},
+    {"cstrike/dlls/swatbot.dll", "demo bot library"},
+    {"cstrike/dlls/android.dll", "demo bot library"},
+    {"cstrike/PODBot/wptcs10/cs_assault.pwf", "demo waypoints"},
+    {"cstrike/PODBot/wptcs10/de_dust.pwf", "demo waypoints"},
+    {"cstrike/PODBot/wptcs10/de_dust.cfg", "// Demo P.O.D.Bot de_dust settings\r\n"},
+    {"cstrike/PODBot/botchat.txt", "[KILLED]\r\nToo easy, %n.\r\n"},
+    {"cstrike/maps/cs_assault.nwp", "demo waypoints"},
+    {"cstrike/maps/cs_office.nwp", "demo waypoints"},
+    {"cstrike/maps/de_dust.pwp", "demo waypoints"},
+    {"cstrike/maps/de_aztec.wpt", "demo waypoints"},
+    {"cstrike/maps/cs_assault.wpt", "demo waypoints"},
+    {"cstrike/realbot/data/cstrike/maps/de_dust.rbn", "demo waypoints"},
+    {"cstrike/realbot/ini/chat.ini", "[BLOCK]\r\nSentence=Nice one, %n.\r\n"},
+    {"cstrike/nnbot_chat.txt", "Watch your back, %n.\r\n"},
     {"firearms/liblist.gam", "game \"Firearms\"\r\n"},
     {"firearms/maps/ps_bridge.bsp", "demo map"},
     {"firebot/firearms/cfg/default.cfg", "// Demo Firebot settings\r\n"},
@@ -105,7 +126,25 @@ constexpr std::string_view kValveMaps[] = {"crossfire", "doublecross", "frenzy",
 constexpr std::string_view kModels[] = {"barney", "gina",  "gman", "gordon",    "helmet",
                                         "hgrunt", "recon", "robo", "scientist", "zombie"};
 
-// The bot files of Jumbot and Sci-hunt, in the formats their windows write.
+// P.O.D.Bot's skill bands, from slow and wide of the mark to quick and sure.
+PodSkills PodSkillTable() {
+  PodSkills skills;
+  for (size_t band = 0; band < kPodBands; ++band) {
+    const int b = static_cast<int>(band);
+    const int worse = static_cast<int>(kPodBands) - 1 - b;
+    skills[band] = {"0." + std::to_string(worse + 1),
+                    "0." + std::to_string(worse + 3),
+                    std::to_string(1 + b),
+                    std::to_string(2 + b * 2),
+                    std::to_string(40 - b * 6),
+                    std::to_string(40 - b * 6),
+                    std::to_string(30 - b * 5),
+                    std::to_string(10 + b * 15)};
+  }
+  return skills;
+}
+
+// The bot files of Jumbot, Sci-hunt and Counter-Strike, in the formats their windows write.
 std::vector<std::pair<std::string, std::string>> BotFiles() {
   const std::vector<BotEntry> roster = {{"Vole", "gina", "30", "200", "0"},
                                         {"Old Tom", "barney", "160", "90", "3"}};
@@ -124,6 +163,8 @@ std::vector<std::pair<std::string, std::string>> BotFiles() {
        JoinCrLf(JumbotCfgLines(scihunt, "sh_lab", JumbotFlavour::kScihunt))},
       {"scihunt/botfiles/bots.cfg", JoinCrLf(JumbotRosterLines(roster))},
       {"scihunt/botfiles/botchat.cfg", JoinCrLf(ScihuntChatLines(chat))},
+      {"cstrike/game.cfg", JoinCrLf(CsGameCfgLines(CsGameCfg{}))},
+      {"cstrike/PODBot/botskill.cfg", JoinCrLf(PodSkillLines(PodSkillTable()))},
   };
 }
 

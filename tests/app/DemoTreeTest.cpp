@@ -7,7 +7,8 @@
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
 #include "core/Startup.h"
-#include "editors/JumbotFiles.h"
+#include "editors/CstrikeFiles.h"
+#include "editors/CstrikeLaunch.h"
 #include "editors/ScihuntFiles.h"
 #include "platform/TextFile.h"
 #include "support/GameTree.h"
@@ -50,33 +51,21 @@ TEST(DemoGameTree, EachModsFilesReadWithoutAProblem) {
     }
   } reporter;
   InitLauncher(state, store, LauncherStartupHooks(state, store), reporter);
-  for (const char* mod : {"Botman", "Phineas"}) {
+  for (const char* mod : {"Botman", "Phineas", "Jumbot", "Scihunt"}) {
     const std::unique_ptr<EditorSettings> doc = MakeSettings(state, mod);
     const Messages messages = doc->Load();
     EXPECT_TRUE(messages.empty()) << mod << ": " << (messages.empty() ? "" : messages[0].text);
     EXPECT_TRUE(doc->Checks().empty()) << mod;
     EXPECT_FALSE(doc->roster.items.empty()) << mod;
   }
-  const auto lines = [&tree](const char* file) { return ReadLines(tree.HLPath() + "\\" + file); };
-  JumbotCfg jumbot;
-  ParseJumbotCfg(
-      lines("jumbot\\jumbot.cfg"), "jumbot.cfg", [](std::string_view) { return true; },
-      JumbotFlavour::kJumbot, jumbot);
-  EXPECT_EQ(jumbot.start_maps, std::vector<std::string>{"crossfire"});
-  EXPECT_EQ(ParseJumbotRoster(lines("jumbot\\bots.cfg"), "bots.cfg").size(), 2u);
-  JumbotCfg scihunt;
-  ParseJumbotCfg(
-      lines("scihunt\\botfiles\\jumbot.cfg"), "jumbot.cfg", [](std::string_view) { return true; },
-      JumbotFlavour::kScihunt, scihunt);
-  EXPECT_EQ(scihunt.chatfile, "botchat.cfg");
-  ShConfig sh;
-  ParseShConfig(lines("scihunt\\Shconfig.cfg"), "Shconfig.cfg", sh);
-  ScihuntGameCfg game;
-  ParseScihuntGameCfg(lines("scihunt\\game.cfg"), "game.cfg", game);
-  EXPECT_EQ(game.weapfileloc, "starteqp.txt");
-  EXPECT_TRUE(tree.Exists("scihunt\\arsenals\\starteqp.txt"));
-  EXPECT_EQ(ParseScihuntChat(lines("scihunt\\botfiles\\botchat.cfg")).after_dying,
-            std::vector<std::string>{"Not again, %!"});
+  // Every Counter-Strike bot of the catalogue can be chosen and launched.
+  ASSERT_TRUE(LoadBotChoice(state, "CStrike"));
+  EXPECT_EQ(state.bot_choice.names.size(), 6u);
+  for (const std::string& bot : state.bot_choice.names) {
+    EXPECT_NO_THROW(WriteCsLaunchFiles(state, bot)) << bot;
+  }
+  EXPECT_EQ(ParsePodSkills(ReadLines(tree.HLPath() + "\\cstrike\\PODBot\\botskill.cfg"))[5][7],
+            "85");
 }
 
 }  // namespace
