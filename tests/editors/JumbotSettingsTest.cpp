@@ -186,6 +186,18 @@ TEST(JumbotSettings, RulesBetweenControls) {
   EXPECT_EQ(j.Show("JB_ListBot"), "Old Tom,Solo");
 }
 
+TEST(JumbotSettings, OneWaypointRadioIsAlwaysSelected) {
+  // With both lines at 1 the later one, nav_autogen, wins; with both at 0
+  // the waypoint files are used.
+  for (const auto& [cfg, nav] : {std::pair{"waypoints 1\r\nnav_autogen 1\r\n", "1"},
+                                 std::pair{"waypoints 0\r\nnav_autogen 0\r\n", "0"}}) {
+    Jumbot j(std::string("botcfgfile team.cfg\r\n") + cfg);
+    j.doc.Load();
+    EXPECT_EQ(j.Show("JB_nav_autogen"), nav) << cfg;
+    EXPECT_NE(j.Show("JB_waypoints"), nav) << cfg;
+  }
+}
+
 TEST(JumbotSettings, CreatingABotNeedsARosterFile) {
   Jumbot j;
   j.doc.Load();

@@ -1,5 +1,7 @@
 #include "services/Converters.h"
 
+#include "services/EditorSettings.h"
+
 #include <gtest/gtest.h>
 
 #include "support/GameTree.h"
@@ -50,6 +52,29 @@ TEST(Converters, MemoFileReadsAndWritesPages) {
   std::vector<std::string> empty;
   MemoFile("Write", empty, dir, "botchat.txt");
   EXPECT_EQ(tree.Read("jumbot/botchat.txt"), "");
+}
+
+}  // namespace
+}  // namespace orvane::test
+
+namespace orvane::test {
+namespace {
+
+// A text page on one line for orvanectl, and back.
+TEST(TextPageLine, LinesJoinedAndBackslashesDoubled) {
+  const struct {
+    std::vector<std::string> lines;
+    const char* line;
+  } kCases[] = {
+      {{}, ""},
+      {{"one"}, "one"},
+      {{"a", "", "b"}, "a\\n\\nb"},
+      {{"C:\\games\\n", "x"}, "C:\\\\games\\\\n\\nx"},  // a written "\n" stays a text
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(EscapeLines(c.lines), c.line);
+    EXPECT_EQ(UnescapeLines(c.line), c.lines) << c.line;
+  }
 }
 
 }  // namespace
