@@ -1,6 +1,7 @@
 #include "gui/BotEditorForm.h"
 
 #include <QCloseEvent>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -635,6 +636,25 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
       } else {
         form->addRow(QString::fromLatin1(p.caption), marked.box);
       }
+    } else if (p.kind == RosterProperty::kRadios) {
+      auto* row_widget = new QWidget(props);
+      auto* row_layout = new QHBoxLayout(row_widget);
+      row_layout->setContentsMargins(0, 0, 0, 0);
+      auto* group = new QButtonGroup(row_widget);
+      const QStringList names = QString::fromLatin1(p.suffix).split('|');
+      const QStringList captions = QString::fromLatin1(p.caption).split('|');
+      for (int k = 0; k < names.size(); ++k) {
+        auto* radio = new QRadioButton(captions.value(k), row_widget);
+        radio->setObjectName(ControlName(names[k].toLatin1().constData()));
+        radio->setToolTip(QString::fromLatin1(p.hint));
+        group->addButton(radio, k);
+        row_layout->addWidget(radio);
+      }
+      connect(group, &QButtonGroup::idClicked, this, [this, i] { PropertyChanged(i); });
+      control = row_widget;
+      form->addRow(row_widget);
+      property_controls_.push_back(control);
+      continue;
     } else if (p.kind == RosterProperty::kSpin) {
       auto* spin = new QSpinBox(props);
       spin->setRange(p.lo, p.hi);
@@ -673,8 +693,7 @@ void BotEditorForm::ShowSelectedEntry() {
   const BotEntry empty;
   const BotEntry& entry = current != nullptr ? *current : empty;
   bot_name_->setText(Q(entry.name));
-  Quietly(bot_model_,
-          [this](QComboBox* box) { box->setCurrentIndex(settings_.bot_model.selected); });
+  ShowModelBox();
   const std::vector<RosterProperty>& properties = settings_.properties();
   for (size_t i = 0; i < properties.size(); ++i) {
     const RosterProperty& p = properties[i];
@@ -686,15 +705,37 @@ void BotEditorForm::ShowSelectedEntry() {
                                         : p.reset);
     } else if (auto* edit = qobject_cast<QLineEdit*>(property_controls_[i])) {
       edit->setText(Q(entry.*(p.field)));
+    } else if (p.kind == RosterProperty::kRadios) {
+      // No current bot, or a value of none of the buttons: none is checked.
+      auto* group = property_controls_[i]->findChild<QButtonGroup*>();
+      group->setExclusive(false);
+      for (QAbstractButton* radio : group->buttons())
+        radio->setChecked(current != nullptr && entry.*(p.field) == std::to_string(group->id(radio)));
+      group->setExclusive(true);
     }
   }
   if (current != nullptr) {
-    bot_pic_->LoadFile(ModelPicturePath(state_, settings_.bot_model.text));
+    bot_pic_->LoadFile(ModelPicturePath(state_, settings_.PictureName()));
     bot_pic_->show();
   } else {
     bot_pic_->Clear();
     bot_pic_->hide();
   }
+}
+
+void BotEditorForm::ShowModelBox() {
+  const ModelBox& box = settings_.bot_model;
+  Quietly(bot_model_, [&box](QComboBox* b) {
+    // Only a drop-down whose items depend on the bot (a team's models) is refilled.
+    bool same = b->count() == static_cast<int>(box.items.size());
+    for (int i = 0; same && i < b->count(); ++i)
+      same = ToGame(b->itemText(i)) == box.items[static_cast<size_t>(i)];
+    if (!same) {
+      b->clear();
+      for (const std::string& item : box.items) b->addItem(Q(item));
+    }
+    b->setCurrentIndex(box.selected);
+  });
 }
 
 void BotEditorForm::ListBotClick() {
@@ -769,6 +810,12 @@ void BotEditorForm::PropertyChanged(size_t property) {
     settings_.SetProperty(property, std::to_string(slider->value()));
   } else if (auto* spin = qobject_cast<QSpinBox*>(property_controls_[property])) {
     settings_.SetProperty(property, std::to_string(spin->value()));
+  } else if (settings_.properties()[property].kind == RosterProperty::kRadios) {
+    auto* group = property_controls_[property]->findChild<QButtonGroup*>();
+    settings_.SetProperty(property, std::to_string(group->checkedId()));
+    // The team's own models at the same position, and their picture.
+    ShowModelBox();
+    bot_pic_->LoadFile(ModelPicturePath(state_, settings_.PictureName()));
   } else if (auto* edit = qobject_cast<QLineEdit*>(property_controls_[property])) {
     settings_.SetProperty(property, ToGame(edit->text()));
   }

@@ -142,6 +142,7 @@ class BotEditorForm : public QDialog {
   void Open_PreviewClick();
   void ShowRoster();
   void ShowSelectedEntry();
+  void ShowModelBox();
   void ListBotClick();
   void CreeBotClick(bool random);
   void MoveBot(int step);

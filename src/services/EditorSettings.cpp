@@ -53,6 +53,18 @@ std::optional<int> WholeNumber(std::string_view value, int lo, int hi) {
   return n;
 }
 
+// "BotA|BotT|BotCT" as its names.
+std::vector<std::string> SplitBars(std::string_view text) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (true) {
+    const size_t bar = text.find('|', start);
+    parts.emplace_back(text.substr(start, bar - start));
+    if (bar == std::string_view::npos) return parts;
+    start = bar + 1;
+  }
+}
+
 std::string RangeText(int lo, int hi) {
   return "a whole number from " + std::to_string(lo) + " to " + std::to_string(hi);
 }
@@ -290,11 +302,24 @@ const BotEntry* EditorSettings::CurrentBot() const {
   return &roster.items[static_cast<size_t>(roster.current)];
 }
 
+std::vector<std::string> EditorSettings::ModelItems(const BotEntry* entry) const {
+  (void)entry;
+  return models_;
+}
+
+int EditorSettings::ModelPosition(const BotEntry& entry,
+                                  const std::vector<std::string>& items) const {
+  return IndexOf(items, entry.model);
+}
+
 void EditorSettings::CurrentBotChanged() {
-  bot_model.items = models_;
   const BotEntry* entry = CurrentBot();
-  bot_model.selected = entry != nullptr ? IndexOf(models_, entry->model) : -1;
-  bot_model.text = bot_model.selected >= 0 ? models_[static_cast<size_t>(bot_model.selected)] : "";
+  bot_model.items = ModelItems(entry);
+  const int position = entry != nullptr ? ModelPosition(*entry, bot_model.items) : -1;
+  bot_model.selected =
+      position >= 0 && static_cast<size_t>(position) < bot_model.items.size() ? position : -1;
+  bot_model.text =
+      bot_model.selected >= 0 ? bot_model.items[static_cast<size_t>(bot_model.selected)] : "";
 }
 
 bool EditorSettings::CreateBot(bool random, std::mt19937& draw, Message* refusal) {
@@ -305,7 +330,8 @@ bool EditorSettings::CreateBot(bool random, std::mt19937& draw, Message* refusal
   BotEntry entry = NewEntry();
   if (random) {
     // An empty list has nothing to draw from: refused rather than guessed.
-    if (state_.bot_names.empty() || models_.empty()) {
+    const bool from_catalogue = RandomModelFromCatalogue();
+    if (state_.bot_names.empty() || (from_catalogue && models_.empty())) {
       if (refusal != nullptr) {
         *refusal = {"Can't create a random bot.",
                     state_.bot_names.empty() ? "The list of bot names (bot_names.txt) is empty."
@@ -315,8 +341,10 @@ bool EditorSettings::CreateBot(bool random, std::mt19937& draw, Message* refusal
     }
     const int names = static_cast<int>(state_.bot_names.size());
     entry.name = state_.bot_names[static_cast<size_t>(PickRandom(0, names - 1, draw))];
-    const int models = static_cast<int>(models_.size());
-    entry.model = models_[static_cast<size_t>(PickRandom(0, models - 1, draw))];
+    if (from_catalogue) {
+      const int models = static_cast<int>(models_.size());
+      entry.model = models_[static_cast<size_t>(PickRandom(0, models - 1, draw))];
+    }
     RandomizeEntry(entry, draw);
   }
   AddRosterEntry(roster, std::move(entry));
@@ -358,6 +386,7 @@ void EditorSettings::SetProperty(size_t property, std::string text) {
   if (roster.current < 0 || roster.current >= roster.size()) return;
   roster.items[static_cast<size_t>(roster.current)].*(properties_[property].field) =
       std::move(text);
+  if (properties_[property].kind == RosterProperty::kRadios) CurrentBotChanged();
 }
 
 // ---- by control name ----
@@ -403,6 +432,12 @@ std::vector<std::pair<std::string, std::string>> EditorSettings::Show() const {
         add(Control("botmodel"), bot_model.selected >= 0 ? bot_model.text : "");
         for (const RosterProperty& p : properties_) {
           const std::string& text = (*entry).*(p.field);
+          if (p.kind == RosterProperty::kRadios) {
+            const std::vector<std::string> names = SplitBars(p.suffix);
+            for (size_t k = 0; k < names.size(); ++k)
+              add(Control(names[k]), text == std::to_string(k) ? "1" : "0");
+            continue;
+          }
           add(Control(p.suffix), p.kind != RosterProperty::kEdit
                                      ? std::to_string(ParseDecimalInt(text).value_or(p.reset))
                                      : text);
@@ -578,9 +613,19 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
     MoveBot(is("SBUpBot") ? -1 : +1);
     return std::nullopt;
   }
-  const bool property = is("botname") || is("botmodel") ||
-                        std::any_of(properties_.begin(), properties_.end(),
-                                    [&](const RosterProperty& p) { return is(p.suffix); });
+  // The property of that control, and for a radio group which button.
+  size_t property_index = properties_.size();
+  size_t radio = 0;
+  for (size_t i = 0; i < properties_.size() && property_index == properties_.size(); ++i) {
+    const std::vector<std::string> names = SplitBars(properties_[i].suffix);
+    for (size_t k = 0; k < names.size(); ++k) {
+      if (is(names[k])) {
+        property_index = i;
+        radio = k;
+      }
+    }
+  }
+  const bool property = is("botname") || is("botmodel") || property_index < properties_.size();
   if (!property) return unknown();
   if (CurrentBot() == nullptr) {
     return std::string(control) + " is empty while no bot is selected (select one with " +
@@ -591,16 +636,21 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
     return std::nullopt;
   }
   if (is("botmodel")) {
-    const int index = IndexOf(models_, value);
-    if (index < 0) return Refuse(control, "one of its models: " + ItemsText(models_));
+    const int index = IndexOf(bot_model.items, value);
+    if (index < 0) return Refuse(control, "one of its models: " + ItemsText(bot_model.items));
     bot_model.selected = index;
-    bot_model.text = models_[static_cast<size_t>(index)];
+    bot_model.text = bot_model.items[static_cast<size_t>(index)];
     StepModel("All");
     return std::nullopt;
   }
-  for (size_t i = 0; i < properties_.size(); ++i) {
+  for (size_t i = property_index; i < properties_.size(); ++i) {
     const RosterProperty& p = properties_[i];
-    if (!is(p.suffix)) continue;
+    if (p.kind == RosterProperty::kRadios) {
+      // A radio button is chosen, never unchosen.
+      if (value != "1") return Refuse(control, "1 (choose this button)");
+      SetProperty(i, std::to_string(radio));
+      return std::nullopt;
+    }
     if (p.kind != RosterProperty::kEdit) {
       const std::optional<int> n = WholeNumber(value, p.lo, p.hi);
       if (!n) return Refuse(control, RangeText(p.lo, p.hi));

@@ -38,7 +38,8 @@ using Messages = std::vector<Message>;
 
 // A control of the selected bot beyond its name and model.
 struct RosterProperty {
-  enum Kind { kSlider, kEdit, kSpin } kind;
+  // kRadios: one radio button per value 0, 1, ... ("BotA|BotT", "Auto|Terrorists").
+  enum Kind { kSlider, kEdit, kSpin, kRadios } kind;
   const char* suffix;  // object name after the prefix: "Botskill" gives BM_Botskill
   const char* caption;
   int lo;  // a slider's or spin edit's range; an edit's: lo unused, hi its maximum length
@@ -154,6 +155,7 @@ class EditorSettings {
   // "Prev", "Next" or "All" (the drop-down's own choice, bot_model already
   // set); the picture to show when the model changed.
   std::optional<std::string> StepModel(std::string_view action);
+  // A property's new text; a radio group's change refills the model drop-down.
   void SetProperty(size_t property, std::string text);
 
   // By control name, as orvanectl config reads and sets them.
@@ -193,6 +195,18 @@ class EditorSettings {
   }
   // Why no bot may be created now ("" when it may).
   virtual std::string CreateRefusal() const { return {}; }
+  // The model drop-down of an entry (nullptr: none is current) and the
+  // entry's position in it; by default the player models, found by name.
+  virtual std::vector<std::string> ModelItems(const BotEntry* entry) const;
+  virtual int ModelPosition(const BotEntry& entry, const std::vector<std::string>& items) const;
+  // A random bot's model is drawn from the player models.
+  virtual bool RandomModelFromCatalogue() const { return true; }
+
+ public:
+  // The name of the selected bot's picture.
+  virtual std::string PictureName() const { return bot_model.text; }
+
+ protected:
   // "Available Maps" before sorting; the launcher's catalogue by default.
   virtual std::vector<std::string> AvailableMaps() const;
   // After a player's change of that option (see OptionChanged).
