@@ -206,6 +206,8 @@ int Config(orvane::LauncherState& state, const std::vector<std::string>& args) {
   orvane::SelectMod(state, key);
   // Stored as "Last Bot" at once, as choosing it in the main window does.
   if (have_bot && !orvane::ChooseBot(state, bot)) return Fail(orvane::kMsgSelectBot);
+  // The document of a mod with a choice of bots is made for the bot chosen now.
+  settings = orvane::MakeSettings(state, key);
   for (const orvane::Message& m : settings->Load()) {
     std::fprintf(stderr, "orvanectl: %s%s%s\n", m.text.c_str(), m.detail.empty() ? "" : " ",
                  m.detail.c_str());

@@ -46,7 +46,7 @@ const std::vector<std::pair<std::string_view, OptionField>>& DefaultKeys() {
       {"knifeonly", &CsBotOptions::knifeonly},     {"pistolonly", &CsBotOptions::pistolonly},
       {"subonly", &CsBotOptions::subonly},         {"usesmoke", &CsBotOptions::usesmoke},
       {"detailnames", &CsBotOptions::detailnames}, {"inhumanturns", &CsBotOptions::inhumanturns},
-      {"botmenu", &CsBotOptions::botmenu},         {"version", &CsBotOptions::version_10},
+      {"botmenu", &CsBotOptions::botmenu},         {"version", &CsBotOptions::cs71},
       {"control_bot", &CsBotOptions::control_bot}, {"navigation", &CsBotOptions::navigation},
   };
   return kKeys;
@@ -179,7 +179,7 @@ void PutCsBotsIni(FileBatch& batch, const std::string& path, const CsBotOptions&
   put("Default", "skill" + how.max_skill, std::to_string(o.default_skill));
   for (const auto& [key, field] : DefaultKeys()) {
     if (const auto* flag = std::get_if<bool CsBotOptions::*>(&field)) {
-      put("Default", key, BoolToOneZero(o.**flag));
+      put("Default", key, BoolToOneZero(o.**flag != (key == "version")));
     } else if (const auto* words = std::get_if<std::string CsBotOptions::*>(&field)) {
       put("Default", key, o.**words);
     } else {

@@ -48,8 +48,8 @@ struct CsBotOptions {
   bool usesmoke = true;
   bool detailnames = false;
   bool inhumanturns = false;
-  std::string botmenu;     // a key's display name
-  bool version_10 = true;  // Counter-Strike 1.x rather than beta 7.1
+  std::string botmenu;  // a key's display name
+  bool cs71 = false;    // beta 7.1 rather than 1.x ("version" holds 1 for 1.x)
   int control_bot = 3;
   bool navigation = true;
   // [PlBot]

@@ -1,7 +1,7 @@
 #include "gui/BotEditorForm.h"
 
-#include <QCloseEvent>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -626,7 +626,8 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
     const RosterProperty& p = properties[i];
     QWidget* control = nullptr;
     if (p.kind == RosterProperty::kSlider) {
-      const MarkedSlider marked = MakeMarkedSlider(p.lo, p.hi, QString::fromLatin1(p.marks), props);
+      const MarkedSlider marked =
+          MakeMarkedSlider(p.lo, p.hi, QString::fromLatin1(p.marks.c_str()), props);
       connect(marked.slider, &QSlider::valueChanged, this, [this, i] { PropertyChanged(i); });
       control = marked.slider;
       if (beside != nullptr) {
@@ -710,7 +711,8 @@ void BotEditorForm::ShowSelectedEntry() {
       auto* group = property_controls_[i]->findChild<QButtonGroup*>();
       group->setExclusive(false);
       for (QAbstractButton* radio : group->buttons())
-        radio->setChecked(current != nullptr && entry.*(p.field) == std::to_string(group->id(radio)));
+        radio->setChecked(current != nullptr &&
+                          entry.*(p.field) == std::to_string(group->id(radio)));
       group->setExclusive(true);
     }
   }

@@ -189,12 +189,6 @@ void EditorSettings::AddRoster(std::vector<RosterProperty> properties, std::stri
 // ---- the sequences ----
 
 void EditorSettings::Reset() {
-  std::vector<std::string> available = AvailableMaps();
-  SortNoCase(available);  // as a sorted list box keeps them
-  maps.available.Clear();
-  maps.available.items = std::move(available);
-  maps.available.selected.assign(maps.available.items.size(), false);
-  maps.play.Clear();
   models_ = ModelChoices(state_);
   teams.Reset();
   for (const DocumentPart& part : parts_) {
@@ -202,7 +196,14 @@ void EditorSettings::Reset() {
   }
   roster.Clear();
   CurrentBotChanged();
+  // The mod's own values first: what "Available Maps" offers may follow them.
   ResetValues();
+  std::vector<std::string> available = AvailableMaps();
+  SortNoCase(available);  // as a sorted list box keeps them
+  maps.available.Clear();
+  maps.available.items = std::move(available);
+  maps.available.selected.assign(maps.available.items.size(), false);
+  maps.play.Clear();
 }
 
 Messages EditorSettings::Load() {
@@ -269,10 +270,11 @@ void EditorSettings::ReadPlayList(Messages& messages, std::string_view mode,
 }
 
 void EditorSettings::ReadPlayListFrom(Messages& messages, std::string_view mode,
-                                      std::string_view maps_dir) {
+                                      std::string_view maps_dir, std::string_view extra_ext,
+                                      std::string_view extra_dir) {
   Step(messages, [&] {
     std::vector<std::string> cycle;
-    ReadMapCycle(state_, mode, ModDirectory(), maps_dir, cycle);
+    ReadMapCycle(state_, mode, ModDirectory(), maps_dir, cycle, extra_ext, extra_dir);
     for (std::string& map : cycle) maps.play.Append(std::move(map));
   });
 }
@@ -446,6 +448,7 @@ std::vector<std::pair<std::string, std::string>> EditorSettings::Show() const {
       }
     }
   }
+  ShowExtra(lines);
   add(map_cycle_name_, JoinList(maps.play.items));
   if (has_roster_) {
     std::vector<std::string> names;
@@ -561,6 +564,7 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
   }
   for (const DocumentPart& part : parts_) {
     if (part.kind == DocumentPart::kTextPage && text_pages_[part.page].name == control) {
+      if (!OptionState(control).visible) return std::string(control) + " is hidden now";
       text_pages_[part.page].lines = UnescapeLines(value);
       return std::nullopt;
     }
@@ -591,6 +595,7 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
     }
   }
   if (control == map_cycle_name_) return SetPlayList(control, value);
+  if (auto extra = SetExtra(control, value)) return *extra;
   if (!has_roster_) return unknown();
 
   if (is("ListBot")) return SelectBots(control, value);

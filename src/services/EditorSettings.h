@@ -47,7 +47,7 @@ struct RosterProperty {
   int reset;  // a slider's value; an edit's text is empty
   std::string BotEntry::*field;
   const char* hint;
-  const char* marks;  // a slider's marks, "|" separated
+  std::string marks;  // a slider's marks, "|" separated
 };
 
 // The "Maps" page as values: the sorted available entries and the play list
@@ -209,6 +209,17 @@ class EditorSettings {
  protected:
   // "Available Maps" before sorting; the launcher's catalogue by default.
   virtual std::vector<std::string> AvailableMaps() const;
+  // Controls beyond the parts (a grid), shown after them and set by name:
+  // SetExtra returns nullopt when the control is not one of them.
+  virtual void ShowExtra(std::vector<std::pair<std::string, std::string>>& lines) const {
+    (void)lines;
+  }
+  virtual std::optional<std::optional<std::string>> SetExtra(std::string_view control,
+                                                             std::string_view value) {
+    (void)control;
+    (void)value;
+    return std::nullopt;
+  }
   // After a player's change of that option (see OptionChanged).
   virtual bool AfterOptionChange(std::string_view control, Messages& messages) {
     (void)control;
@@ -224,7 +235,8 @@ class EditorSettings {
   // The map cycle (mode "N" or "O") appended to the play list.
   void ReadPlayList(Messages& messages, std::string_view mode, std::string_view extra_ext = "",
                     std::string_view extra_dir = "");
-  void ReadPlayListFrom(Messages& messages, std::string_view mode, std::string_view maps_dir);
+  void ReadPlayListFrom(Messages& messages, std::string_view mode, std::string_view maps_dir,
+                        std::string_view extra_ext = "", std::string_view extra_dir = "");
   // The standard game.cfg of Botman, Jumbot and Phineas, with the teams.
   void ReadStandardGame(BoundOptions<StandardGameCfg>& options, Messages& messages);
   void WriteStandardGame(const BoundOptions<StandardGameCfg>& options, FileBatch& batch) const;

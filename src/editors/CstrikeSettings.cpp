@@ -1,0 +1,404 @@
+#include "editors/CstrikeSettings.h"
+
+#include <algorithm>
+
+#include "core/LauncherSettings.h"
+#include "editors/CstrikeLaunch.h"
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/ProfileFile.h"
+#include "platform/StringUtil.h"
+#include "platform/TextFile.h"
+#include "services/Converters.h"
+
+namespace orvane {
+namespace {
+
+using Opt = CsBotOptions;
+
+std::vector<OptionRow<CsGameCfg>> GameRows() {
+  const char* g = "Game Settings";
+  return {
+      {SpinRow("CS_timelimit", "Time Limit", g, 0, 90, 0, "Maximum time before changing map"),
+       &CsGameCfg::timelimit},
+      {SpinRow("CS_RoundTime", "Round Time", g, 0, 15, 5, "Minutes of a round"),
+       &CsGameCfg::roundtime},
+      {SpinRow("CS_maxrounds", "Max rounds", g, 0, 15, 0, "Rounds before changing map"),
+       &CsGameCfg::maxrounds},
+      {SpinRow("CS_FreezeTime", "Freeze Time", g, 0, 15, 1, "Seconds frozen at a round's start"),
+       &CsGameCfg::freezetime},
+      {SpinRow("CS_hostagepenalty", "Max hostage kills", g, 0, 15, 0,
+               "Hostages a player may kill before being kicked"),
+       &CsGameCfg::hostagepenalty},
+      {SpinRow("CS_C4timer", "C4 timer duration", g, 15, 90, 35, "Seconds before the bomb blows"),
+       &CsGameCfg::c4timer},
+      {SpinRow("CS_limitteams", "Limit Teams", g, 0, 19, 2,
+               "Players one team may have more than the other"),
+       &CsGameCfg::limitteams},
+      {CheckRow("CS_friendlyfire", "Friendly Fire", g, false, "Allows firing to teammates"),
+       &CsGameCfg::friendlyfire},
+      {CheckRow("CS_grenade", "Friendly Grenade damages", g, false, "Grenades hurt teammates"),
+       &CsGameCfg::grenade},
+      {CheckRow("CS_footsteps", "Footsteps", g, true, "Allows footsteps sounds"),
+       &CsGameCfg::footsteps},
+      {CheckRow("CS_flashlight", "Flashlight", g, true, "Allows players to use flashlight"),
+       &CsGameCfg::flashlight},
+      {CheckRow("CS_balance", "Auto balance teams", g, true, "Keeps the teams even"),
+       &CsGameCfg::balance},
+  };
+}
+
+std::vector<OptionRow<Opt>> VersionRows() {
+  return {{RadioRow("RB_CS10|RB_CS71", "1.xx|b 7.1", "Counter-strike version", 0,
+                    "The version of Counter-Strike you play"),
+           &Opt::cs71}};
+}
+
+std::vector<std::string> KeyItems() {
+  std::vector<std::string> items;
+  for (const KeyName& key : KeyNameTable()) items.emplace_back(key.display);
+  return items;
+}
+
+std::vector<OptionRow<Opt>> MiscRows() {
+  const char* g = "Misc options";
+  return {
+      {CheckRow("CS_botchat", "Bots chat", g, true), &Opt::botchat},
+      {CheckRow("CS_knifeonly", "Bots only use knife", g, false), &Opt::knifeonly},
+      {CheckRow("CS_pistolonly", "Bots only use pistols and less", g, false), &Opt::pistolonly},
+      {CheckRow("CS_subonly", "Bots only use sub weapons and less", g, false), &Opt::subonly},
+      {CheckRow("CS_usesmoke", "Bots use smoke grenades", g, true), &Opt::usesmoke},
+      {CheckRow("CS_detailnames", "Display detailed names", g, false), &Opt::detailnames},
+      {CheckRow("CS_inhumanturns", "Inhuman turns", g, false), &Opt::inhumanturns},
+      {CheckRow("CS_Navigation", "Best navigation type", g, true), &Opt::navigation},
+      {SpinRow("CS_control_bot", "Controled bots", g, 0, 19, 3, "Bots that follow your orders")
+           .WithLabel("Lab_control_bot"),
+       &Opt::control_bot},
+      {ChoiceRow("CS_botmenu", "Bind for in-game bot menu", g, KeyItems(), -1,
+                 "The key that opens the bots' menu in the game")
+           .WithLabel("Lab_Botmenu"),
+       &Opt::botmenu},
+  };
+}
+
+std::vector<OptionRow<Opt>> SkillRows(const BotProfile& p, bool realbot) {
+  const char* g = "Bots skill";
+  const std::string marks = p.skill0_worst ? "Bad|Medium|Good" : "Good|Medium|Bad";
+  return {
+      {SliderRow("CS_defskill", realbot ? "Max Skill" : "Bots default skill", g, 1, p.MaxSkill(),
+                 realbot ? std::min(50, p.MaxSkill()) : 1,
+                 "The skill of bots that have none of their own", marks)
+           .WithLabel("Label86"),
+       &Opt::default_skill},
+      {SliderRow("CS_minskill", "Min skill", g, 1, 50, 1, "The lowest skill of a bot", "")
+           .WithLabel("Label16"),
+       &Opt::minskill},
+      {CheckRow("CS_Extraskill", "Extra Skill", g, false), &Opt::extraskill},
+      {CheckRow("CS_forceskill", "Force Skill", g, false), &Opt::forceskill},
+  };
+}
+
+std::vector<OptionRow<Opt>> AiRows() {
+  const char* g = "the following parameters are used only|if the map have no waypoints :";
+  return {
+      {SpinRow("PL_Waydist", "Waypoints sight distance", g, 0, 700, 300), &Opt::waydist},
+      {SpinRow("PL_Bheight", "Acceptable height", g, 0, 300, 150), &Opt::bheight},
+      {SpinRow("PL_pway", "Points for waypoints", g, 0, 50, 20), &Opt::pway},
+      {SpinRow("PL_proad", "Points for good location", g, 0, 50, 5), &Opt::proad},
+      {SpinRow("PL_pgoal", "Points for way to the goal", g, 0, 50, 4), &Opt::pgoal},
+      {SpinRow("PL_pchange", "Points for corridors", g, 0, 50, 5), &Opt::pchange},
+      {SpinRow("PL_plong", "Points for the longest way", g, 0, 50, 3), &Opt::plong},
+      {SpinRow("PL_bsenss", "Sensitivity for side of bot", g, 25, 200, 50), &Opt::bsenss},
+      {SpinRow("PL_bsensf", "Sensitivity for bot's forward", g, 25, 400, 75), &Opt::bsensf},
+      {SpinRow("PL_bsensc", "Sensitivity for new corridors", g, 25, 300, 100), &Opt::bsensc},
+  };
+}
+
+std::vector<OptionRow<CsWaypointField>> WaypointRows() {
+  return {{TextRow("WayDir", "Waypoints directory", "", "", 0, "Where the bot's waypoint files are")
+               .Browse("", "directory"),
+           &CsWaypointField::dir}};
+}
+
+// The bots that understand each option.
+bool Shows(std::string_view control, std::string_view bot, const BotProfile& p) {
+  const auto any = [bot](std::initializer_list<std::string_view> bots) {
+    return std::find(bots.begin(), bots.end(), bot) != bots.end();
+  };
+  if (control == "CS_botchat") return any({kNnBot, kPodBot});
+  if (control == "CS_knifeonly") return any({kNnBot, kPodBot, kSwatBot});
+  if (control == "CS_pistolonly" || control == "CS_subonly" || control == "CS_usesmoke")
+    return bot == kNnBot;
+  if (control == "CS_detailnames" || control == "CS_inhumanturns") return bot == kPodBot;
+  if (control == "CS_control_bot") return any({kPlBot, kPodBot});
+  if (control == "CS_Navigation" || control == "CS_minskill" || control == "CS_Extraskill" ||
+      control == "CS_forceskill")
+    return bot == kRealBot;
+  if (control == "CS_botmenu") return !p.bot_menu_command.empty();
+  if (control == "WayDir") return any({kNnBot, kPodBot});
+  if (control.substr(0, 3) == "PL_") return bot == kPlBot;
+  if (control == "CS_chatkill") return !p.chat_file.empty();
+  return true;
+}
+
+constexpr const char* kSkillsPrefix = "CS_Skills_";
+
+}  // namespace
+
+const std::vector<std::string>& CsModelTable(std::string_view team) {
+  static const std::vector<std::string> kAuto = {
+      "<Random Model>", "Phoenix / US Seal", "L337 / GSG-9", "Artic / UK SAS", "Gorilla / GIGN"};
+  static const std::vector<std::string> kTerrorists = {
+      "<Random Model>", "Phoenix Connektion", "L337 Krew", "Artic Avengers", "Gorilla Warface"};
+  static const std::vector<std::string> kCounter = {"<Random Model>", "US Seal Team 6",
+                                                    "German GSG-9", "UK SAS", "French GIGN"};
+  static const std::vector<std::string> kNone;
+  if (team == "0") return kAuto;
+  if (team == "1") return kTerrorists;
+  if (team == "2") return kCounter;
+  return kNone;
+}
+
+CstrikeSettings::CstrikeSettings(LauncherState& state)
+    : EditorSettings(state, "CStrike"),
+      bot_(state.bot_choice.text),
+      profile_(ReadBotProfile(state.app_path + "\\CStrike.ini", bot_, profile_messages_)),
+      game(GameRows()),
+      version(VersionRows()),
+      misc(MiscRows()),
+      skills(SkillRows(profile_, bot_ == kRealBot)),
+      ai(AiRows()),
+      waypoints(WaypointRows()) {
+  AddOptions(game);
+  AddOptions(version);
+  AddOptions(misc);
+  AddOptions(waypoints);
+  AddOptions(skills);
+  AddRoster(
+      {
+          {RosterProperty::kRadios, "BotA|BotT|BotCT", "Auto|Terrorists|Counter-Terrorists", 0, 2,
+           -1, &BotEntry::param1, "The bot's team", ""},
+          {RosterProperty::kSlider, "Botskill", "Skill", 0, profile_.MaxSkill(), 0,
+           &BotEntry::skill, "0 uses the bots' default skill",
+           profile_.skill0_worst ? "Default|Bad|Medium|Good" : "Default|Good|Medium|Bad"},
+      },
+      " \"", true);
+  if (HasChatPage()) chat_page = AddTextPage("CS_chatkill");
+  AddOptions(ai);
+}
+
+bool CstrikeSettings::HasAiPage() const { return bot_ == kPlBot; }
+bool CstrikeSettings::HasSkillsPage() const { return bot_ == kPodBot; }
+
+std::string CstrikeSettings::MapLegend() const {
+  std::string legend;
+  if (!profile_.opt_waypoint_ext.empty()) legend += "* Waypoints\r\n";
+  if (!profile_.map_config_ext.empty()) legend += "+ Self config";
+  return legend;
+}
+
+ControlState CstrikeSettings::OptionState(std::string_view control) const {
+  return {true, Shows(control, bot_, profile_)};
+}
+
+std::string CstrikeSettings::PictureName() const {
+  const BotEntry* entry = CurrentBot();
+  return entry != nullptr ? entry->param1 + "_" + entry->model : std::string();
+}
+
+std::string CstrikeSettings::BotsIniPath() const { return state().app_path + "\\CS_Bots.ini"; }
+
+std::string CstrikeSettings::SkillsPath() const {
+  // The game's file system ignores case: an existing file of another case is that file.
+  const std::string dir = File("PODBot");
+  for (const std::string& name : ListFiles(dir, "*.cfg")) {
+    if (ToLowerAscii(name) == "botskill.cfg") return dir + "\\" + name;
+  }
+  return dir + "\\Botskill.cfg";
+}
+
+void CstrikeSettings::ResetValues() {
+  // The waypoint directory: NN Bot's and P.O.D.Bot's own choice, when it exists.
+  const std::string ini = BotsIniPath();
+  waypoint_dir_ = profile_.waypoint_dir;
+  if (bot_ == kNnBot) {
+    std::string d = GetProfileString(ini, "Default", "nwpdir", "maps");
+    if (Trim(d).empty() || !DirectoryExists(File(d))) d = "maps";
+    waypoint_dir_ = d;
+  } else if (bot_ == kPodBot) {
+    std::string f = GetProfileString(ini, "Default", "WptFolder", "wptcs10");
+    if (Trim(f).empty() || !DirectoryExists(File("PodBot\\" + f))) f.clear();
+    waypoint_dir_ = "PodBot\\" + f;
+  }
+  waypoints.SetText(0, ModDirectory() + "\\" + waypoint_dir_);
+  pod = PodSkills{};
+}
+
+std::vector<std::string> CstrikeSettings::AvailableMaps() const {
+  std::vector<std::string> entries;
+  const std::string maps_dir = File("maps");
+  if (!DirectoryExists(maps_dir)) return entries;
+  const LowerNameSet wp(File(waypoint_dir_));
+  const auto has = [&wp](const std::string& lower, const std::string& ext) {
+    return wp.Contains(lower + ToLowerAscii(ext));
+  };
+  ForEachDirectoryEntry(maps_dir, "*.bsp", [&](std::string_view name, unsigned attributes) {
+    if ((attributes & (kAttrDirectory | kAttrHidden)) != 0) return;
+    const std::string map(name.substr(0, name.size() - 4));
+    const std::string lower = ToLowerAscii(map);
+    if (!profile_.waypoint_ext.empty() && !has(lower, profile_.waypoint_ext)) return;
+    std::string entry = map + " ";
+    if (!profile_.opt_waypoint_ext.empty() && has(lower, profile_.opt_waypoint_ext)) entry += "*";
+    if (!profile_.map_config_ext.empty() && has(lower, profile_.map_config_ext)) entry += "+";
+    entries.push_back(std::move(entry));
+  });
+  return entries;
+}
+
+void CstrikeSettings::ReadFiles(Messages& messages) {
+  messages.insert(messages.end(), profile_messages_.begin(), profile_messages_.end());
+  Step(messages, [&] {
+    const std::string path = File("game.cfg");
+    if (!FileExists(path)) return;
+    CsGameCfg cfg = game.Collected();
+    ParseCsGameCfg(ReadCfgLines(path), path, cfg);
+    game.Fill(cfg);
+  });
+  ReadCsBots(messages);
+  // A map of the cycle stays only when the bot has its waypoint file.
+  ReadPlayListFrom(messages, "O", File("maps"), profile_.waypoint_ext,
+                   profile_.waypoint_ext.empty() ? "" : File(waypoint_dir_));
+  ReadChat(messages);
+  if (HasSkillsPage()) ReadSkills(messages);
+}
+
+void CstrikeSettings::ReadCsBots(Messages& messages) {
+  SetRoster({});
+  const std::string path = BotsIniPath();
+  if (!FileExists(path)) return;
+  Step(messages, [&] {
+    CsBotsIni ini = ReadCsBotsIni(ReadFileBytes(path), path, profile_.MaxSkill(), messages);
+    for (BoundOptions<CsBotOptions>* table : {&version, &misc, &skills, &ai})
+      table->Fill(ini.options);
+    SetRoster(std::move(ini.roster));
+  });
+}
+
+void CstrikeSettings::ReadChat(Messages& messages) {
+  if (!HasChatPage()) return;
+  Step(messages, [&] {
+    MemoFile("Read", text_page(chat_page).lines, ModDirectory() + "\\", profile_.chat_file);
+  });
+}
+
+void CstrikeSettings::ReadSkills(Messages& messages) {
+  const std::string path = SkillsPath();
+  if (!FileExists(path)) return;
+  Step(messages, [&] { pod = ParsePodSkills(ReadLines(path)); });
+}
+
+void CstrikeSettings::ReadBotFile(Messages& messages) {
+  ReadCsBots(messages);
+  ReadChat(messages);
+  // The skill table is P.O.D.Bot's file, not a default of ours: read again.
+  if (HasSkillsPage()) ReadSkills(messages);
+}
+
+void CstrikeSettings::WriteFiles(FileBatch& batch) const {
+  const CsGameCfg cfg = game.Collected();
+  batch.PutLines(File("game.cfg"), CsGameCfgLines(cfg));
+  CsBotOptions options;
+  for (const BoundOptions<CsBotOptions>* table : {&version, &misc, &skills, &ai})
+    table->Collect(options);
+  CsBotsIniWrite how;
+  how.max_skill = profile_.max_skill;
+  how.write_nwpdir = bot_ == kNnBot;
+  how.nwpdir = waypoint_dir_;
+  how.write_wptfolder = bot_ == kPodBot;
+  // P.O.D.Bot's folder is named inside PodBot.
+  how.wptfolder = waypoint_dir_.size() > 7 ? waypoint_dir_.substr(7) : std::string();
+  PutCsBotsIni(batch, BotsIniPath(), options, roster.items, how);
+  WriteMapCycle(state(), "O", ModDirectory(), maps.play.items, batch);
+  if (HasChatPage()) batch.PutLines(File(profile_.chat_file), text_page(chat_page).lines);
+  if (HasSkillsPage()) batch.PutLines(SkillsPath(), PodSkillLines(pod));
+  const std::string scr = File("settings.scr");
+  if (FileExists(scr)) batch.PutLines(scr, SettingsScrLines(ReadLines(scr), CsScrBlocks(cfg)));
+}
+
+BotEntry CstrikeSettings::NewEntry() const { return BotEntry{"NewBot", "0", "0", "", "0"}; }
+
+void CstrikeSettings::RandomizeEntry(BotEntry& entry, std::mt19937& draw) const {
+  entry.model = std::to_string(PickRandom(0, 4, draw));
+  entry.skill = std::to_string(PickRandom(1, profile_.MaxSkill(), draw));
+  entry.param1 = std::to_string(PickRandom(0, 2, draw));
+  entry.param2.clear();
+}
+
+std::vector<std::string> CstrikeSettings::ModelItems(const BotEntry* entry) const {
+  return entry != nullptr ? CsModelTable(entry->param1) : std::vector<std::string>();
+}
+
+int CstrikeSettings::ModelPosition(const BotEntry& entry, const std::vector<std::string>&) const {
+  return ParseDecimalInt(entry.model).value_or(-1);
+}
+
+bool CstrikeSettings::AfterOptionChange(std::string_view control, Messages& messages) {
+  (void)messages;
+  const size_t def = skills.RowOf("CS_defskill");
+  const size_t min = skills.RowOf("CS_minskill");
+  // "Min skill" never exceeds the default (RealBot's "Max Skill").
+  if (control == "CS_minskill" && skills.value(min) > skills.value(def)) {
+    skills.Set(def, skills.value(min));
+    return true;
+  }
+  if (control == "CS_defskill" && skills.value(def) < skills.value(min)) {
+    skills.Set(min, skills.value(def));
+    return true;
+  }
+  if (control == "WayDir") {
+    // The field holds the whole path; the bot's directory is the part after
+    // the cstrike directory.
+    const std::string text = waypoints.text(0);
+    const std::string prefix = ModDirectory() + "\\";
+    waypoint_dir_ = text.size() > prefix.size() ? text.substr(prefix.size()) : std::string();
+    std::vector<std::string> available = AvailableMaps();
+    SortNoCase(available);
+    maps.available.Clear();
+    maps.available.items = std::move(available);
+    maps.available.selected.assign(maps.available.items.size(), false);
+    maps.play.Clear();
+    return true;
+  }
+  return false;
+}
+
+void CstrikeSettings::ShowExtra(std::vector<std::pair<std::string, std::string>>& lines) const {
+  if (!HasSkillsPage()) return;
+  for (size_t band = 0; band < kPodBands; ++band) {
+    for (size_t param = 0; param < kPodParams; ++param) {
+      lines.emplace_back(
+          std::string(kSkillsPrefix) + std::to_string(band + 1) + "_" + std::to_string(param + 1),
+          pod[band][param]);
+    }
+  }
+}
+
+std::optional<std::optional<std::string>> CstrikeSettings::SetExtra(std::string_view control,
+                                                                    std::string_view value) {
+  if (control.substr(0, std::string_view(kSkillsPrefix).size()) != kSkillsPrefix)
+    return std::nullopt;
+  if (!HasSkillsPage()) return std::optional<std::string>(std::string(control) + " is hidden now");
+  const std::string_view cell = control.substr(std::string_view(kSkillsPrefix).size());
+  const size_t bar = cell.find('_');
+  const std::optional<int> band = ParseDecimalInt(cell.substr(0, bar));
+  const std::optional<int> param =
+      bar == std::string_view::npos ? std::nullopt : ParseDecimalInt(cell.substr(bar + 1));
+  if (!band || !param || *band < 1 || *band > 6 || *param < 1 || *param > 8) {
+    return std::optional<std::string>("unknown control " + std::string(control) +
+                                      " (the skill table is CS_Skills_<band 1-6>_<row 1-8>)");
+  }
+  pod[static_cast<size_t>(*band - 1)][static_cast<size_t>(*param - 1)] = std::string(value);
+  return std::optional<std::string>();
+}
+
+}  // namespace orvane
