@@ -74,7 +74,7 @@ std::vector<OptionRow<Opt>> MiscRows() {
       {SpinRow("CS_control_bot", "Controled bots", g, 0, 19, 3, "Bots that follow your orders")
            .WithLabel("Lab_control_bot"),
        &Opt::control_bot},
-      {ChoiceRow("CS_botmenu", "Bind for in-game bot menu", g, KeyItems(), -1,
+      {ChoiceRow("CS_botmenu", "Bot menu key", g, KeyItems(), -1,
                  "The key that opens the bots' menu in the game")
            .WithLabel("Lab_Botmenu"),
        &Opt::botmenu},
@@ -99,7 +99,7 @@ std::vector<OptionRow<Opt>> SkillRows(const BotProfile& p, bool realbot) {
 }
 
 std::vector<OptionRow<Opt>> AiRows() {
-  const char* g = "the following parameters are used only|if the map have no waypoints :";
+  const char* g = "Navigation";
   return {
       {SpinRow("PL_Waydist", "Waypoints sight distance", g, 0, 700, 300), &Opt::waydist},
       {SpinRow("PL_Bheight", "Acceptable height", g, 0, 300, 150), &Opt::bheight},
@@ -343,7 +343,6 @@ int CstrikeSettings::ModelPosition(const BotEntry& entry, const std::vector<std:
 }
 
 bool CstrikeSettings::AfterOptionChange(std::string_view control, Messages& messages) {
-  (void)messages;
   const size_t def = skills.RowOf("CS_defskill");
   const size_t min = skills.RowOf("CS_minskill");
   // "Min skill" never exceeds the default (RealBot's "Max Skill").
@@ -357,10 +356,19 @@ bool CstrikeSettings::AfterOptionChange(std::string_view control, Messages& mess
   }
   if (control == "WayDir") {
     // The field holds the whole path; the bot's directory is the part after
-    // the cstrike directory.
+    // the cstrike directory, and P.O.D.Bot's lies inside PodBot.
     const std::string text = waypoints.text(0);
     const std::string prefix = ModDirectory() + "\\";
-    waypoint_dir_ = text.size() > prefix.size() ? text.substr(prefix.size()) : std::string();
+    const std::string inside = bot_ == kPodBot ? prefix + "PodBot\\" : prefix;
+    if (text.size() < inside.size() ||
+        ToLowerAscii(text.substr(0, inside.size())) != ToLowerAscii(inside)) {
+      messages.push_back({bot_ + " reads its waypoints from a directory inside " +
+                              inside.substr(0, inside.size() - 1) + ".",
+                          "The waypoint directory stays " + prefix + waypoint_dir_ + "."});
+      waypoints.SetText(0, prefix + waypoint_dir_);
+      return true;
+    }
+    waypoint_dir_ = text.substr(prefix.size());
     std::vector<std::string> available = AvailableMaps();
     SortNoCase(available);
     maps.available.Clear();

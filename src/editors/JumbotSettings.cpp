@@ -347,8 +347,9 @@ std::optional<ControlState> JumbotOptions::State(std::string_view control) const
   if (control == Name("bot_distance"))
     return ControlState{on(behaviour, "bot_checkdistance"), true};
   if (control == Name("bweap_tripmine")) {
+    // The slider goes; its caption stays, disabled.
     const bool mines = on(behaviour, "bot_tripmines");
-    return ControlState{mines, mines};
+    return ControlState{mines, mines, true};
   }
   return std::nullopt;
 }

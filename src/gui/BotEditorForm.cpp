@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -194,6 +195,7 @@ void BotEditorForm::ShowValues(bool roster) {
     ShowRoster();
     ShowSelectedEntry();
   }
+  ShowMore();
 }
 
 void BotEditorForm::ShowStates() {
@@ -212,6 +214,16 @@ void BotEditorForm::OptionChanged(const std::string& control) {
 std::optional<std::string> BotEditorForm::BrowseFile(const OptionInfo& row) {
   std::string start = settings_.ModDirectory();
   if (!row.browse_dir.empty()) start += "\\" + row.browse_dir;
+  if (row.browse_filter == "directory") {
+    // A directory inside the mod's, named as the game names it.
+    const QString host_mod = QString::fromStdString(HostPath(settings_.ModDirectory()).string());
+    const QString chosen = QFileDialog::getExistingDirectory(this, QString(), host_mod);
+    if (chosen.isEmpty()) return std::nullopt;
+    QString relative = QDir(host_mod).relativeFilePath(chosen);
+    if (relative == QStringLiteral(".")) relative.clear();
+    relative.replace('/', '\\');
+    return settings_.ModDirectory() + (relative.isEmpty() ? "" : "\\" + ToGame(relative));
+  }
   // "Caption (*.ext)|*.ext" as Qt writes a filter: "Caption (*.ext)".
   const QString filter = Q(row.browse_filter).section('|', 0, 0);
   const QString chosen = QFileDialog::getOpenFileName(

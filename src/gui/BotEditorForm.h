@@ -90,6 +90,9 @@ class BotEditorForm : public QDialog {
                            const QString& hint);
   // Opens a game file in the text editor (a missing one opens empty).
   void EditFile(const std::string& path);
+  // A window's controls beyond the document's parts (a grid), shown with the rest.
+  virtual void ShowMore() {}
+  QTabWidget* pages() const { return pages_; }
   // "Game Type" (deathmatch / teamplay, number of teams) and "Teams Settings".
   QGroupBox* BuildGameType(QWidget* parent);
   QGroupBox* BuildTeamRows(QWidget* parent);

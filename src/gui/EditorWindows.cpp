@@ -2,6 +2,7 @@
 
 #include "gui/SmallWindows.h"
 #include "gui/editors/TFBotman.h"
+#include "gui/editors/TFCstrike.h"
 #include "gui/editors/TFJumbot.h"
 #include "gui/editors/TFPhineas.h"
 #include "gui/editors/TFScihunt.h"
@@ -15,6 +16,7 @@ MainWindowHooks LauncherWindowHooks(LauncherState& state) {
     if (mod_key == "Botman") return std::make_unique<TFBotman>(state, parent);
     if (mod_key == "Phineas") return std::make_unique<TFPhineas>(state, parent);
     if (mod_key == "Jumbot") return std::make_unique<TFJumbot>(state, parent);
+    if (mod_key == "CStrike") return std::make_unique<TFCstrike>(state, parent);
     if (mod_key == "Scihunt") return std::make_unique<TFScihunt>(state, parent);
     return nullptr;
   };

@@ -275,7 +275,10 @@ void OptionControls::ShowStates() {
       c.placed->setEnabled(now.enabled);
       c.placed->setVisible(now.visible);
     }
-    if (c.label != nullptr) c.label->setEnabled(now.enabled);
+    if (c.label != nullptr) {
+      c.label->setEnabled(now.enabled);
+      c.label->setVisible(now.visible || now.caption_stays);
+    }
   }
 }
 

@@ -70,10 +70,12 @@ struct TextPage {
   std::vector<std::string> lines;
 };
 
-// Whether a control can be used now; a disabled caption goes with it.
+// Whether a control can be used now; its caption is disabled with it and
+// hidden with it unless the caption stays to say what is missing.
 struct ControlState {
   bool enabled = true;
   bool visible = true;
+  bool caption_stays = false;
 };
 
 // orvanectl's one-line form of a text page: lines joined by "\n", a

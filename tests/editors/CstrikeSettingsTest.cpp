@@ -143,6 +143,11 @@ TEST(CstrikeSettings, WaypointsDecideTheMaps) {
   EXPECT_EQ(pod.doc->Checks(),
             (std::vector<std::string>{"You must select a starting map.",
                                       "You must have at least one bot to play."}));
+  // P.O.D.Bot's waypoints lie inside PodBot: another place is refused.
+  Messages refused;
+  ASSERT_EQ(pod.doc->Set("WayDir", pod.doc->ModDirectory() + "\\maps", &refused), std::nullopt);
+  ASSERT_EQ(refused.size(), 1u);
+  EXPECT_EQ(pod.Show("WayDir"), pod.doc->ModDirectory() + "\\PodBot\\other");
   pod.Set({{"CS_MapCycle", "cs_assault"}, {"CS_SBCreeBot", "1"}});
   pod.doc->Save();
   EXPECT_NE(pod.Ini().find("wptfolder=other\r\n"), std::string::npos);

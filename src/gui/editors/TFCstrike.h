@@ -1,0 +1,27 @@
+// The Counter-Strike window, made for the bot chosen in the main window: a
+// view of Counter-Strike's settings document, with the pages that bot has.
+#pragma once
+
+#include "editors/CstrikeSettings.h"
+#include "gui/BotEditorForm.h"
+
+class QTableWidget;
+
+namespace orvane {
+
+class TFCstrike final : public BotEditorForm {
+  Q_OBJECT
+
+ public:
+  TFCstrike(LauncherState& state, QWidget* parent);
+
+  CstrikeSettings& document() { return static_cast<CstrikeSettings&>(settings()); }
+
+ protected:
+  void ShowMore() override;
+
+ private:
+  QTableWidget* skills_ = nullptr;
+};
+
+}  // namespace orvane
