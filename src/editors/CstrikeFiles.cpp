@@ -130,7 +130,8 @@ CsBotsIni ReadCsBotsIni(std::string_view text, std::string_view path, int max_sk
   o.default_skill = ParseProfileInt(Value(text, "Default", skill_key, ""), 0);
   for (const auto& [key, field] : DefaultKeys()) {
     if (const auto* flag = std::get_if<bool CsBotOptions::*>(&field)) {
-      o.** flag = YesOrOne(Value(text, "Default", key, "0"));
+      // "version" is 1 for 1.x: the 7.1 button is the other one.
+      o.** flag = YesOrOne(Value(text, "Default", key, "0")) != (key == "version");
     } else if (const auto* words = std::get_if<std::string CsBotOptions::*>(&field)) {
       o.** words = Value(text, "Default", key, "");
     } else {

@@ -106,6 +106,7 @@ TEST(CsBotsIni, WritesEveryKeyAndKeepsTheOtherBots) {
     EXPECT_EQ(back.roster, roster);
     EXPECT_EQ(back.options.default_skill, 4);
     EXPECT_EQ(back.options.botmenu, "F9");
+    EXPECT_FALSE(back.options.cs71);  // "version=1" is 1.x
   }
 }
 
