@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
 #include "platform/StringUtil.h"
+#include "platform/TextFile.h"
 
 namespace orvane {
 
@@ -12,9 +14,17 @@ int BotProfile::MaxSkill() const { return ParseDecimalInt(max_skill).value_or(5)
 
 BotProfile ReadBotProfile(const std::string& catalogue_path, const std::string& bot,
                           Messages& messages) {
+  // One read of the catalogue for all its keys; a missing one gives the defaults.
+  const std::string text = FileExists(catalogue_path) ? ReadFileBytes(catalogue_path) : "";
+  return ParseBotProfile(text, catalogue_path, bot, messages);
+}
+
+BotProfile ParseBotProfile(std::string_view text, const std::string& catalogue_path,
+                           const std::string& bot, Messages& messages) {
   BotProfile p;
   const auto get = [&](const char* key, const std::string& def) {
-    return GetProfileString(catalogue_path, bot, key, def);
+    const std::optional<std::string_view> value = FindProfileValue(text, bot, key);
+    return std::string(value ? StripProfileQuotes(*value) : std::string_view(def));
   };
   p.waypoint_dir = get("waypath", p.waypoint_dir);
   p.waypoint_ext = get("waypt", "");

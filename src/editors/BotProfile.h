@@ -33,6 +33,9 @@ struct BotProfile {
 // default stands.
 BotProfile ReadBotProfile(const std::string& catalogue_path, const std::string& bot,
                           Messages& messages);
+// The same from the catalogue's text (path names it in messages).
+BotProfile ParseBotProfile(std::string_view text, const std::string& path, const std::string& bot,
+                           Messages& messages);
 
 // A bot command's template with each placeholder replaced at its first
 // occurrence only; an absent placeholder is skipped.
