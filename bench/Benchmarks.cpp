@@ -20,6 +20,7 @@
 #include "core/ModTable.h"
 #include "core/Startup.h"
 #include "editors/BotmanFiles.h"
+#include "editors/CstrikeLaunch.h"
 #include "platform/HostPath.h"
 #include "platform/TextFile.h"
 #include "services/MapLists.h"
@@ -188,6 +189,7 @@ struct DocumentRow {
   bool krv_ini;                    // it reads KRV.ini (a starting map or keys)
   // The directories its load lists: the maps and what the map marks stand for.
   std::vector<std::string> lists = {"valve/maps"};
+  std::vector<std::string> app_reads = {};  // files of AppPath it reads beside KRV.ini
 };
 
 const std::vector<DocumentRow>& DocumentRows() {
@@ -205,6 +207,12 @@ const std::vector<DocumentRow>& DocumentRows() {
         "scihunt/arsenals/starteqp.txt"},
        true,
        {"scihunt/maps", "scihunt/wpfiles"}},
+      {"CStrike",
+       {"cstrike/game.cfg", "cstrike/mapcycle.txt", "cstrike/PODBot/botchat.txt",
+        "cstrike/PODBot/botskill.cfg"},
+       true,
+       {"cstrike/maps", "cstrike/PODBot/wptcs10", "cstrike/PODBot"},
+       {"CStrike.ini", "CS_Bots.ini"}},
   };
   return kRows;
 }
@@ -227,6 +235,8 @@ void LoadDocumentBaseline(benchmark::State& s, const DocumentRow& row) {
   for (auto _ : s) {
     for (const std::string& file : row.reads) benchmark::DoNotOptimize(RawRead(hl + "/" + file));
     if (row.krv_ini) benchmark::DoNotOptimize(RawRead(Tree().tree().AppPath() + "/KRV.ini"));
+    for (const std::string& file : row.app_reads)
+      benchmark::DoNotOptimize(RawRead(Tree().tree().AppPath() + "/" + file));
     // The map cycle is checked against the maps; the marks need their files.
     for (const std::string& dir : row.lists) benchmark::DoNotOptimize(RawList(hl + "/" + dir));
   }
@@ -264,6 +274,32 @@ void RegisterDocumentBenchmarks() {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("BM_Save" + mod + "_Baseline").c_str(), SaveDocumentBaseline, row)
         ->Unit(benchmark::kMillisecond);
+  }
+}
+
+// What a launch of Counter-Strike writes for P.O.D.Bot: liblist.gam,
+// listenserver.cfg, the bot's command file with 2,000 bots, game.cfg.
+void BM_CsLaunchFiles(benchmark::State& s) {
+  const LauncherState state = Tree().LoadedState("CStrike");
+  for (auto _ : s) WriteCsLaunchFiles(state, "P.O.D.Bot");
+}
+
+void BM_CsLaunchFiles_Baseline(benchmark::State& s) {
+  const LauncherState state = Tree().LoadedState("CStrike");
+  FileBatch batch;
+  PutCsLaunchFiles(state, "P.O.D.Bot", batch);
+  std::vector<std::pair<std::string, std::string>> files;
+  for (const auto& [path, bytes] : batch.files())
+    files.emplace_back(HostPath(path).string(), bytes);
+  const std::string app = Tree().tree().AppPath();
+  const std::string cs = Tree().tree().HLPath() + "/cstrike";
+  for (auto _ : s) {
+    // The same reads (catalogue, CS_Bots.ini, listenserver.cfg, game.cfg) and writes.
+    for (const char* file : {"/CStrike.ini", "/CS_Bots.ini"})
+      benchmark::DoNotOptimize(RawRead(app + file));
+    for (const char* file : {"/listenserver.cfg", "/game.cfg"})
+      benchmark::DoNotOptimize(RawRead(cs + file));
+    for (const auto& [path, bytes] : files) RawSafeWrite(path, bytes);
   }
 }
 
@@ -312,6 +348,8 @@ void BM_ShuffleMaps(benchmark::State& s) {
   s.SetComplexityN(s.range(0));
 }
 
+BENCHMARK(BM_CsLaunchFiles)->Unit(benchmark::kMillisecond)->MinTime(1);
+BENCHMARK(BM_CsLaunchFiles_Baseline)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_InitLauncher)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_InitLauncher_Baseline)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_LoadMapCatalogue)->Unit(benchmark::kMillisecond)->MinTime(1);

@@ -9,9 +9,11 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "core/LauncherSettings.h"
 #include "core/ModTable.h"
 #include "core/Startup.h"
 #include "editors/BotmanFiles.h"
+#include "editors/CstrikeFiles.h"
 #include "editors/JumbotFiles.h"
 #include "editors/PhineasFiles.h"
 #include "editors/ScihuntFiles.h"
@@ -109,6 +111,28 @@ LargeTree::LargeTree() {
       .File("scihunt/botfiles/bots.cfg", roster)
       .File("scihunt/botfiles/botchat.cfg", JoinCrLf(ScihuntChatLines({chat, chat})))
       .File("scihunt/arsenals/starteqp.txt", "weapon_glock\r\nammo_glockclip\r\n");
+
+  // Counter-Strike with P.O.D.Bot: its own 20,000 maps, waypoints for half
+  // of them, and 2,000 bots in the shared CS_Bots.ini.
+  tree_.Dir("cstrike/maps").Dir("cstrike/PODBot/wptcs10");
+  for (int i = 0; i < kMaps; ++i) {
+    Touch(tree_.hl_dir() / "cstrike/maps" / (MapName(i) + ".bsp"));
+    if (i % 2 == 0) Touch(tree_.hl_dir() / "cstrike/PODBot/wptcs10" / (MapName(i) + ".pwf"));
+  }
+  std::string bots_ini = "[Default]\r\nnumbot=" + std::to_string(kBots) + "\r\nskill100=40\r\n";
+  for (int i = 0; i < kBots; ++i) {
+    bots_ini += "[Bot " + std::to_string(i + 1) + "]\r\nnom=Bot" + std::to_string(i) +
+                "\r\nteam=" + std::to_string(i % 3) + "\r\nmodele=" + std::to_string(i % 5) +
+                "\r\nskill100=" + std::to_string(i % 101) + "\r\n";
+  }
+  tree_.AppFile("CS_Bots.ini", bots_ini);
+  std::string cs_cycle;
+  for (int i = 0; i < kCycle; ++i) cs_cycle += MapName(i * 3 % kMaps) + "\r\n";
+  tree_.File("cstrike/mapcycle.txt", cs_cycle)
+      .File("cstrike/listenserver.cfg", listen_)
+      .File("cstrike/game.cfg", JoinCrLf(CsGameCfgLines(CsGameCfg{})))
+      .File("cstrike/PODBot/botchat.txt", JoinCrLf(chat))
+      .File("cstrike/PODBot/botskill.cfg", JoinCrLf(PodSkillLines(PodSkills{})));
 }
 
 LauncherState LargeTree::LoadedState(const std::string& mod) const {
@@ -120,6 +144,11 @@ LauncherState LargeTree::LoadedState(const std::string& mod) const {
   hooks.load_model_catalogue = [&state] { LoadModelCatalogue(state); };
   InitLauncher(state, store, hooks, reporter);
   state.selected_mod = mod;
+  // Counter-Strike's document is made for the bot chosen in the main window.
+  if (mod == "CStrike") {
+    SelectMod(state, mod);
+    ChooseBot(state, "P.O.D.Bot");
+  }
   return state;
 }
 

@@ -9,6 +9,7 @@
 #include "LargeTree.h"
 #include "gui/BotEditorForm.h"
 #include "gui/editors/TFBotman.h"
+#include "gui/editors/TFCstrike.h"
 #include "gui/editors/TFJumbot.h"
 #include "gui/editors/TFPhineas.h"
 #include "gui/editors/TFScihunt.h"
@@ -38,11 +39,13 @@ void BM_OpenBotman(benchmark::State& s) { OpenWindow<TFBotman>(s, "Botman"); }
 void BM_OpenPhineas(benchmark::State& s) { OpenWindow<TFPhineas>(s, "Phineas"); }
 void BM_OpenJumbot(benchmark::State& s) { OpenWindow<TFJumbot>(s, "Jumbot"); }
 void BM_OpenScihunt(benchmark::State& s) { OpenWindow<TFScihunt>(s, "Scihunt"); }
+void BM_OpenCstrike(benchmark::State& s) { OpenWindow<TFCstrike>(s, "CStrike"); }
 
 BENCHMARK(BM_OpenBotman)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenPhineas)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenJumbot)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenScihunt)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_OpenCstrike)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 }  // namespace
 }  // namespace orvane::bench

@@ -63,12 +63,6 @@ const std::vector<std::pair<std::string_view, int CsBotOptions::*>>& PlBotKeys()
   return kKeys;
 }
 
-std::string Value(std::string_view text, std::string_view section, std::string_view key,
-                  std::string_view def) {
-  const std::optional<std::string_view> value = FindProfileValue(text, section, key);
-  return std::string(value ? StripProfileQuotes(*value) : def);
-}
-
 }  // namespace
 
 std::vector<std::string> CsGameCfgLines(const CsGameCfg& cfg) {
@@ -126,29 +120,33 @@ CsBotsIni ReadCsBotsIni(std::string_view text, std::string_view path, int max_sk
                         Messages& messages) {
   CsBotsIni ini;
   CsBotOptions& o = ini.options;
+  // One pass over the file for its thousands of keys.
+  const ProfileIndex index(text);
+  const auto Value = [&index](std::string_view section, std::string_view key,
+                              std::string_view def) { return index.Text(section, key, def); };
   const std::string skill_key = "skill" + std::to_string(max_skill);
-  o.default_skill = ParseProfileInt(Value(text, "Default", skill_key, ""), 0);
+  o.default_skill = ParseProfileInt(Value("Default", skill_key, ""), 0);
   for (const auto& [key, field] : DefaultKeys()) {
     if (const auto* flag = std::get_if<bool CsBotOptions::*>(&field)) {
       // "version" is 1 for 1.x: the 7.1 button is the other one.
-      o.** flag = YesOrOne(Value(text, "Default", key, "0")) != (key == "version");
+      o.** flag = YesOrOne(Value("Default", key, "0")) != (key == "version");
     } else if (const auto* words = std::get_if<std::string CsBotOptions::*>(&field)) {
-      o.** words = Value(text, "Default", key, "");
+      o.** words = Value("Default", key, "");
     } else {
       const auto number = std::get<int CsBotOptions::*>(field);
-      o.*number = ParseProfileInt(Value(text, "Default", key, ""), o.*number);
+      o.*number = ParseProfileInt(Value("Default", key, ""), o.*number);
     }
   }
   for (const auto& [key, field] : PlBotKeys())
-    o.*field = ParseProfileInt(Value(text, "PlBot", key, ""), o.*field);
+    o.*field = ParseProfileInt(Value("PlBot", key, ""), o.*field);
 
-  const int count = ParseProfileInt(Value(text, "Default", "numbot", ""), 0);
+  const int count = ParseProfileInt(Value("Default", "numbot", ""), 0);
   for (int i = 1; i <= count; ++i) {
     const std::string section = "Bot " + std::to_string(i);
     BotEntry e;
-    e.name = Value(text, section, "nom", "NewBot");
+    e.name = Value(section, "nom", "NewBot");
     const auto number = [&](std::string_view key, int lo, int hi, std::string* field) {
-      const std::string stored = Value(text, section, key, "0");
+      const std::string stored = Value(section, key, "0");
       const std::optional<int> n = ParseDecimalInt(Trim(stored));
       if (!n || *n < lo || (hi >= 0 && *n > hi && key != skill_key)) {
         messages.push_back(
@@ -173,8 +171,11 @@ CsBotsIni ReadCsBotsIni(std::string_view text, std::string_view path, int max_sk
 
 void PutCsBotsIni(FileBatch& batch, const std::string& path, const CsBotOptions& o,
                   const std::vector<BotEntry>& roster, const CsBotsIniWrite& how) {
-  const auto put = [&](std::string_view section, std::string_view key, const std::string& value) {
-    WriteProfileString(batch, path, section, key, value);
+  // Every key in one write: each as the profile writer would set it in turn.
+  std::vector<ProfileWrite> writes;
+  const auto put = [&writes](std::string_view section, std::string_view key,
+                             const std::string& value) {
+    writes.push_back({std::string(section), std::string(key), value});
   };
   put("Default", "numbot", std::to_string(roster.size()));
   put("Default", "skill" + how.max_skill, std::to_string(o.default_skill));
@@ -197,6 +198,7 @@ void PutCsBotsIni(FileBatch& batch, const std::string& path, const CsBotOptions&
     put(section, "modele", roster[i].model);
     put(section, "skill" + how.max_skill, roster[i].skill);
   }
+  WriteProfileStrings(batch, path, writes);
 }
 
 const std::array<const char*, kPodParams>& PodParamWords() {

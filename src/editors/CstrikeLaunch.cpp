@@ -16,12 +16,6 @@ std::string Quoted(std::string_view key, std::string_view value) {
 
 }  // namespace
 
-std::string ProfileText(std::string_view text, std::string_view section, std::string_view key,
-                        std::string_view def) {
-  const std::optional<std::string_view> value = FindProfileValue(text, section, key);
-  return std::string(value ? StripProfileQuotes(*value) : def);
-}
-
 std::vector<std::string> CsLiblistLines(std::string_view version, const BotProfile& profile) {
   const bool cs10 = version == "1";
   std::vector<std::string> lines = {
@@ -46,8 +40,9 @@ std::vector<std::string> CsLiblistLines(std::string_view version, const BotProfi
 std::vector<std::string> CsBotFileLines(std::string_view bot, const BotProfile& profile,
                                         std::string_view bots_ini,
                                         const std::function<bool(std::string_view)>& dir_exists) {
-  const auto get = [bots_ini](std::string_view key, std::string_view def) {
-    return ProfileText(bots_ini, "Default", key, def);
+  const ProfileIndex ini(bots_ini);  // one pass for the roster's thousands of keys
+  const auto get = [&ini](std::string_view key, std::string_view def) {
+    return ini.Text("Default", key, def);
   };
   const auto on_off = [&get](std::string_view key) { return YesOrOneToOnOff(get(key, "0")); };
   const std::string skill_key = "skill" + profile.max_skill;
@@ -70,7 +65,7 @@ std::vector<std::string> CsBotFileLines(std::string_view bot, const BotProfile& 
         {"pgoal", "4"},     {"pchange", "5"},   {"plong", "3"}, {"bsenss", "50"},
         {"bsensf", "75"},   {"bsensc", "100"}};
     for (const auto& [key, def] : kPlKeys)
-      lines.push_back(std::string(key) + " " + ProfileText(bots_ini, "PlBot", key, def));
+      lines.push_back(std::string(key) + " " + ini.Text("PlBot", key, def));
     lines.push_back("control_bot " + get("control_bot", "0"));
   } else if (bot == kPodBot) {
     const std::string folder = get("wptfolder", "wptcs10");
@@ -97,7 +92,7 @@ std::vector<std::string> CsBotFileLines(std::string_view bot, const BotProfile& 
   for (int i = 1; i <= count; ++i) {
     const std::string section = "Bot " + std::to_string(i);
     const auto entry = [&](std::string_view key, std::string_view def) {
-      return ProfileText(bots_ini, section, key, def);
+      return ini.Text(section, key, def);
     };
     lines.push_back(FillAddBotTemplate(profile.add_bot_template, entry("team", "0"),
                                        entry("modele", "0"), entry("nom", "NewBot"),
@@ -114,15 +109,14 @@ std::vector<std::string> AndroidGameCfgLines(const std::vector<std::string>& gam
       lines.push_back(line);
   }
   if (!android) return lines;
-  const int count = ParseProfileInt(ProfileText(bots_ini, "Default", "numbot", ""), 0);
+  const ProfileIndex ini(bots_ini);
+  const int count = ParseProfileInt(ini.Text("Default", "numbot", ""), 0);
   lines.push_back("sv_startbots " + std::to_string(count));
   for (int i = 1; i <= count; ++i) {
     const std::string section = "Bot " + std::to_string(i);
     // Android's scale is always 0..100, whatever the catalogue says.
-    lines.push_back("sv_bot" + std::to_string(i) + " " +
-                    ProfileText(bots_ini, section, "skill100", "-1") + "|" +
-                    ProfileText(bots_ini, section, "team", "0") + "|" +
-                    ProfileText(bots_ini, section, "nom", "NewBot"));
+    lines.push_back("sv_bot" + std::to_string(i) + " " + ini.Text(section, "skill100", "-1") + "|" +
+                    ini.Text(section, "team", "0") + "|" + ini.Text(section, "nom", "NewBot"));
   }
   return lines;
 }
@@ -135,7 +129,7 @@ void PutCsLaunchFiles(const LauncherState& state, const std::string& bot, FileBa
   const std::string bots_ini = FileExists(ini_path) ? ReadFileBytes(ini_path) : std::string();
 
   batch.PutLines(dir + "\\liblist.gam",
-                 CsLiblistLines(ProfileText(bots_ini, "Default", "version", "0"), profile));
+                 CsLiblistLines(ProfileIndex(bots_ini).Text("Default", "version", "0"), profile));
   NeutraliseListenServer(batch, dir + "\\listenserver.cfg", ListenServerNames("CStrike"));
   const auto dir_exists = [&dir](std::string_view relative) {
     return DirectoryExists(dir + "\\" + std::string(relative));

@@ -25,10 +25,6 @@ inline constexpr std::string_view kSwatBot = "Swat Bot";
 inline constexpr std::string_view kRealBot = "RealBot";
 inline constexpr std::string_view kAndroid = "Android";
 
-// A value of a profile text as the Windows profile reader gives it.
-std::string ProfileText(std::string_view text, std::string_view section, std::string_view key,
-                        std::string_view def);
-
 // version: CS_Bots.ini's "version" ("1" for 1.0, else Beta 7.1).
 std::vector<std::string> CsLiblistLines(std::string_view version, const BotProfile& profile);
 

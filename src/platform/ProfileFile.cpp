@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
@@ -213,6 +214,81 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
   return out;
 }
 
+std::string SetProfileValues(std::string_view text, const std::vector<ProfileWrite>& writes) {
+  // The text in pieces: what precedes the first section, then one piece per
+  // section header. A write touches only its section's first piece, so each
+  // is SetProfileValue on that piece.
+  std::vector<std::string> pieces(1);
+  std::unordered_map<std::string, size_t> first;  // lower-cased section name -> piece
+  ForEachLine(text, [&](std::string_view line, size_t start, size_t next) {
+    const ProfileLine parsed = ClassifyLine(line);
+    if (parsed.kind == LineKind::kSection) {
+      pieces.emplace_back();
+      first.try_emplace(ToLowerAscii(parsed.name), pieces.size() - 1);
+    }
+    pieces.back().append(text.substr(start, next - start));
+    return true;
+  });
+  for (const ProfileWrite& w : writes) {
+    CheckWritable("The section name", w.section, "\r\n[]");
+    CheckWritable("The key name", w.key, "\r\n=");
+    CheckWritable("The value", w.value, "\r\n");
+    const std::string_view section = ProfileTrim(w.section);
+    const auto found = first.find(ToLowerAscii(section));
+    if (found != first.end()) {
+      pieces[found->second] = SetProfileValue(pieces[found->second], section, w.key, w.value);
+      continue;
+    }
+    // A new section at the end, after an empty line, as SetProfileValue adds it.
+    // The line break a last line lacks belongs to that line's piece.
+    const auto last = std::find_if(pieces.rbegin(), pieces.rend(),
+                                   [](const std::string& p) { return !p.empty(); });
+    std::string piece;
+    if (last != pieces.rend()) {
+      if (last->back() != '\n') last->append("\r\n");
+      piece = "\r\n";
+    }
+    piece.append("[").append(section).append("]\r\n");
+    piece.append(ProfileTrim(w.key)).append("=").append(w.value).append("\r\n");
+    pieces.push_back(std::move(piece));
+    first.emplace(ToLowerAscii(section), pieces.size() - 1);
+  }
+  std::string out;
+  out.reserve(text.size() + 64 * writes.size());
+  for (const std::string& piece : pieces) out.append(piece);
+  return out;
+}
+
+ProfileIndex::ProfileIndex(std::string_view text) {
+  // The first section of a name, and in it the first key of a name, answer.
+  std::unordered_map<std::string, std::string_view>* current = nullptr;
+  ForEachLine(text, [&](std::string_view line, size_t, size_t) {
+    const ProfileLine parsed = ClassifyLine(line);
+    if (parsed.kind == LineKind::kSection) {
+      const auto [it, added] = sections_.try_emplace(ToLowerAscii(parsed.name));
+      current = added ? &it->second : nullptr;
+    } else if (parsed.kind == LineKind::kKey && current != nullptr) {
+      current->try_emplace(ToLowerAscii(parsed.name), parsed.value);
+    }
+    return true;
+  });
+}
+
+std::optional<std::string_view> ProfileIndex::Find(std::string_view section,
+                                                   std::string_view key) const {
+  const auto s = sections_.find(ToLowerAscii(ProfileTrim(section)));
+  if (s == sections_.end()) return std::nullopt;
+  const auto k = s->second.find(ToLowerAscii(ProfileTrim(key)));
+  if (k == s->second.end()) return std::nullopt;
+  return k->second;
+}
+
+std::string ProfileIndex::Text(std::string_view section, std::string_view key,
+                               std::string_view def) const {
+  const std::optional<std::string_view> value = Find(section, key);
+  return std::string(value ? StripProfileQuotes(*value) : def);
+}
+
 std::string GetProfileString(std::string_view file, std::string_view section, std::string_view key,
                              std::string_view def) {
   const std::string text = ReadIfPresent(file);
@@ -246,6 +322,18 @@ void WriteProfileString(std::string_view file, std::string_view section, std::st
   const std::string text = ReadIfPresent(file);
   const std::string updated = ProfileTextWith(file, text, section, key, value);
   if (updated != text) WriteFileBytes(file, updated);
+}
+
+void WriteProfileStrings(FileBatch& batch, std::string_view file,
+                         const std::vector<ProfileWrite>& writes) {
+  const std::string text = batch.Holds(file) ? batch.Bytes(file) : ReadIfPresent(file);
+  std::string updated;
+  try {
+    updated = SetProfileValues(text, writes);
+  } catch (const std::invalid_argument& e) {
+    throw FileError(std::string(file), 0, e.what());
+  }
+  if (updated != text) batch.Put(std::string(file), std::move(updated));
 }
 
 void WriteProfileString(FileBatch& batch, std::string_view file, std::string_view section,

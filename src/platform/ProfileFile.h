@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace orvane {
 
@@ -26,6 +28,28 @@ int ParseProfileInt(std::string_view text, int def);
 std::string SetProfileValue(std::string_view text, std::string_view section, std::string_view key,
                             std::string_view value);
 
+// Many writes at once, each as SetProfileValue would make it in turn, in
+// time that grows with the text rather than with writes times text.
+struct ProfileWrite {
+  std::string section;
+  std::string key;
+  std::string value;
+};
+std::string SetProfileValues(std::string_view text, const std::vector<ProfileWrite>& writes);
+
+// One reading of a profile text for many lookups, answering as
+// FindProfileValue does. The text must outlive the index.
+class ProfileIndex {
+ public:
+  explicit ProfileIndex(std::string_view text);
+  std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+  // The value without its quotes, or def.
+  std::string Text(std::string_view section, std::string_view key, std::string_view def) const;
+
+ private:
+  std::unordered_map<std::string, std::unordered_map<std::string, std::string_view>> sections_;
+};
+
 // The file functions. A missing file reads as absent; an unreadable one
 // throws FileError naming it. Writes replace the file atomically.
 std::string GetProfileString(std::string_view file, std::string_view section, std::string_view key,
@@ -36,5 +60,7 @@ void WriteProfileString(std::string_view file, std::string_view section, std::st
 // The same write as one file of a batch (on what the batch already holds for it).
 void WriteProfileString(FileBatch& batch, std::string_view file, std::string_view section,
                         std::string_view key, std::string_view value);
+void WriteProfileStrings(FileBatch& batch, std::string_view file,
+                         const std::vector<ProfileWrite>& writes);
 
 }  // namespace orvane

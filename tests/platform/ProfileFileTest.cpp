@@ -71,5 +71,31 @@ TEST(ProfileFile, RefusesWhatWouldBreakTheFileAndLeavesItAlone) {
   EXPECT_EQ(ReadHostFile(tree.app_dir() / "KRV.ini"), "[KRV]\r\nCommand=a\r\n");
 }
 
+// Many writes at once and one index for many reads give what the one-by-one
+// routines give, on every text of the cases above.
+TEST(ProfileFile, BulkWritesAndIndexedReadsAgreeWithTheSingleOnes) {
+  std::vector<std::string> texts = {"", "no newline", "[a]\r\nx=1", "k=v\r\n[A]\r\n\r\n"};
+  for (const ProfileWriteCase& c : ProfileWriteCases())
+    if (c.before) texts.emplace_back(*c.before);
+  for (const ProfileReadCase& c : ProfileReadCases())
+    if (c.file) texts.emplace_back(*c.file);
+  std::vector<orvane::ProfileWrite> writes;
+  for (const ProfileWriteCase& c : ProfileWriteCases())
+    writes.push_back({std::string(c.section), std::string(c.key), std::string(c.value)});
+  for (const char* section : {"New", "a", " A ", "new"})
+    for (const char* key : {"x", "Y", "x"}) writes.push_back({section, key, "v"});
+  for (const std::string& text : texts) {
+    std::string one_by_one = text;
+    for (const orvane::ProfileWrite& w : writes)
+      one_by_one = SetProfileValue(one_by_one, w.section, w.key, w.value);
+    EXPECT_EQ(SetProfileValues(text, writes), one_by_one) << text;
+    const ProfileIndex index(text);
+    for (const ProfileReadCase& c : ProfileReadCases())
+      EXPECT_EQ(index.Find(c.section, c.key), FindProfileValue(text, c.section, c.key)) << text;
+    for (const orvane::ProfileWrite& w : writes)
+      EXPECT_EQ(index.Find(w.section, w.key), FindProfileValue(text, w.section, w.key)) << text;
+  }
+}
+
 }  // namespace
 }  // namespace orvane::test
