@@ -41,8 +41,9 @@ struct OptionInfo {
   std::string reset_text = "";               // kText: the text after a reset
   std::string label = "";                    // the caption's own object name, when it has one
   std::string browse_dir = "";               // kText: a file button starting in ModDir\browse_dir
-  std::string browse_filter = "";            // its filter, "Caption|*.ext" ("" for no button)
-  bool kept_on_reset = false;                // a reset leaves the value as it is
+  // Its filter, "Caption|*.ext"; "directory" chooses a directory; "" for no button.
+  std::string browse_filter = "";
+  bool kept_on_reset = false;  // a reset leaves the value as it is
 
   // The control names of the row: one, or the two of a radio pair.
   std::vector<std::string> Names() const;
