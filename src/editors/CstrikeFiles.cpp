@@ -140,7 +140,14 @@ CsBotsIni ReadCsBotsIni(std::string_view text, std::string_view path, int max_sk
   for (const auto& [key, field] : PlBotKeys())
     o.*field = ParseProfileInt(Value("PlBot", key, ""), o.*field);
 
-  const int count = ParseProfileInt(Value("Default", "numbot", ""), 0);
+  int count = ParseProfileInt(Value("Default", "numbot", ""), 0);
+  if (count > kMaxRosterBots) {
+    messages.push_back({"Can't read the file " + std::string(path) + ".",
+                        "[Default] numbot: " + std::to_string(count) + " bots are more than " +
+                            std::to_string(kMaxRosterBots) + "; the first " +
+                            std::to_string(kMaxRosterBots) + " are read."});
+    count = kMaxRosterBots;
+  }
   for (int i = 1; i <= count; ++i) {
     const std::string section = "Bot " + std::to_string(i);
     BotEntry e;

@@ -65,6 +65,10 @@ struct CsBotOptions {
   int bsensc = 100;
 };
 
+// The most bots a roster count is taken for: a hand-edited "numbot" of
+// millions would otherwise make as many default bots.
+inline constexpr int kMaxRosterBots = 10000;
+
 // Reads CS_Bots.ini's text for a bot whose top skill is max_skill. Keys
 // absent from an existing file read as the profile functions give them (a
 // check box "0"). A roster entry's Model, Skill or team that is not a whole

@@ -1,6 +1,9 @@
 #include "editors/CstrikeLaunch.h"
 
+#include <algorithm>
+
 #include "core/LauncherSettings.h"
+#include "editors/CstrikeFiles.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
 #include "platform/TextFile.h"
@@ -88,7 +91,7 @@ std::vector<std::string> CsBotFileLines(std::string_view bot, const BotProfile& 
     lines.push_back("knifewar " + get("knifeonly", "0"));
   }
   lines.emplace_back(" ");
-  const int count = ParseProfileInt(get("numbot", ""), 0);
+  const int count = std::min(ParseProfileInt(get("numbot", ""), 0), kMaxRosterBots);
   for (int i = 1; i <= count; ++i) {
     const std::string section = "Bot " + std::to_string(i);
     const auto entry = [&](std::string_view key, std::string_view def) {
@@ -110,7 +113,7 @@ std::vector<std::string> AndroidGameCfgLines(const std::vector<std::string>& gam
   }
   if (!android) return lines;
   const ProfileIndex ini(bots_ini);
-  const int count = ParseProfileInt(ini.Text("Default", "numbot", ""), 0);
+  const int count = std::min(ParseProfileInt(ini.Text("Default", "numbot", ""), 0), kMaxRosterBots);
   lines.push_back("sv_startbots " + std::to_string(count));
   for (int i = 1; i <= count; ++i) {
     const std::string section = "Bot " + std::to_string(i);

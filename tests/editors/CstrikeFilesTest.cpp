@@ -128,6 +128,11 @@ TEST(CsBotsIni, ReadingHandEditedValues) {
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_EQ(messages[0].detail,
             "[Bot 2] team: expected a whole number from 0 to 2, found \"x\"; B keeps 0.");
+  // A count of millions is not millions of bots.
+  Messages huge;
+  const CsBotsIni capped =
+      ReadCsBotsIni("[Default]\r\nnumbot=444444444444444442\r\n", "CS_Bots.ini", 5, huge);
+  EXPECT_LE(capped.roster.size(), static_cast<size_t>(kMaxRosterBots));
   Messages more;
   const CsBotsIni hundred = ReadCsBotsIni(text, "CS_Bots.ini", 100, more);
   EXPECT_EQ(hundred.options.default_skill, 60);  // skill100, another key of the same file
