@@ -54,12 +54,6 @@ std::vector<OptionRow<Opt>> VersionRows() {
            &Opt::cs71}};
 }
 
-std::vector<std::string> KeyItems() {
-  std::vector<std::string> items;
-  for (const KeyName& key : KeyNameTable()) items.emplace_back(key.display);
-  return items;
-}
-
 std::vector<OptionRow<Opt>> MiscRows() {
   const char* g = "Misc options";
   return {
@@ -74,7 +68,7 @@ std::vector<OptionRow<Opt>> MiscRows() {
       {SpinRow("CS_control_bot", "Controled bots", g, 0, 19, 3, "Bots that follow your orders")
            .WithLabel("Lab_control_bot"),
        &Opt::control_bot},
-      {ChoiceRow("CS_botmenu", "Bot menu key", g, KeyItems(), -1,
+      {ChoiceRow("CS_botmenu", "Bot menu key", g, KeyDisplayNames(), -1,
                  "The key that opens the bots' menu in the game")
            .WithLabel("Lab_Botmenu"),
        &Opt::botmenu},

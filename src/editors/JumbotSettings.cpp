@@ -267,14 +267,8 @@ Rows MoronRows(const std::string& p, JumbotFlavour flavour) {
            &Cfg::bot_realgame}};
 }
 
-std::vector<std::string> KeyItems() {
-  std::vector<std::string> items;
-  for (const KeyName& key : KeyNameTable()) items.emplace_back(key.display);
-  return items;
-}
-
 std::vector<OptionRow<JumbotKeys>> KeyRows(const std::string& p) {
-  const std::vector<std::string> items = KeyItems();
+  const std::vector<std::string> items = KeyDisplayNames();
   const char* hint = "Select a key";
   return {
       {ChoiceRow(p + "_makewp", "to add a waypoint", "Editing waypoints", items, -1, hint),

@@ -40,6 +40,12 @@ const std::array<KeyName, 24>& KeyNameTable() {
   return kKeys;
 }
 
+std::vector<std::string> KeyDisplayNames() {
+  std::vector<std::string> names;
+  for (const KeyName& key : KeyNameTable()) names.emplace_back(key.display);
+  return names;
+}
+
 std::string KeyBindName(std::string_view display_name) {
   for (const KeyName& key : KeyNameTable()) {
     if (key.display == display_name) return std::string(key.game);

@@ -22,6 +22,8 @@ struct KeyName {
 
 // The 24 keys, in the order the drop-downs offer them.
 const std::array<KeyName, 24>& KeyNameTable();
+// The display names in table order, as a key drop-down offers them.
+std::vector<std::string> KeyDisplayNames();
 // The game key name of a display name (exact), or "" when it is not in the table.
 std::string KeyBindName(std::string_view display_name);
 

@@ -22,6 +22,15 @@ void JumbotForm::BuildWaypointsPage(QWidget* page, JumbotOptions& jumbot) {
   qobject_cast<QBoxLayout*>(page->layout())->addStretch();
 }
 
+void JumbotForm::BuildTextPagePair(QWidget* page, const std::string& left_caption, size_t left,
+                                   const std::string& right_caption, size_t right) {
+  const std::vector<QWidget*> memos = AddColumns(page, 2);
+  AddNote(memos[0], nullptr, left_caption);
+  BuildTextPage(memos[0], left);
+  AddNote(memos[1], nullptr, right_caption);
+  BuildTextPage(memos[1], right);
+}
+
 void JumbotForm::BuildMapTools(QWidget* page, const std::string& config_dir,
                                const std::string& default_file) {
   auto* below = new QWidget(page);
@@ -68,11 +77,7 @@ TFJumbot::TFJumbot(LauncherState& state, QWidget* parent)
 
   QWidget* chat = AddPage(QStringLiteral("JB_TS_BotChat"), QStringLiteral("Bots Chat"));
   BuildOptions(chat, doc.jumbot.chat);
-  const std::vector<QWidget*> memos = AddColumns(chat, 2);
-  AddNote(memos[0], nullptr, "Chat lines");
-  BuildTextPage(memos[0], doc.chat_page);
-  AddNote(memos[1], nullptr, "Answers to orders");
-  BuildTextPage(memos[1], doc.orders_page);
+  BuildTextPagePair(chat, "Chat lines", doc.chat_page, "Answers to orders", doc.orders_page);
   AddNote(chat, nullptr, "%s  can be used to insert the killer's / victim's name");
 
   BuildWaypointsPage(AddPage(QStringLiteral("TabSheet5"), QStringLiteral("Waypoints")), doc.jumbot);

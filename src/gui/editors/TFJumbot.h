@@ -18,6 +18,9 @@ class JumbotForm : public BotEditorForm {
  protected:
   void BuildAiPage(QWidget* page, JumbotOptions& jumbot);
   void BuildWaypointsPage(QWidget* page, JumbotOptions& jumbot);
+  // Two text pages side by side, each under its caption.
+  void BuildTextPagePair(QWidget* page, const std::string& left_caption, size_t left,
+                         const std::string& right_caption, size_t right);
   // Below the map lists: the legend, "Edit config" (the first selected
   // map's file in config_dir) and "Edit default" (default_file).
   void BuildMapTools(QWidget* page, const std::string& config_dir, const std::string& default_file);

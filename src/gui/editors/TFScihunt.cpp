@@ -41,11 +41,8 @@ TFScihunt::TFScihunt(LauncherState& state, QWidget* parent)
   QWidget* chat = AddPage(QStringLiteral("SH_TS_Chat"), QStringLiteral("Bots Chat"));
   BuildOptions(chat, doc.orders);
   BuildOptions(chat, doc.jumbot.chat);
-  const std::vector<QWidget*> memos = AddColumns(chat, 2);
-  AddNote(memos[0], nullptr, "% can be used to insert the victim's name");
-  BuildTextPage(memos[0], doc.chat_kill_page);
-  AddNote(memos[1], nullptr, "% can be used to insert the killer's name");
-  BuildTextPage(memos[1], doc.chat_died_page);
+  BuildTextPagePair(chat, "% can be used to insert the victim's name", doc.chat_kill_page,
+                    "% can be used to insert the killer's name", doc.chat_died_page);
 
   QWidget* arsenals = AddPage(QStringLiteral("TabSheet6"), QStringLiteral("Arsenals"));
   BuildOptions(arsenals, doc.arsenal);
