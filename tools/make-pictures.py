@@ -150,7 +150,7 @@ HEADGEAR = {
 }
 
 
-def portrait(name, skin, suit, gear, gear_colour):
+def portrait(name, skin, suit, gear, gear_colour, size=16):
     return f'''<svg xmlns="http://www.w3.org/2000/svg" width="164" height="200" viewBox="0 0 164 200">
   <rect width="164" height="200" fill="#93acd2"/>
   <path d="M18 200 C20 150 50 132 82 132 C114 132 144 150 146 200 Z" fill="{suit}" stroke="#1d2b44"/>
@@ -160,10 +160,45 @@ def portrait(name, skin, suit, gear, gear_colour):
   <circle cx="70" cy="80" r="3.5" fill="#1d2b44"/><circle cx="94" cy="80" r="3.5" fill="#1d2b44"/>
   <path d="M72 100 Q82 106 92 100" fill="none" stroke="#1d2b44" stroke-width="2"/>
   <rect x="0" y="176" width="164" height="24" fill="#1d2b44" opacity="0.7"/>
-  <text x="82" y="194" text-anchor="middle" font-family="Arial" font-weight="bold" font-size="16"
+  <text x="82" y="194" text-anchor="middle" font-family="Arial" font-weight="bold" font-size="{size}"
         fill="#ffffff">{name}</text>
 </svg>
 '''
+
+
+# Counter-Strike's models by team code and position ("cs/<team>_<model>"):
+# 1 Terrorists, 2 Counter-Terrorists, 0 a team chosen by the game (both names).
+CS_TERRORISTS = [
+    ("Phoenix Connektion", "#e0ac69", "#5d4037", "mask", "#212121"),
+    ("L337 Krew", "#f1c27d", "#37474f", "cap", "#263238"),
+    ("Artic Avengers", "#f1c27d", "#eceff1", "mask", "#b0bec5"),
+    ("Gorilla Warface", "#c68642", "#6d4c41", "cap", "#3e2723"),
+]
+CS_COUNTER = [
+    ("US Seal Team 6", "#e0ac69", "#33691e", "helmet", "#1b5e20"),
+    ("German GSG-9", "#f1c27d", "#455a64", "helmet", "#263238"),
+    ("UK SAS", "#e8b98a", "#212121", "mask", "#111111"),
+    ("French GIGN", "#e0ac69", "#1a237e", "helmet", "#0d1442"),
+]
+CS_PAIRS = ["Phoenix / US Seal", "L337 / GSG-9", "Artic / UK SAS", "Gorilla / GIGN"]
+CS_RANDOM = {"0": "Random", "1": "Random Terrorist", "2": "Random Counter-Terrorist"}
+
+
+def random_portrait(label):
+    size = "14" if len(label) <= 16 else "11"
+    return NOPIC.replace('font-size="14" fill="#1d2b44">no picture', f'font-size="{size}" fill="#1d2b44">{label}')
+
+
+def cs_designs():
+    designs = {}
+    for team, label in CS_RANDOM.items():
+        designs[f"cs/{team}_0"] = random_portrait(label)
+    for i, (t, ct, pair) in enumerate(zip(CS_TERRORISTS, CS_COUNTER, CS_PAIRS), start=1):
+        designs[f"cs/1_{i}"] = portrait(*t, size=13)
+        designs[f"cs/2_{i}"] = portrait(*ct, size=13)
+        # A game-chosen team: the terrorist half of the pair, named for both.
+        designs[f"cs/0_{i}"] = portrait(pair, *t[1:], size=13)
+    return designs
 
 
 NOPIC = '''<svg xmlns="http://www.w3.org/2000/svg" width="164" height="200" viewBox="0 0 164 200">
@@ -185,12 +220,15 @@ def make_jpegs():
     MODELS_OUT.mkdir(parents=True, exist_ok=True)
     designs = {name: portrait(name, *design) for name, design in MODELS.items()}
     designs["nopic"] = NOPIC
+    designs.update(cs_designs())
     with tempfile.TemporaryDirectory() as tmp:
         for name, svg in designs.items():
-            source = pathlib.Path(tmp) / f"{name}.svg"
+            source = pathlib.Path(tmp) / f"{name.replace('/', '_')}.svg"
             source.write_text(svg)
-            subprocess.run([convert, str(source), "-strip", "-quality", "85",
-                            str(MODELS_OUT / f"{name}.jpg")], check=True)
+            target = MODELS_OUT / f"{name}.jpg"
+            target.parent.mkdir(parents=True, exist_ok=True)
+            subprocess.run([convert, str(source), "-strip", "-quality", "85", str(target)],
+                           check=True)
 
 
 def main():

@@ -178,6 +178,25 @@ void WriteIfMissing(const fs::path& path, std::string_view bytes) {
 
 }  // namespace
 
+void BuildDemoAppFiles(const fs::path& data_dir) {
+  const fs::path ini = data_dir / "CS_Bots.ini";
+  std::error_code ec;
+  if (fs::exists(ini, ec)) return;
+  // Model position, team code and skill in percent: one bot of each kind of team.
+  const std::vector<BotEntry> bots = {{"Vole", "1", "2", "", "80"},
+                                      {"Old Tom", "3", "1", "", "40"},
+                                      {"Kestrel", "0", "0", "", "60"}};
+  // Each bot of the catalogue reads the skill key of its own scale: the three in turn.
+  for (const int scale : {5, 10, 100}) {
+    std::vector<BotEntry> roster = bots;
+    for (BotEntry& bot : roster) bot.skill = std::to_string(std::stoi(bot.skill) * scale / 100);
+    FileBatch batch;
+    PutCsBotsIni(batch, ini.string(), CsBotOptions{}, roster,
+                 {std::to_string(scale), "", "", false, false});
+    batch.Commit();
+  }
+}
+
 void BuildDemoGameTree(const fs::path& hl_dir, const fs::path& game_program) {
   WriteIfMissing(hl_dir / "ORVANE-DEMO.txt", kDemoNotice);
   for (const DemoFile& file : kFiles) WriteIfMissing(hl_dir / file.path, file.bytes);

@@ -19,4 +19,8 @@ inline constexpr const char* kDemoNotice =
 void BuildDemoGameTree(const std::filesystem::path& hl_dir,
                        const std::filesystem::path& game_program);
 
+// The launcher's own files of the demo in its data directory (Counter-Strike's
+// bot roster, CS_Bots.ini), when missing.
+void BuildDemoAppFiles(const std::filesystem::path& data_dir);
+
 }  // namespace orvane

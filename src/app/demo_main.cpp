@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
     orvane::RegistryStore registry(root / "config" / "orvane" / "registry.reg",
                                    root / "wine" / "system.reg");
     orvane::EnsureInstalled(registry, ORVANE_SOURCE_DATA_DIR, data_dir);
+    orvane::BuildDemoAppFiles(data_dir);
     if (registry.Open() && !registry.Read(orvane::kLauncherKey, "HLPath")) {
       registry.WriteString(orvane::kLauncherKey, "HLPath", hl_dir.string());
     }

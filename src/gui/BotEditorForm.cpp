@@ -575,7 +575,11 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
   roster_list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   roster_list_->installEventFilter(this);
   list_layout->addWidget(roster_list_);
+  // Five buttons share a column that may be half the page: tight spacing keeps
+  // every caption whole.
+  list_layout->setContentsMargins(6, 6, 6, 6);
   auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(2);
   struct Button {
     const char* suffix;
     const char* caption;
@@ -651,17 +655,20 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
       }
     } else if (p.kind == RosterProperty::kRadios) {
       auto* row_widget = new QWidget(props);
-      auto* row_layout = new QHBoxLayout(row_widget);
+      auto* row_layout = new QGridLayout(row_widget);
       row_layout->setContentsMargins(0, 0, 0, 0);
       auto* group = new QButtonGroup(row_widget);
       const QStringList names = QString::fromLatin1(p.suffix).split('|');
       const QStringList captions = QString::fromLatin1(p.caption).split('|');
+      // Two a line: the team names are too long for one line of the column.
+      const int per_line = names.size() > 2 ? 2 : static_cast<int>(names.size());
       for (int k = 0; k < names.size(); ++k) {
         auto* radio = new QRadioButton(captions.value(k), row_widget);
         radio->setObjectName(ControlName(names[k].toLatin1().constData()));
         radio->setToolTip(QString::fromLatin1(p.hint));
+        radio->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
         group->addButton(radio, k);
-        row_layout->addWidget(radio);
+        row_layout->addWidget(radio, k / per_line, k % per_line, Qt::AlignLeft);
       }
       connect(group, &QButtonGroup::idClicked, this, [this, i] { PropertyChanged(i); });
       control = row_widget;

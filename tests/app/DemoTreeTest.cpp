@@ -43,6 +43,7 @@ TEST(DemoGameTree, EachModsFilesReadWithoutAProblem) {
   GameTree tree;
   tree.StandardRegistry().ShippedData();
   BuildDemoGameTree(tree.hl_dir(), {});
+  BuildDemoAppFiles(tree.app_dir());
   LauncherState state = tree.State();
   RegistryStore store = tree.Store();
   struct Strict final : StartupReporter {
@@ -62,6 +63,14 @@ TEST(DemoGameTree, EachModsFilesReadWithoutAProblem) {
   ASSERT_TRUE(LoadBotChoice(state, "CStrike"));
   EXPECT_EQ(state.bot_choice.names.size(), 6u);
   for (const std::string& bot : state.bot_choice.names) {
+    ASSERT_TRUE(ChooseBot(state, bot));
+    const std::unique_ptr<EditorSettings> doc = MakeSettings(state, "CStrike");
+    const Messages messages = doc->Load();
+    EXPECT_TRUE(messages.empty()) << bot << ": " << (messages.empty() ? "" : messages[0].detail);
+    EXPECT_TRUE(doc->Checks().empty()) << bot;
+    // Three bots, each with a skill of the bot's own scale.
+    ASSERT_EQ(doc->roster.items.size(), 3u) << bot;
+    EXPECT_NE(doc->roster.items[0].skill, "0") << bot;
     EXPECT_NO_THROW(WriteCsLaunchFiles(state, bot)) << bot;
   }
   EXPECT_EQ(ParsePodSkills(ReadLines(tree.HLPath() + "\\cstrike\\PODBot\\botskill.cfg"))[5][7],

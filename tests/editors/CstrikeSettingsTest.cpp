@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "core/LauncherSettings.h"
+#include "services/Models.h"
+#include "services/Picture.h"
 #include "support/ModTree.h"
 
 namespace orvane::test {
@@ -102,6 +104,65 @@ TEST(CstrikeSettings, SwatBotSavesEveryDefaultKeyAndReportsItsBrokenScale) {
             "[Bot 1]\r\nnom=NewBot\r\nteam=1\r\nmodele=2\r\nskill5=5\r\n");
   EXPECT_EQ(cs.t.Read("cstrike\\game.cfg").substr(0, 30),
             "\"mp_timelimit\"\t\t\"0.00000\"\r\n\"mp");
+}
+
+TEST(CstrikeSettings, SettingsScrFollowsTheChosenValues) {
+  // A ten-line file keeps its lines, padded to the 42-line head, then the nine blocks.
+  std::string head;
+  for (int i = 1; i <= 10; ++i) head += "// line " + std::to_string(i) + "\r\n";
+  Cstrike cs("NN Bot", [&head](GameTree& tree) { tree.File("cstrike\\settings.scr", head); });
+  cs.doc->Load();
+  cs.Set({{"CS_timelimit", "25"},
+          {"CS_RoundTime", "3"},
+          {"CS_friendlyfire", "1"},
+          {"CS_footsteps", "0"},
+          {"CS_SBCreeBot", "1"}});
+  ASSERT_EQ(cs.doc->Checks(), std::vector<std::string>{});
+  cs.doc->Save();
+  const auto block = [](const char* var, const char* label, const char* type, const char* value) {
+    return std::string("\t\"") + var + "\"\r\n\t{\r\n\t\t\"" + label + "\"\r\n\t\t" + type +
+           "\r\n\t\t{ \"" + value + "\" }\r\n\t}\r\n\r\n";
+  };
+  const char* kNumber = "{ NUMBER 0.000000 15.000000 }";
+  std::string padding;
+  for (int i = 0; i < 32; ++i) padding += "\r\n";
+  const std::string expected =
+      head + padding + "{\r\n" +
+      block("mp_timelimit", "Level Rotation Time (Min.)", "{ NUMBER 0.000000 -1.000000 }",
+            "25.000000") +
+      block("mp_roundtime", "Round Time (Min.)", kNumber, "3.000000") +
+      block("mp_freezetime", "Freeze Time (Sec.)", kNumber, "1.000000") +
+      block("mp_autokick", "Kick idle and disruptive players", "{ BOOL }", "1") +
+      block("mp_friendlyfire", "Friendly Fire", "{ BOOL }", "1") +
+      block("mp_chasecam", "Chasecam only", "{ BOOL }", "0") +
+      block("mp_footsteps", "Footsteps", "{ BOOL }", "0") +
+      block("mp_flashlight", "Allow flashlight", "{ BOOL }", "1") +
+      block("sv_sendvelocity", "Low lag server physics and decals", "{ BOOL }", "0") + "}\r\n";
+  EXPECT_EQ(cs.t.Read("cstrike\\settings.scr"), expected);
+  // The same values again give the same file; without a settings.scr none is made.
+  cs.doc->Save();
+  EXPECT_EQ(cs.t.Read("cstrike\\settings.scr"), expected);
+  Cstrike none("NN Bot");
+  none.doc->Load();
+  none.Set({{"CS_SBCreeBot", "1"}});
+  none.doc->Save();
+  EXPECT_FALSE(none.t.tree.Exists("cstrike\\settings.scr"));
+}
+
+TEST(CstrikeSettings, EveryTeamModelHasAShippedPicture) {
+  GameTree tree;
+  tree.ShippedData();
+  LauncherState state = tree.State();
+  state.app_path = tree.AppPath();
+  state.selected_mod = "CStrike";
+  for (const char* team : {"0", "1", "2"}) {
+    for (size_t model = 0; model < CsModelTable(team).size(); ++model) {
+      const std::string name = std::string(team) + "_" + std::to_string(model);
+      const std::string path = ModelPicturePath(state, name);
+      EXPECT_EQ(path, tree.AppPath() + "\\models\\cs\\" + name + ".jpg");
+      EXPECT_EQ(LoadPicture(path).width, 164) << name;
+    }
+  }
 }
 
 TEST(CstrikeSettings, SkillScalesShareOneFile) {
