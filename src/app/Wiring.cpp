@@ -2,6 +2,7 @@
 
 #include "core/Backup.h"
 #include "editors/CstrikeLaunch.h"
+#include "editors/LaunchFiles.h"
 #include "services/MapLists.h"
 #include "services/Models.h"
 
@@ -19,6 +20,12 @@ LaunchHooks LauncherLaunchHooks() {
   LaunchHooks hooks;
   hooks.cstrike = [](const LauncherState& state, const std::string& bot) {
     WriteCsLaunchFiles(state, bot);
+  };
+  hooks.tfc = [](const LauncherState& state, const std::string& bot) {
+    WriteTfcLaunchFiles(state, bot);
+  };
+  hooks.frontline = [](const LauncherState& state, const std::string& bot) {
+    WriteFrontlineLaunchFiles(state, bot);
   };
   return hooks;
 }

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "editors/GameCfgTable.h"
 #include "platform/ProfileFile.h"
 #include "platform/StringUtil.h"
 #include "platform/TextFile.h"
@@ -11,11 +12,9 @@
 namespace orvane {
 namespace {
 
-using GameField = std::variant<int CsGameCfg::*, bool CsGameCfg::*, const char*>;
-
 // game.cfg in the order written; a text is a fixed value.
-const std::vector<std::pair<std::string_view, GameField>>& GameKeys() {
-  static const std::vector<std::pair<std::string_view, GameField>> kKeys = {
+const std::vector<CfgKey<CsGameCfg>>& GameKeys() {
+  static const std::vector<CfgKey<CsGameCfg>> kKeys = {
       {"mp_timelimit", &CsGameCfg::timelimit},
       {"mp_roundtime", &CsGameCfg::roundtime},
       {"mp_freezetime", &CsGameCfg::freezetime},
@@ -66,38 +65,11 @@ const std::vector<std::pair<std::string_view, int CsBotOptions::*>>& PlBotKeys()
 }  // namespace
 
 std::vector<std::string> CsGameCfgLines(const CsGameCfg& cfg) {
-  std::vector<std::string> lines;
-  for (const auto& [key, field] : GameKeys()) {
-    std::string value;
-    if (const auto* number = std::get_if<int CsGameCfg::*>(&field)) {
-      value = CfgReal(std::to_string(cfg.**number));
-    } else if (const auto* flag = std::get_if<bool CsGameCfg::*>(&field)) {
-      value = BoolToOneZero(cfg.**flag);
-    } else {
-      value = std::get<const char*>(field);
-    }
-    lines.push_back(FormatCfgLine(key, value));
-  }
-  return lines;
+  return CfgKeyLines(GameKeys(), cfg);
 }
 
 void ParseCsGameCfg(const std::vector<std::string>& lines, std::string_view path, CsGameCfg& cfg) {
-  CsGameCfg read = cfg;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const CfgPair pair = SplitCfgLine(lines[i]);
-    const int line_no = static_cast<int>(i + 1);
-    for (const auto& [key, field] : GameKeys()) {
-      if (pair.key != key) continue;
-      if (const auto* number = std::get_if<int CsGameCfg::*>(&field)) {
-        // "35.00000" as written; a value that begins with "." reads as 0.
-        const std::string text = CfgLimitText(pair.value, path, line_no, key);
-        read.** number = text.empty() ? 0 : CfgWholeNumber(text, path, line_no, key);
-      } else if (const auto* flag = std::get_if<bool CsGameCfg::*>(&field)) {
-        read.** flag = YesOrOne(pair.value);
-      }
-    }
-  }
-  cfg = read;
+  ParseCfgKeys(GameKeys(), lines, path, cfg);
 }
 
 std::vector<ScrBlock> CsScrBlocks(const CsGameCfg& cfg) {
@@ -140,39 +112,7 @@ CsBotsIni ReadCsBotsIni(std::string_view text, std::string_view path, int max_sk
   for (const auto& [key, field] : PlBotKeys())
     o.*field = ParseProfileInt(Value("PlBot", key, ""), o.*field);
 
-  int count = ParseProfileInt(Value("Default", "numbot", ""), 0);
-  if (count > kMaxRosterBots) {
-    messages.push_back({"Can't read the file " + std::string(path) + ".",
-                        "[Default] numbot: " + std::to_string(count) + " bots are more than " +
-                            std::to_string(kMaxRosterBots) + "; the first " +
-                            std::to_string(kMaxRosterBots) + " are read."});
-    count = kMaxRosterBots;
-  }
-  for (int i = 1; i <= count; ++i) {
-    const std::string section = "Bot " + std::to_string(i);
-    BotEntry e;
-    e.name = Value(section, "nom", "NewBot");
-    const auto number = [&](std::string_view key, int lo, int hi, std::string* field) {
-      const std::string stored = Value(section, key, "0");
-      const std::optional<int> n = ParseDecimalInt(Trim(stored));
-      if (!n || *n < lo || (hi >= 0 && *n > hi && key != skill_key)) {
-        messages.push_back(
-            {"Can't read the file " + std::string(path) + ".",
-             "[" + section + "] " + std::string(key) + ": expected a whole number" +
-                 (hi >= 0 ? " from " + std::to_string(lo) + " to " + std::to_string(hi)
-                          : std::string()) +
-                 ", found \"" + stored + "\"; " + e.name + " keeps 0."});
-        *field = "0";
-        return;
-      }
-      // A skill above the bot's top is its top.
-      *field = std::to_string(key == skill_key ? std::min(*n, max_skill) : *n);
-    };
-    number("team", 0, 2, &e.param1);
-    number("modele", 0, 4, &e.model);
-    number(skill_key, 0, max_skill, &e.skill);
-    ini.roster.push_back(std::move(e));
-  }
+  ini.roster = ReadBotsIniRoster(index, path, {max_skill, 0, 4, 0}, messages);
   return ini;
 }
 
@@ -198,13 +138,7 @@ void PutCsBotsIni(FileBatch& batch, const std::string& path, const CsBotOptions&
   for (const auto& [key, field] : PlBotKeys()) put("PlBot", key, std::to_string(o.*field));
   if (how.write_nwpdir) put("Default", "nwpdir", how.nwpdir);
   if (how.write_wptfolder) put("Default", "wptfolder", how.wptfolder);
-  for (size_t i = 0; i < roster.size(); ++i) {
-    const std::string section = "Bot " + std::to_string(i + 1);
-    put(section, "nom", roster[i].name);
-    put(section, "team", roster[i].param1);
-    put(section, "modele", roster[i].model);
-    put(section, "skill" + how.max_skill, roster[i].skill);
-  }
+  AddBotsIniRoster(writes, roster, how.max_skill);
   WriteProfileStrings(batch, path, writes);
 }
 

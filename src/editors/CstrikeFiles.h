@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editors/BotsIni.h"
 #include "services/BotEntry.h"
 #include "services/EditorSettings.h"
 #include "services/SettingsScript.h"
@@ -64,10 +65,6 @@ struct CsBotOptions {
   int bsensf = 75;
   int bsensc = 100;
 };
-
-// The most bots a roster count is taken for: a hand-edited "numbot" of
-// millions would otherwise make as many default bots.
-inline constexpr int kMaxRosterBots = 10000;
 
 // Reads CS_Bots.ini's text for a bot whose top skill is max_skill. Keys
 // absent from an existing file read as the profile functions give them (a

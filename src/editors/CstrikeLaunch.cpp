@@ -4,6 +4,7 @@
 
 #include "core/LauncherSettings.h"
 #include "editors/CstrikeFiles.h"
+#include "editors/LaunchFiles.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
 #include "platform/TextFile.h"
@@ -11,32 +12,25 @@
 #include "services/ServerFiles.h"
 
 namespace orvane {
-namespace {
-
-std::string Quoted(std::string_view key, std::string_view value) {
-  return std::string(key) + " \"" + std::string(value) + "\"";
-}
-
-}  // namespace
 
 std::vector<std::string> CsLiblistLines(std::string_view version, const BotProfile& profile) {
   const bool cs10 = version == "1";
   std::vector<std::string> lines = {
-      Quoted("game", "Counterstrike"),
-      Quoted("url_info", "http://www.counter-strike.net"),
-      Quoted("url_dl", ""),
-      Quoted("version", cs10 ? "1.0" : "Beta 7.1"),
-      Quoted("size", profile.size),
-      Quoted("svonly", "0"),
-      Quoted("cldll", "1") + " ",
-      Quoted("hlversion", cs10 ? "1104" : "1100"),
-      Quoted("type", "multiplayer_only"),
-      Quoted("nomodels", "1"),
-      Quoted("mpentity", "info_player_start"),
-      Quoted("gamedll", profile.dll),
-      Quoted("gamedll_linux", "dlls/cs_i386.so"),
+      LiblistLine("game", "Counterstrike"),
+      LiblistLine("url_info", "http://www.counter-strike.net"),
+      LiblistLine("url_dl", ""),
+      LiblistLine("version", cs10 ? "1.0" : "Beta 7.1"),
+      LiblistLine("size", profile.size),
+      LiblistLine("svonly", "0"),
+      LiblistLine("cldll", "1") + " ",
+      LiblistLine("hlversion", cs10 ? "1104" : "1100"),
+      LiblistLine("type", "multiplayer_only"),
+      LiblistLine("nomodels", "1"),
+      LiblistLine("mpentity", "info_player_start"),
+      LiblistLine("gamedll", profile.dll),
+      LiblistLine("gamedll_linux", "dlls/cs_i386.so"),
   };
-  if (cs10) lines.push_back(Quoted("trainmap", "tr_1"));
+  if (cs10) lines.push_back(LiblistLine("trainmap", "tr_1"));
   return lines;
 }
 
@@ -52,7 +46,7 @@ std::vector<std::string> CsBotFileLines(std::string_view bot, const BotProfile& 
   const std::string skill = get(skill_key, "0");
   const std::string menu_key = KeyBindName(get("botmenu", ""));
 
-  std::vector<std::string> lines = {"# " + profile.add_bot_template, "pause 3", ""};
+  std::vector<std::string> lines = BotFileHead(profile, "pause 3");
   if (bot != kPodBot && bot != kRealBot) lines.push_back("botskill " + skill);
   if (!profile.bot_menu_command.empty() && !menu_key.empty())
     lines.push_back("bind \"" + menu_key + "\" \"" + profile.bot_menu_command + "\"");
@@ -91,16 +85,7 @@ std::vector<std::string> CsBotFileLines(std::string_view bot, const BotProfile& 
     lines.push_back("knifewar " + get("knifeonly", "0"));
   }
   lines.emplace_back(" ");
-  const int count = std::min(ParseProfileInt(get("numbot", ""), 0), kMaxRosterBots);
-  for (int i = 1; i <= count; ++i) {
-    const std::string section = "Bot " + std::to_string(i);
-    const auto entry = [&](std::string_view key, std::string_view def) {
-      return ini.Text(section, key, def);
-    };
-    lines.push_back(FillAddBotTemplate(profile.add_bot_template, entry("team", "0"),
-                                       entry("modele", "0"), entry("nom", "NewBot"),
-                                       entry(skill_key, "0")));
-  }
+  AddBotCommandLines(lines, ini, profile);
   return lines;
 }
 

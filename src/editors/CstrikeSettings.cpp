@@ -154,13 +154,16 @@ const std::vector<std::string>& CsModelTable(std::string_view team) {
 }
 
 CstrikeSettings::CstrikeSettings(LauncherState& state)
-    : EditorSettings(state, "CStrike"),
-      bot_(state.bot_choice.text),
-      profile_(ReadBotProfile(state.app_path + "\\CStrike.ini", bot_, profile_messages_)),
+    : TeamBotSettings(state, {"CStrike",
+                              "CStrike.ini",
+                              "CS_Bots.ini",
+                              "BotA|BotT|BotCT",
+                              "Auto|Terrorists|Counter-Terrorists",
+                              {}}),
       game(GameRows()),
       version(VersionRows()),
       misc(MiscRows()),
-      skills(SkillRows(profile_, bot_ == kRealBot)),
+      skills(SkillRows(profile(), bot() == kRealBot)),
       ai(AiRows()),
       waypoints(WaypointRows()) {
   AddOptions(game);
@@ -168,39 +171,16 @@ CstrikeSettings::CstrikeSettings(LauncherState& state)
   AddOptions(misc);
   AddOptions(waypoints);
   AddOptions(skills);
-  AddRoster(
-      {
-          {RosterProperty::kRadios, "BotA|BotT|BotCT", "Auto|Terrorists|Counter-Terrorists", 0, 2,
-           -1, &BotEntry::param1, "The bot's team", ""},
-          {RosterProperty::kSlider, "Botskill", "Skill", 0, profile_.MaxSkill(), 0,
-           &BotEntry::skill, "0 uses the bots' default skill",
-           profile_.skill0_worst ? "Default|Bad|Medium|Good" : "Default|Good|Medium|Bad"},
-      },
-      " \"", true);
-  if (HasChatPage()) chat_page = AddTextPage("CS_chatkill");
+  AddTeamRoster();
   AddOptions(ai);
 }
 
-bool CstrikeSettings::HasAiPage() const { return bot_ == kPlBot; }
-bool CstrikeSettings::HasSkillsPage() const { return bot_ == kPodBot; }
-
-std::string CstrikeSettings::MapLegend() const {
-  std::string legend;
-  if (!profile_.opt_waypoint_ext.empty()) legend += "* Waypoints\r\n";
-  if (!profile_.map_config_ext.empty()) legend += "+ Self config";
-  return legend;
-}
+bool CstrikeSettings::HasAiPage() const { return bot() == kPlBot; }
+bool CstrikeSettings::HasSkillsPage() const { return bot() == kPodBot; }
 
 ControlState CstrikeSettings::OptionState(std::string_view control) const {
-  return {true, Shows(control, bot_, profile_)};
+  return {true, Shows(control, bot(), profile())};
 }
-
-std::string CstrikeSettings::PictureName() const {
-  const BotEntry* entry = CurrentBot();
-  return entry != nullptr ? entry->param1 + "_" + entry->model : std::string();
-}
-
-std::string CstrikeSettings::BotsIniPath() const { return state().app_path + "\\CS_Bots.ini"; }
 
 std::string CstrikeSettings::SkillsPath() const {
   // The game's file system ignores case: an existing file of another case is that file.
@@ -214,12 +194,12 @@ std::string CstrikeSettings::SkillsPath() const {
 void CstrikeSettings::ResetValues() {
   // The waypoint directory: NN Bot's and P.O.D.Bot's own choice, when it exists.
   const std::string ini = BotsIniPath();
-  waypoint_dir_ = profile_.waypoint_dir;
-  if (bot_ == kNnBot) {
+  waypoint_dir_ = profile().waypoint_dir;
+  if (bot() == kNnBot) {
     std::string d = GetProfileString(ini, "Default", "nwpdir", "maps");
     if (Trim(d).empty() || !DirectoryExists(File(d))) d = "maps";
     waypoint_dir_ = d;
-  } else if (bot_ == kPodBot) {
+  } else if (bot() == kPodBot) {
     std::string f = GetProfileString(ini, "Default", "WptFolder", "wptcs10");
     if (Trim(f).empty() || !DirectoryExists(File("PodBot\\" + f))) f.clear();
     waypoint_dir_ = "PodBot\\" + f;
@@ -228,29 +208,8 @@ void CstrikeSettings::ResetValues() {
   pod = PodSkills{};
 }
 
-std::vector<std::string> CstrikeSettings::AvailableMaps() const {
-  std::vector<std::string> entries;
-  const std::string maps_dir = File("maps");
-  if (!DirectoryExists(maps_dir)) return entries;
-  const LowerNameSet wp(File(waypoint_dir_));
-  const auto has = [&wp](const std::string& lower, const std::string& ext) {
-    return wp.Contains(lower + ToLowerAscii(ext));
-  };
-  ForEachDirectoryEntry(maps_dir, "*.bsp", [&](std::string_view name, unsigned attributes) {
-    if ((attributes & (kAttrDirectory | kAttrHidden)) != 0) return;
-    const std::string map(name.substr(0, name.size() - 4));
-    const std::string lower = ToLowerAscii(map);
-    if (!profile_.waypoint_ext.empty() && !has(lower, profile_.waypoint_ext)) return;
-    std::string entry = map + " ";
-    if (!profile_.opt_waypoint_ext.empty() && has(lower, profile_.opt_waypoint_ext)) entry += "*";
-    if (!profile_.map_config_ext.empty() && has(lower, profile_.map_config_ext)) entry += "+";
-    entries.push_back(std::move(entry));
-  });
-  return entries;
-}
-
 void CstrikeSettings::ReadFiles(Messages& messages) {
-  messages.insert(messages.end(), profile_messages_.begin(), profile_messages_.end());
+  ProfileMessages(messages);
   Step(messages, [&] {
     const std::string path = File("game.cfg");
     if (!FileExists(path)) return;
@@ -259,10 +218,7 @@ void CstrikeSettings::ReadFiles(Messages& messages) {
     game.Fill(cfg);
   });
   ReadCsBots(messages);
-  // A map of the cycle stays only when the bot has its waypoint file.
-  ReadPlayListFrom(messages, "O", File("maps"), profile_.waypoint_ext,
-                   profile_.waypoint_ext.empty() ? "" : File(waypoint_dir_));
-  ReadChat(messages);
+  ReadCycleAndChat(messages);
   if (HasSkillsPage()) ReadSkills(messages);
 }
 
@@ -271,17 +227,10 @@ void CstrikeSettings::ReadCsBots(Messages& messages) {
   const std::string path = BotsIniPath();
   if (!FileExists(path)) return;
   Step(messages, [&] {
-    CsBotsIni ini = ReadCsBotsIni(ReadFileBytes(path), path, profile_.MaxSkill(), messages);
+    CsBotsIni ini = ReadCsBotsIni(ReadFileBytes(path), path, profile().MaxSkill(), messages);
     for (BoundOptions<CsBotOptions>* table : {&version, &misc, &skills, &ai})
       table->Fill(ini.options);
     SetRoster(std::move(ini.roster));
-  });
-}
-
-void CstrikeSettings::ReadChat(Messages& messages) {
-  if (!HasChatPage()) return;
-  Step(messages, [&] {
-    MemoFile("Read", text_page(chat_page).lines, ModDirectory() + "\\", profile_.chat_file);
   });
 }
 
@@ -305,35 +254,22 @@ void CstrikeSettings::WriteFiles(FileBatch& batch) const {
   for (const BoundOptions<CsBotOptions>* table : {&version, &misc, &skills, &ai})
     table->Collect(options);
   CsBotsIniWrite how;
-  how.max_skill = profile_.max_skill;
-  how.write_nwpdir = bot_ == kNnBot;
+  how.max_skill = profile().max_skill;
+  how.write_nwpdir = bot() == kNnBot;
   how.nwpdir = waypoint_dir_;
-  how.write_wptfolder = bot_ == kPodBot;
+  how.write_wptfolder = bot() == kPodBot;
   // P.O.D.Bot's folder is named inside PodBot.
   how.wptfolder = waypoint_dir_.size() > 7 ? waypoint_dir_.substr(7) : std::string();
   PutCsBotsIni(batch, BotsIniPath(), options, roster.items, how);
   WriteMapCycle(state(), "O", ModDirectory(), maps.play.items, batch);
-  if (HasChatPage()) batch.PutLines(File(profile_.chat_file), text_page(chat_page).lines);
+  PutChat(batch);
   if (HasSkillsPage()) batch.PutLines(SkillsPath(), PodSkillLines(pod));
   const std::string scr = File("settings.scr");
   if (FileExists(scr)) batch.PutLines(scr, SettingsScrLines(ReadLines(scr), CsScrBlocks(cfg)));
 }
 
-BotEntry CstrikeSettings::NewEntry() const { return BotEntry{"NewBot", "0", "0", "", "0"}; }
-
-void CstrikeSettings::RandomizeEntry(BotEntry& entry, std::mt19937& draw) const {
-  entry.model = std::to_string(PickRandom(0, 4, draw));
-  entry.skill = std::to_string(PickRandom(1, profile_.MaxSkill(), draw));
-  entry.param1 = std::to_string(PickRandom(0, 2, draw));
-  entry.param2.clear();
-}
-
 std::vector<std::string> CstrikeSettings::ModelItems(const BotEntry* entry) const {
   return entry != nullptr ? CsModelTable(entry->param1) : std::vector<std::string>();
-}
-
-int CstrikeSettings::ModelPosition(const BotEntry& entry, const std::vector<std::string>&) const {
-  return ParseDecimalInt(entry.model).value_or(-1);
 }
 
 bool CstrikeSettings::AfterOptionChange(std::string_view control, Messages& messages) {
@@ -353,10 +289,10 @@ bool CstrikeSettings::AfterOptionChange(std::string_view control, Messages& mess
     // the cstrike directory, and P.O.D.Bot's lies inside PodBot.
     const std::string text = waypoints.text(0);
     const std::string prefix = ModDirectory() + "\\";
-    const std::string inside = bot_ == kPodBot ? prefix + "PodBot\\" : prefix;
+    const std::string inside = bot() == kPodBot ? prefix + "PodBot\\" : prefix;
     if (text.size() < inside.size() ||
         ToLowerAscii(text.substr(0, inside.size())) != ToLowerAscii(inside)) {
-      messages.push_back({bot_ + " reads its waypoints from a directory inside " +
+      messages.push_back({bot() + " reads its waypoints from a directory inside " +
                               inside.substr(0, inside.size() - 1) + ".",
                           "The waypoint directory stays " + prefix + waypoint_dir_ + "."});
       waypoints.SetText(0, prefix + waypoint_dir_);

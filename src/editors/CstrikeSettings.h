@@ -8,9 +8,8 @@
 
 #include <string>
 
-#include "editors/BotProfile.h"
 #include "editors/CstrikeFiles.h"
-#include "services/EditorSettings.h"
+#include "editors/TeamBotSettings.h"
 
 namespace orvane {
 
@@ -22,24 +21,13 @@ struct CsWaypointField {
 // The models of a team code ("0" Auto, "1" Terrorists, "2" Counter-Terrorists).
 const std::vector<std::string>& CsModelTable(std::string_view team);
 
-class CstrikeSettings final : public EditorSettings {
-  // First: the tables are built from the bot's profile.
-  std::string bot_;
-  Messages profile_messages_;
-  BotProfile profile_;
-  std::string waypoint_dir_;  // relative to the cstrike directory
-
+class CstrikeSettings final : public TeamBotSettings {
  public:
   explicit CstrikeSettings(LauncherState& state);
 
-  const std::string& bot() const { return bot_; }
-  const BotProfile& profile() const { return profile_; }
-  // The pages the bot has: "A.I." (PlBot), "Skills" (P.O.D.Bot), "Bots Chat" (a chat file).
+  // The pages the bot has beyond the chat page: "A.I." (PlBot), "Skills" (P.O.D.Bot).
   bool HasAiPage() const;
   bool HasSkillsPage() const;
-  bool HasChatPage() const { return !profile_.chat_file.empty(); }
-  std::string WaypointDir() const { return waypoint_dir_; }
-  std::string MapLegend() const;
 
   BoundOptions<CsGameCfg> game;
   BoundOptions<CsBotOptions> version;
@@ -47,34 +35,25 @@ class CstrikeSettings final : public EditorSettings {
   BoundOptions<CsBotOptions> skills;
   BoundOptions<CsBotOptions> ai;
   BoundOptions<CsWaypointField> waypoints;
-  size_t chat_page = 0;
   PodSkills pod;
 
   ControlState OptionState(std::string_view control) const override;
-  std::string PictureName() const override;
 
  protected:
   void ResetValues() override;
   void ReadFiles(Messages& messages) override;
   void ReadBotFile(Messages& messages) override;
   void WriteFiles(FileBatch& batch) const override;
-  BotEntry NewEntry() const override;
-  void RandomizeEntry(BotEntry& entry, std::mt19937& draw) const override;
-  std::vector<std::string> AvailableMaps() const override;
   std::vector<std::string> ModelItems(const BotEntry* entry) const override;
-  int ModelPosition(const BotEntry& entry, const std::vector<std::string>& items) const override;
-  bool RandomModelFromCatalogue() const override { return false; }
   bool AfterOptionChange(std::string_view control, Messages& messages) override;
   void ShowExtra(std::vector<std::pair<std::string, std::string>>& lines) const override;
   std::optional<std::optional<std::string>> SetExtra(std::string_view control,
                                                      std::string_view value) override;
 
  private:
-  std::string BotsIniPath() const;
   std::string SkillsPath() const;  // an existing botskill.cfg of any case, else Botskill.cfg
   void ReadCsBots(Messages& messages);
   void ReadSkills(Messages& messages);
-  void ReadChat(Messages& messages);
 };
 
 }  // namespace orvane
