@@ -201,6 +201,29 @@ def cs_designs():
     return designs
 
 
+# TFC's and Front Line Force's classes ("tfc/<team>_<class>", the class's
+# position + 1), in the team's colour: 0 a team chosen by the game.
+TFC_CLASSES = [("Scout", "cap"), ("Sniper", "cap"), ("Soldier", "helmet"), ("Demoman", "hair"),
+               ("Medic", "hair"), ("Heavy Weapon", "helmet"), ("Pyro", "mask"),
+               ("Spy", "hair"), ("Engineer", "helmet"), (None, None)]
+TFC_TEAMS = {"0": ("#7f8c8d", "Auto"), "1": ("#2f5fb3", "Blue"), "2": ("#b03a2e", "Red")}
+FLF_CLASSES = [("Recon", "cap"), ("Assault", "helmet"), ("Support", "mask")]
+FLF_TEAMS = {"0": ("#7f8c8d", "Auto"), "1": ("#8b5a2b", "Rebels"), "2": ("#2e5e3a", "Commandos")}
+
+
+def class_designs(folder, classes, teams):
+    designs = {}
+    for team, (colour, team_name) in teams.items():
+        for i, (name, gear) in enumerate(classes, start=1):
+            key = f"{folder}/{team}_{i}"
+            if name is None:
+                designs[key] = random_portrait(f"Random Class ({team_name})")
+            else:
+                designs[key] = portrait(f"{name} ({team_name})", "#e0ac69", colour, gear,
+                                        "#2c2c34", size=13)
+    return designs
+
+
 NOPIC = '''<svg xmlns="http://www.w3.org/2000/svg" width="164" height="200" viewBox="0 0 164 200">
   <rect width="164" height="200" fill="#93acd2"/>
   <path d="M18 200 C20 150 50 132 82 132 C114 132 144 150 146 200 Z" fill="#7d8fb0"/>
@@ -221,6 +244,8 @@ def make_jpegs():
     designs = {name: portrait(name, *design) for name, design in MODELS.items()}
     designs["nopic"] = NOPIC
     designs.update(cs_designs())
+    designs.update(class_designs("tfc", TFC_CLASSES, TFC_TEAMS))
+    designs.update(class_designs("flf", FLF_CLASSES, FLF_TEAMS))
     with tempfile.TemporaryDirectory() as tmp:
         for name, svg in designs.items():
             source = pathlib.Path(tmp) / f"{name.replace('/', '_')}.svg"

@@ -5,9 +5,12 @@
 #include <utility>
 #include <vector>
 
+#include "editors/BotsIni.h"
 #include "editors/CstrikeFiles.h"
+#include "editors/FrontlineFiles.h"
 #include "editors/JumbotFiles.h"
 #include "editors/ScihuntFiles.h"
+#include "editors/TfcFiles.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
@@ -90,7 +93,15 @@ constexpr DemoFile kFiles[] = {
     {"firebot/firearms/cfg/default.cfg", "// Demo Firebot settings\r\n"},
     {"frontline/liblist.gam", "game \"Front Line Force\"\r\n"},
     {"frontline/dlls/agrobot.dll", "demo bot library"},
+    {"frontline/dlls/hpb_bot.dll", "demo bot library"},
     {"frontline/maps/flf_lombardi.bsp", "demo map"},
+    {"frontline/maps/flf_tunnel.bsp", "demo map"},
+    {"frontline/maps/flf_village.bsp", "demo map"},
+    {"frontline/maps/flf_lombardi.wpt", "demo waypoints"},
+    {"frontline/maps/flf_village.wpt", "demo waypoints"},
+    {"frontline/mapcycle.txt", "flf_lombardi\r\nflf_village\r\n"},
+    {"frontline/agrobot_chat.txt", "[KILLED]\r\nStay down, %n.\r\n"},
+    {"frontline/settings.scr", "// Front Line Force server options\r\n"},
     {"jumbot/liblist.gam", "game \"Jumbot\"\r\n"},
     {"jumbot/mapcycle.txt", kMapCycle},
     {"phineas/liblist.gam", "game \"Phineas Bot\"\r\n"},
@@ -115,9 +126,19 @@ constexpr DemoFile kFiles[] = {
     {"scihunt/maps/sh_office.bsp", "demo map"},
     {"scihunt/arsenals/starteqp.txt", "weapon_hammer\r\nweapon_glock\r\nammo_glockclip\r\n"},
     {"tfc/liblist.gam", "game \"Team Fortress Classic\"\r\n"},
+    {"tfc/dlls/abot.dll", "demo bot library"},
     {"tfc/dlls/hpb_bot.dll", "demo bot library"},
     {"tfc/foxbot/foxbot.dll", "demo bot library"},
     {"tfc/maps/2fort.bsp", "demo map"},
+    {"tfc/maps/well.bsp", "demo map"},
+    {"tfc/maps/rock2.bsp", "demo map"},
+    {"tfc/maps/2fort.abw", "demo waypoints"},
+    {"tfc/maps/well.wpt", "demo waypoints"},
+    {"tfc/maps/2fort.bot", "// Demo 2fort bots\r\naddbot 1 3 Old 2\r\npause 2\r\n"},
+    {"tfc/foxbot/waypoints/2fort.fwp", "demo waypoints"},
+    {"tfc/mapcycle.txt", "2fort\r\nwell\r\n"},
+    {"tfc/abot_chat.txt", "[KILLED]\r\nGG, %n.\r\n"},
+    {"tfc/HPB_bot_chat.txt", "[KILLED]\r\nToo slow, %n.\r\n"},
 };
 
 // The standard maps live in the game's packed data, so only the others are files.
@@ -164,6 +185,8 @@ std::vector<std::pair<std::string, std::string>> BotFiles() {
       {"scihunt/botfiles/bots.cfg", JoinCrLf(JumbotRosterLines(roster))},
       {"scihunt/botfiles/botchat.cfg", JoinCrLf(ScihuntChatLines(chat))},
       {"cstrike/game.cfg", JoinCrLf(CsGameCfgLines(CsGameCfg{}))},
+      {"tfc/game.cfg", JoinCrLf(TfcGameCfgLines(TfcConfig{}, false))},
+      {"frontline/game.cfg", JoinCrLf(FrontlineGameCfgLines(FrontlineConfig{}))},
       {"cstrike/PODBot/botskill.cfg", JoinCrLf(PodSkillLines(PodSkillTable()))},
   };
 }
@@ -179,8 +202,29 @@ void WriteIfMissing(const fs::path& path, std::string_view bytes) {
 }  // namespace
 
 void BuildDemoAppFiles(const fs::path& data_dir) {
-  const fs::path ini = data_dir / "CS_Bots.ini";
   std::error_code ec;
+  // TFC's and Front Line Force's rosters: Model the class's position + 1.
+  const fs::path tfc = data_dir / "TF_Bots.ini";
+  if (!fs::exists(tfc, ec)) {
+    TeamBotOptions options;
+    options.default_skill = 3;
+    options.addmap = true;
+    FileBatch batch;
+    PutTeamBotsIni(batch, tfc.string(), options,
+                   {{"Vole", "9", "1", "", "4"}, {"Old Tom", "2", "2", "", "2"}}, "5", "addmap");
+    batch.Commit();
+  }
+  const fs::path flf = data_dir / "FL_Bots.ini";
+  if (!fs::exists(flf, ec)) {
+    TeamBotOptions options;
+    options.default_skill = 2;
+    FileBatch batch;
+    PutTeamBotsIni(batch, flf.string(), options,
+                   {{"Kestrel", "3", "1", "", "3"}, {"Moth", "1", "2", "", "0"}}, "5",
+                   "dodge_bullets");
+    batch.Commit();
+  }
+  const fs::path ini = data_dir / "CS_Bots.ini";
   if (fs::exists(ini, ec)) return;
   // Model position, team code and skill in percent: one bot of each kind of team.
   const std::vector<BotEntry> bots = {{"Vole", "1", "2", "", "80"},

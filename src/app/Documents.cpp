@@ -2,9 +2,11 @@
 
 #include "editors/BotmanSettings.h"
 #include "editors/CstrikeSettings.h"
+#include "editors/FrontlineSettings.h"
 #include "editors/JumbotSettings.h"
 #include "editors/PhineasSettings.h"
 #include "editors/ScihuntSettings.h"
+#include "editors/TfcSettings.h"
 
 namespace orvane {
 
@@ -14,6 +16,8 @@ std::unique_ptr<EditorSettings> MakeSettings(LauncherState& state, std::string_v
   if (mod_key == "Jumbot") return std::make_unique<JumbotSettings>(state);
   if (mod_key == "CStrike") return std::make_unique<CstrikeSettings>(state);
   if (mod_key == "Scihunt") return std::make_unique<ScihuntSettings>(state);
+  if (mod_key == "TFC") return std::make_unique<TfcSettings>(state);
+  if (mod_key == "Frontline") return std::make_unique<FrontlineSettings>(state);
   return nullptr;
 }
 

@@ -21,7 +21,7 @@ std::vector<OptionRow<Game>> ModeRows() {
       "SH_realistic", "Game Type", "Game Type",
       {"Standard Hunting", "Stealth Hunting", "Traditional Slaughter", "Live in Fear", "Madness"},
       0, "Select a game mode");
-  row.lo = 0;  // one mode is always chosen; a stored -1 reads as the first
+  // One mode is always chosen; a stored -1 reads as the first.
   // The drop-down's hint describes the selected mode.
   row.item_hints = {
       "The scientists run around and scream\r\nwhile you shoot them to win the round.",

@@ -27,6 +27,10 @@ std::string TeamBotSettings::PictureName() const {
   return entry != nullptr ? entry->param1 + "_" + entry->model : std::string();
 }
 
+std::string TeamBotSettings::ModelCaption() const {
+  return team_mod_.classes.empty() ? "Model" : "Class";
+}
+
 std::string TeamBotSettings::BotsIniPath() const {
   return state().app_path + "\\" + team_mod_.bots_ini;
 }

@@ -44,7 +44,8 @@ class TeamBotSettings : public EditorSettings {
   std::string WaypointDir() const { return waypoint_dir_; }
   size_t chat_page = 0;
 
-  std::string PictureName() const override;  // team code + "_" + Model
+  std::string PictureName() const override;   // team code + "_" + Model
+  std::string ModelCaption() const override;  // "Class" for a class table
 
  protected:
   std::string BotsIniPath() const;

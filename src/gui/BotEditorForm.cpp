@@ -594,7 +594,7 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
   };
   std::vector<QToolButton*> made;
   for (const Button& b : kButtons) {
-    made.push_back(SmallButton(ControlName(b.suffix), QString::fromLatin1(b.caption),
+    made.push_back(SmallButton(Q(settings_.RosterButton(b.suffix)), QString::fromLatin1(b.caption),
                                QString::fromLatin1(b.hint), list_group));
     buttons->addWidget(made.back());
   }
@@ -632,7 +632,7 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
   model_row->addWidget(prev);
   model_row->addWidget(bot_model_, 1);
   model_row->addWidget(next);
-  form->addRow(QStringLiteral("Model"), model_row);
+  form->addRow(Q(settings_.ModelCaption()), model_row);
   connect(prev, &QToolButton::clicked, this, [this] { StepModel("Prev"); });
   connect(next, &QToolButton::clicked, this, [this] { StepModel("Next"); });
   connect(bot_model_, &QComboBox::activated, this, [this] { StepModel("All"); });
@@ -660,8 +660,9 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
       auto* group = new QButtonGroup(row_widget);
       const QStringList names = QString::fromLatin1(p.suffix).split('|');
       const QStringList captions = QString::fromLatin1(p.caption).split('|');
-      // Two a line: the team names are too long for one line of the column.
-      const int per_line = names.size() > 2 ? 2 : static_cast<int>(names.size());
+      // All on one line when the captions are short, else two a line.
+      const int per_line =
+          captions.join(QString()).size() <= 20 ? static_cast<int>(names.size()) : 2;
       for (int k = 0; k < names.size(); ++k) {
         auto* radio = new QRadioButton(captions.value(k), row_widget);
         radio->setObjectName(ControlName(names[k].toLatin1().constData()));

@@ -3,9 +3,11 @@
 #include "gui/SmallWindows.h"
 #include "gui/editors/TFBotman.h"
 #include "gui/editors/TFCstrike.h"
+#include "gui/editors/TFFrontline.h"
 #include "gui/editors/TFJumbot.h"
 #include "gui/editors/TFPhineas.h"
 #include "gui/editors/TFScihunt.h"
+#include "gui/editors/TFTFC.h"
 
 namespace orvane {
 
@@ -18,6 +20,8 @@ MainWindowHooks LauncherWindowHooks(LauncherState& state) {
     if (mod_key == "Jumbot") return std::make_unique<TFJumbot>(state, parent);
     if (mod_key == "CStrike") return std::make_unique<TFCstrike>(state, parent);
     if (mod_key == "Scihunt") return std::make_unique<TFScihunt>(state, parent);
+    if (mod_key == "TFC") return std::make_unique<TFTFC>(state, parent);
+    if (mod_key == "Frontline") return std::make_unique<TFFrontline>(state, parent);
     return nullptr;
   };
   hooks.show_about = [](QWidget* parent) {

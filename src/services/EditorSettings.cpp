@@ -127,6 +127,13 @@ std::string EditorSettings::Control(std::string_view suffix) const {
   return std::string(mod_.prefix) + "_" + std::string(suffix);
 }
 
+std::string EditorSettings::RosterButton(std::string_view suffix) const {
+  const bool moves = suffix == "SBUpBot" || suffix == "SBDownBot" || suffix == "SBDelBot";
+  if (moves && !move_buttons_prefix_.empty())
+    return move_buttons_prefix_ + "_" + std::string(suffix);
+  return Control(suffix);
+}
+
 void EditorSettings::AddOptions(OptionValues& table) {
   parts_.push_back({DocumentPart::kOptions, &table});
 }
@@ -599,23 +606,26 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
   if (!has_roster_) return unknown();
 
   if (is("ListBot")) return SelectBots(control, value);
-  if (is("SBCreeBot") || is("SBCreeRandomBot")) {
+  const auto button = [this, control](std::string_view suffix) {
+    return control == RosterButton(suffix);
+  };
+  if (button("SBCreeBot") || button("SBCreeRandomBot")) {
     if (auto refused = press()) return refused;
     Message refusal;
     std::mt19937 draw(std::random_device{}());
-    if (!CreateBot(is("SBCreeRandomBot"), draw, &refusal)) {
+    if (!CreateBot(button("SBCreeRandomBot"), draw, &refusal)) {
       return refusal.detail.empty() ? refusal.text : refusal.text + " " + refusal.detail;
     }
     return std::nullopt;
   }
-  if (is("SBDelBot")) {
+  if (button("SBDelBot")) {
     if (auto refused = press()) return refused;
     DeleteSelectedBots();
     return std::nullopt;
   }
-  if (is("SBUpBot") || is("SBDownBot")) {
+  if (button("SBUpBot") || button("SBDownBot")) {
     if (auto refused = press()) return refused;
-    MoveBot(is("SBUpBot") ? -1 : +1);
+    MoveBot(button("SBUpBot") ? -1 : +1);
     return std::nullopt;
   }
   // The property of that control, and for a radio group which button.

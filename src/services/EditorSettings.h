@@ -95,6 +95,9 @@ class EditorSettings {
   std::string ModDirectory() const;
   std::string File(std::string_view name) const;       // ModDir\name
   std::string Control(std::string_view suffix) const;  // "<prefix>_<suffix>"
+  // A roster button's name: "<prefix>_<suffix>", or the name the mod's
+  // window gives it.
+  std::string RosterButton(std::string_view suffix) const;
 
   // The sequences. Load and RestoreDefault go on after a broken file and
   // return one message per problem; Save throws FileError naming the file
@@ -183,6 +186,8 @@ class EditorSettings {
   void AddAction(std::string name, Action action, bool writes_now = false);
   void SetMapListNames(std::string dispo, std::string cycle);
   void SetPictureName(std::string name) { picture_name_ = std::move(name); }
+  // The prefix of the move and delete buttons when it is not the mod's.
+  void SetMoveButtonsPrefix(std::string prefix) { move_buttons_prefix_ = std::move(prefix); }
 
   // What a mod supplies.
   virtual void ResetValues() {}  // values beyond the tables and the shared parts
@@ -207,6 +212,8 @@ class EditorSettings {
  public:
   // The name of the selected bot's picture.
   virtual std::string PictureName() const { return bot_model.text; }
+  // The caption of the model drop-down.
+  virtual std::string ModelCaption() const { return "Model"; }
 
  protected:
   // "Available Maps" before sorting; the launcher's catalogue by default.
@@ -244,6 +251,7 @@ class EditorSettings {
   void WriteStandardGame(const BoundOptions<StandardGameCfg>& options, FileBatch& batch) const;
 
   std::string team_text_;
+  std::string move_buttons_prefix_;
 
  private:
   void Reset();

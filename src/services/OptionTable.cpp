@@ -59,7 +59,7 @@ OptionInfo ChoiceRow(std::string name, std::string caption, std::string group,
                  std::move(name),
                  std::move(caption),
                  std::move(group),
-                 -1,
+                 reset < 0 ? -1 : 0,  // a reset to no item: no item may be chosen
                  static_cast<int>(items.size()) - 1,
                  reset,
                  std::move(hint)};

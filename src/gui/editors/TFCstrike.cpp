@@ -25,9 +25,8 @@ constexpr const char* kParamTitles[] = {" Min Delay",      " Max Delay",    " Mi
 }  // namespace
 
 TFCstrike::TFCstrike(LauncherState& state, QWidget* parent)
-    : BotEditorForm(state, std::make_unique<CstrikeSettings>(state), parent) {
+    : TeamBotForm(state, std::make_unique<CstrikeSettings>(state), "Counter Strike", parent) {
   CstrikeSettings& doc = document();
-  setWindowTitle(QStringLiteral("Counter Strike - ") + FromGame(doc.bot()));
 
   QWidget* game = AddPage("Game", QStringLiteral("Game"));
   const std::vector<QWidget*> game_columns = AddColumns(game, 2);
@@ -37,48 +36,14 @@ TFCstrike::TFCstrike(LauncherState& state, QWidget* parent)
   for (QWidget* column : game_columns) qobject_cast<QBoxLayout*>(column->layout())->addStretch();
 
   QWidget* maps = AddPage("Maps", QStringLiteral("Maps"));
-  AddNote(maps, "Label84", "Available maps for " + doc.bot());
-  BuildMapsPage(maps);
-  auto* below = new QWidget(maps);
-  auto* below_layout = new QHBoxLayout(below);
-  below_layout->setContentsMargins(0, 0, 0, 0);
-  QLabel* legend = AddNote(below, "CS_MapLabel", doc.MapLegend());
-  QFont bold = legend->font();
-  bold.setBold(true);
-  legend->setFont(bold);
-  below_layout->addStretch();
-  if (!doc.profile().map_config_ext.empty()) {
-    auto* edit_cfg = new QToolButton(below);
-    edit_cfg->setObjectName(QStringLiteral("CS_BEditCfg"));
-    edit_cfg->setText(QStringLiteral("Edit config"));
-    edit_cfg->setToolTip(QStringLiteral("Edit the configuration file for this map"));
-    below_layout->addWidget(edit_cfg);
-    connect(edit_cfg, &QToolButton::clicked, this, [this] {
-      EditMapConfig(maps_->SelectedAvailable(), document().ModDirectory() + "\\maps\\",
-                    document().profile().map_config_ext);
-    });
-  }
-  maps->layout()->addWidget(below);
+  BuildTeamMapsPage(maps);
   BuildOptions(maps, doc.waypoints);
 
   QWidget* bots = AddPage("Bots", QStringLiteral("Bots"));
   BuildRoster(bots, &doc.skills);
-  // The teams in their colours.
-  for (const auto& [name, colour] :
-       {std::pair{"CS_BotT", "#b22222"}, std::pair{"CS_BotCT", "#1f4e9c"}}) {
-    if (auto* radio = findChild<QRadioButton*>(QString::fromLatin1(name))) {
-      radio->setStyleSheet(QStringLiteral("QRadioButton { background: %1; color: white; }")
-                               .arg(QString::fromLatin1(colour)));
-    }
-  }
-
-  if (doc.HasChatPage()) {
-    QWidget* chat = AddPage("Chat", QStringLiteral("Bots Chat"));
-    BuildTextPage(chat, doc.chat_page);
-    AddNote(chat, "Label75",
-            doc.bot() == kPodBot ? "%s  can be used to insert the player's name"
-                                 : "%n  can be used to insert the player's name.");
-  }
+  ColourTeams({{"CS_BotT", "#b22222"}, {"CS_BotCT", "#1f4e9c"}});
+  BuildChatPage(doc.bot() == kPodBot ? "%s  can be used to insert the player's name"
+                                     : "%n  can be used to insert the player's name.");
   if (doc.HasAiPage()) {
     QWidget* ai = AddPage("AI", QStringLiteral("A.I."));
     AddNote(ai, "Label85",

@@ -3,13 +3,13 @@
 #pragma once
 
 #include "editors/CstrikeSettings.h"
-#include "gui/BotEditorForm.h"
+#include "gui/editors/TeamBotForm.h"
 
 class QTableWidget;
 
 namespace orvane {
 
-class TFCstrike final : public BotEditorForm {
+class TFCstrike final : public TeamBotForm {
   Q_OBJECT
 
  public:

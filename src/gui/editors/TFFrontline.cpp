@@ -1,0 +1,22 @@
+#include "gui/editors/TFFrontline.h"
+
+#include <QBoxLayout>
+
+namespace orvane {
+
+TFFrontline::TFFrontline(LauncherState& state, QWidget* parent)
+    : TeamBotForm(state, std::make_unique<FrontlineSettings>(state), "Front Line Force", parent) {
+  FrontlineSettings& doc = document();
+  QWidget* game = AddPage("Game", QStringLiteral("Game"));
+  BuildOptions(game, doc.game);
+  qobject_cast<QBoxLayout*>(game->layout())->addStretch();
+
+  BuildTeamMapsPage(AddPage("Maps", QStringLiteral("Maps")));
+
+  QWidget* bots = AddPage("Bots", QStringLiteral("Bots"));
+  BuildRoster(bots, &doc.skills);
+  ColourTeams({{"FL_TeamRebel", "#8b5a2b"}, {"FL_TeamCommando", "#2e5e3a"}});
+  BuildChatPage("%n  can be used to insert the killer's/victim's name.");
+}
+
+}  // namespace orvane
