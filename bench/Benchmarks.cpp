@@ -21,6 +21,7 @@
 #include "core/Startup.h"
 #include "editors/BotmanFiles.h"
 #include "editors/CstrikeLaunch.h"
+#include "editors/LaunchFiles.h"
 #include "platform/HostPath.h"
 #include "platform/TextFile.h"
 #include "services/MapLists.h"
@@ -213,6 +214,16 @@ const std::vector<DocumentRow>& DocumentRows() {
        true,
        {"cstrike/maps", "cstrike/PODBot/wptcs10", "cstrike/PODBot"},
        {"CStrike.ini", "CS_Bots.ini"}},
+      {"TFC",
+       {"tfc/game.cfg", "tfc/mapcycle.txt", "tfc/abot_chat.txt"},
+       true,
+       {"tfc/maps"},
+       {"TFC.ini", "TF_Bots.ini"}},
+      {"Frontline",
+       {"frontline/game.cfg", "frontline/mapcycle.txt", "frontline/agrobot_chat.txt"},
+       true,
+       {"frontline/maps"},
+       {"FLF.ini", "FL_Bots.ini"}},
   };
   return kRows;
 }
@@ -277,29 +288,86 @@ void RegisterDocumentBenchmarks() {
   }
 }
 
-// What a launch of Counter-Strike writes for P.O.D.Bot: liblist.gam,
-// listenserver.cfg, the bot's command file with 2,000 bots, game.cfg.
-void BM_CsLaunchFiles(benchmark::State& s) {
-  const LauncherState state = Tree().LoadedState("CStrike");
-  for (auto _ : s) WriteCsLaunchFiles(state, "P.O.D.Bot");
+// What a launch writes: liblist.gam, listenserver.cfg, the bot's command
+// file with 2,000 bots; for Counter-Strike game.cfg, for TFC a bot file for
+// each of the 5,000 maps of the cycle (all there and left as they are after
+// the first launch, so read each time).
+struct LaunchRow {
+  const char* mod;
+  const char* bot;
+  void (*put)(const LauncherState&, const std::string&, FileBatch&);
+  void (*write)(const LauncherState&, const std::string&);
+  std::vector<std::string> app_reads;   // the catalogue and the bot settings file
+  std::vector<std::string> reads;       // below HLPath
+  const char* map_bot_files = nullptr;  // the directory whose maps' bot files are read
+};
+
+const std::vector<LaunchRow>& LaunchRows() {
+  static const std::vector<LaunchRow> kRows = {
+      {"CStrike",
+       "P.O.D.Bot",
+       PutCsLaunchFiles,
+       WriteCsLaunchFiles,
+       {"CStrike.ini", "CS_Bots.ini"},
+       {"cstrike/listenserver.cfg", "cstrike/game.cfg"}},
+      {"TFC",
+       "Abot",
+       PutTfcLaunchFiles,
+       WriteTfcLaunchFiles,
+       {"TFC.ini", "TF_Bots.ini"},
+       {"tfc/listenserver.cfg", "tfc/mapcycle.txt"},
+       "tfc"},
+      {"Frontline",
+       "AgroBot",
+       PutFrontlineLaunchFiles,
+       WriteFrontlineLaunchFiles,
+       {"FLF.ini", "FL_Bots.ini"},
+       {"frontline/listenserver.cfg"}},
+  };
+  return kRows;
 }
 
-void BM_CsLaunchFiles_Baseline(benchmark::State& s) {
-  const LauncherState state = Tree().LoadedState("CStrike");
+void LaunchFiles(benchmark::State& s, const LaunchRow& row) {
+  const LauncherState state = Tree().LoadedState(row.mod);
+  for (auto _ : s) row.write(state, row.bot);
+}
+
+void LaunchFilesBaseline(benchmark::State& s, const LaunchRow& row) {
+  const LauncherState state = Tree().LoadedState(row.mod);
+  row.write(state, row.bot);  // the maps' bot files exist from then on
   FileBatch batch;
-  PutCsLaunchFiles(state, "P.O.D.Bot", batch);
+  row.put(state, row.bot, batch);
   std::vector<std::pair<std::string, std::string>> files;
   for (const auto& [path, bytes] : batch.files())
     files.emplace_back(HostPath(path).string(), bytes);
   const std::string app = Tree().tree().AppPath();
-  const std::string cs = Tree().tree().HLPath() + "/cstrike";
+  const std::string hl = Tree().tree().HLPath();
+  std::vector<std::string> bot_files;
+  if (row.map_bot_files != nullptr) {
+    for (int i = 0; i < kCycle; ++i) {
+      bot_files.push_back(hl + "/" + row.map_bot_files + "/maps/" +
+                          LargeTree::MapName(i * 2 % kMaps) + ".bot");
+    }
+  }
   for (auto _ : s) {
-    // The same reads (catalogue, CS_Bots.ini, listenserver.cfg, game.cfg) and writes.
-    for (const char* file : {"/CStrike.ini", "/CS_Bots.ini"})
-      benchmark::DoNotOptimize(RawRead(app + file));
-    for (const char* file : {"/listenserver.cfg", "/game.cfg"})
-      benchmark::DoNotOptimize(RawRead(cs + file));
+    for (const std::string& file : row.app_reads)
+      benchmark::DoNotOptimize(RawRead(app + "/" + file));
+    for (const std::string& file : row.reads) benchmark::DoNotOptimize(RawRead(hl + "/" + file));
+    for (const std::string& file : bot_files) benchmark::DoNotOptimize(RawRead(file));
     for (const auto& [path, bytes] : files) RawSafeWrite(path, bytes);
+  }
+}
+
+void RegisterLaunchBenchmarks() {
+  for (const LaunchRow& row : LaunchRows()) {
+    const std::string mod = row.mod;
+    benchmark::RegisterBenchmark(("BM_LaunchFiles" + mod).c_str(), LaunchFiles, row)
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(1);
+    benchmark::RegisterBenchmark(("BM_LaunchFiles" + mod + "_Baseline").c_str(),
+                                 LaunchFilesBaseline, row)
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(1);
   }
 }
 
@@ -348,8 +416,6 @@ void BM_ShuffleMaps(benchmark::State& s) {
   s.SetComplexityN(s.range(0));
 }
 
-BENCHMARK(BM_CsLaunchFiles)->Unit(benchmark::kMillisecond)->MinTime(1);
-BENCHMARK(BM_CsLaunchFiles_Baseline)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_InitLauncher)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_InitLauncher_Baseline)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_LoadMapCatalogue)->Unit(benchmark::kMillisecond)->MinTime(1);
@@ -417,6 +483,7 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   orvane::bench::Tree();  // build the tree before anything is timed
   orvane::bench::RegisterDocumentBenchmarks();
+  orvane::bench::RegisterLaunchBenchmarks();
   orvane::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintRatios();

@@ -14,9 +14,11 @@
 #include "core/Startup.h"
 #include "editors/BotmanFiles.h"
 #include "editors/CstrikeFiles.h"
+#include "editors/FrontlineFiles.h"
 #include "editors/JumbotFiles.h"
 #include "editors/PhineasFiles.h"
 #include "editors/ScihuntFiles.h"
+#include "editors/TfcFiles.h"
 #include "platform/TextFile.h"
 #include "services/MapLists.h"
 #include "services/Models.h"
@@ -133,6 +135,36 @@ LargeTree::LargeTree() {
       .File("cstrike/game.cfg", JoinCrLf(CsGameCfgLines(CsGameCfg{})))
       .File("cstrike/PODBot/botchat.txt", JoinCrLf(chat))
       .File("cstrike/PODBot/botskill.cfg", JoinCrLf(PodSkillLines(PodSkills{})));
+
+  // TFC with Abot and Front Line Force with AgroBot: 20,000 maps of their
+  // own, the bot's waypoints for half of them (AgroBot needs them), a
+  // 5,000-map cycle, 2,000 bots; TFC executes the maps' config files.
+  for (const auto& [dir, wp, settings, dll, own] :
+       {std::tuple{"tfc", ".abw", "TF_Bots.ini", "tfc/dlls/abot.dll", "addmap"},
+        std::tuple{"frontline", ".wpt", "FL_Bots.ini", "frontline/dlls/agrobot.dll",
+                   "dodge_bullets"}}) {
+    const std::string mod = dir;
+    tree_.Dir(mod + "/maps").File(dll, "bot library");
+    std::string team_cycle;
+    for (int i = 0; i < kMaps; ++i) {
+      Touch(tree_.hl_dir() / (mod + "/maps") / (MapName(i) + ".bsp"));
+      if (i % 2 == 0) Touch(tree_.hl_dir() / (mod + "/maps") / (MapName(i) + wp));
+    }
+    for (int i = 0; i < kCycle; ++i) team_cycle += MapName(i * 2 % kMaps) + "\r\n";
+    std::string team_ini = "[Default]\r\nnumbot=" + std::to_string(kBots) +
+                           "\r\nskill5=3\r\nbotdontshoot=0\r\n" + own + "=1\r\n";
+    for (int i = 0; i < kBots; ++i) {
+      team_ini += "[Bot " + std::to_string(i + 1) + "]\r\nnom=Bot" + std::to_string(i) +
+                  "\r\nteam=" + std::to_string(i % 3) + "\r\nmodele=" + std::to_string(i % 3 + 1) +
+                  "\r\nskill5=" + std::to_string(i % 6) + "\r\n";
+    }
+    tree_.AppFile(settings, team_ini)
+        .File(mod + "/mapcycle.txt", team_cycle)
+        .File(mod + "/listenserver.cfg", listen_)
+        .File(mod + "/" + (mod == "tfc" ? "abot" : "agrobot") + "_chat.txt", JoinCrLf(chat));
+  }
+  tree_.File("tfc/game.cfg", JoinCrLf(TfcGameCfgLines(TfcConfig{}, true)))
+      .File("frontline/game.cfg", JoinCrLf(FrontlineGameCfgLines(FrontlineConfig{})));
 }
 
 LauncherState LargeTree::LoadedState(const std::string& mod) const {
@@ -145,9 +177,12 @@ LauncherState LargeTree::LoadedState(const std::string& mod) const {
   InitLauncher(state, store, hooks, reporter);
   state.selected_mod = mod;
   // Counter-Strike's document is made for the bot chosen in the main window.
-  if (mod == "CStrike") {
+  const std::pair<const char*, const char*> kChosen[] = {
+      {"CStrike", "P.O.D.Bot"}, {"TFC", "Abot"}, {"Frontline", "AgroBot"}};
+  for (const auto& [key, bot] : kChosen) {
+    if (mod != key) continue;
     SelectMod(state, mod);
-    ChooseBot(state, "P.O.D.Bot");
+    ChooseBot(state, bot);
   }
   return state;
 }

@@ -10,9 +10,11 @@
 #include "gui/BotEditorForm.h"
 #include "gui/editors/TFBotman.h"
 #include "gui/editors/TFCstrike.h"
+#include "gui/editors/TFFrontline.h"
 #include "gui/editors/TFJumbot.h"
 #include "gui/editors/TFPhineas.h"
 #include "gui/editors/TFScihunt.h"
+#include "gui/editors/TFTFC.h"
 #include "support/Isolation.h"
 
 namespace orvane::bench {
@@ -40,12 +42,16 @@ void BM_OpenPhineas(benchmark::State& s) { OpenWindow<TFPhineas>(s, "Phineas"); 
 void BM_OpenJumbot(benchmark::State& s) { OpenWindow<TFJumbot>(s, "Jumbot"); }
 void BM_OpenScihunt(benchmark::State& s) { OpenWindow<TFScihunt>(s, "Scihunt"); }
 void BM_OpenCstrike(benchmark::State& s) { OpenWindow<TFCstrike>(s, "CStrike"); }
+void BM_OpenTfc(benchmark::State& s) { OpenWindow<TFTFC>(s, "TFC"); }
+void BM_OpenFrontline(benchmark::State& s) { OpenWindow<TFFrontline>(s, "Frontline"); }
 
 BENCHMARK(BM_OpenBotman)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenPhineas)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenJumbot)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenScihunt)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenCstrike)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_OpenTfc)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_OpenFrontline)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 }  // namespace
 }  // namespace orvane::bench

@@ -1,5 +1,6 @@
 #include "editors/LaunchFiles.h"
 
+#include <unordered_map>
 #include <unordered_set>
 
 #include "core/LauncherSettings.h"
@@ -45,12 +46,23 @@ void PutMapBotFiles(const LauncherState& state, const std::string& dir, FileBatc
   if (FileExists(cycle)) {
     for (const std::string& line : ReadLines(cycle)) maps.push_back(TrimCopy(line));
   }
+  // One listing of the maps' bot files, by lower-case name, rather than a
+  // case-blind search of 20,000 maps for each map of the cycle.
+  const std::string maps_dir = dir + "\\maps";
+  std::unordered_map<std::string, std::string> bot_files;
+  ForEachDirectoryEntry(maps_dir, "*.bot", [&](std::string_view name, unsigned attributes) {
+    if ((attributes & kAttrDirectory) == 0) bot_files.emplace(ToLowerAscii(name), name);
+  });
   std::unordered_set<std::string> done;  // a map twice is already done the second time
   for (const std::string& map : maps) {
     if (!PlainMapName(map) || !done.insert(ToLowerAscii(map)).second) continue;
-    const std::string path = dir + "\\maps\\" + map + ".bot";
+    const auto found = bot_files.find(ToLowerAscii(map + ".bot"));
     std::optional<std::vector<std::string>> existing;
-    if (FileExists(path)) existing = ReadLines(path);
+    std::string path = maps_dir + "\\" + map + ".bot";
+    if (found != bot_files.end()) {
+      path = maps_dir + "\\" + found->second;
+      existing = ReadLines(path);
+    }
     if (auto lines = MapBotFileLines(existing)) batch.PutLines(path, *lines);
   }
 }

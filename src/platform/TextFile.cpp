@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <unordered_map>
 
 #include "platform/FileError.h"
 #include "platform/HostPath.h"
@@ -75,8 +76,48 @@ struct Staged {
   std::string temp;
 };
 
-Staged Stage(std::string_view path, std::string_view bytes) {
-  Staged staged{std::string(path), HostPath(path), {}};
+// Host paths of a batch's targets with one listing per directory: a launch
+// may create thousands of files in a directory of thousands of maps, and a
+// new name is otherwise looked for case-blind in a listing of its own.
+class TargetPaths {
+ public:
+  fs::path operator()(std::string_view path) {
+    const size_t cut = path.find_last_of("\\/");
+    if (cut == std::string_view::npos || cut + 1 == path.size()) return HostPath(path);
+    const std::string parent(path.substr(0, cut));
+    const std::string name(path.substr(cut + 1));
+    auto dir = dirs_.find(parent);
+    if (dir == dirs_.end()) dir = dirs_.emplace(parent, Listing{HostPath(parent), {}, false}).first;
+    Listing& listing = dir->second;
+    fs::path exact = listing.dir / name;
+    std::error_code ec;
+    if (name == "." || name == ".." ||
+        fs::symlink_status(exact, ec).type() != fs::file_type::not_found) {
+      return exact;
+    }
+    if (!listing.listed) {
+      listing.listed = true;
+      for (fs::directory_iterator it(listing.dir, ec); !ec && it != fs::directory_iterator();
+           it.increment(ec)) {
+        const std::string candidate = it->path().filename().string();
+        listing.lower.emplace(ToLowerAscii(candidate), candidate);
+      }
+    }
+    const auto found = listing.lower.find(ToLowerAscii(name));
+    return found != listing.lower.end() ? listing.dir / found->second : exact;
+  }
+
+ private:
+  struct Listing {
+    fs::path dir;
+    std::unordered_map<std::string, std::string> lower;  // lower-case name: the name
+    bool listed;
+  };
+  std::unordered_map<std::string, Listing> dirs_;
+};
+
+Staged Stage(std::string_view path, std::string_view bytes, TargetPaths& targets) {
+  Staged staged{std::string(path), targets(path), {}};
   std::error_code ec;
   if (fs::is_directory(staged.target, ec))
     throw FileError(staged.name, 0, "is a directory, not a file");
@@ -133,15 +174,15 @@ void PutInPlace(const Staged& staged) {
 }  // namespace
 
 void WriteFileBytes(std::string_view path, std::string_view bytes) {
-  PutInPlace(Stage(path, bytes));
+  TargetPaths targets;
+  PutInPlace(Stage(path, bytes, targets));
 }
 
 void FileBatch::Put(std::string path, std::string bytes) {
-  for (auto& [queued, queued_bytes] : files_) {
-    if (queued == path) {
-      queued_bytes = std::move(bytes);
-      return;
-    }
+  const auto [at, added] = index_.emplace(path, files_.size());
+  if (!added) {
+    files_[at->second].second = std::move(bytes);
+    return;
   }
   files_.emplace_back(std::move(path), std::move(bytes));
 }
@@ -151,16 +192,12 @@ void FileBatch::PutLines(std::string path, const std::vector<std::string>& lines
 }
 
 bool FileBatch::Holds(std::string_view path) const {
-  for (const auto& file : files_) {
-    if (file.first == path) return true;
-  }
-  return false;
+  return index_.find(std::string(path)) != index_.end();
 }
 
 std::string FileBatch::Bytes(std::string_view path) const {
-  for (const auto& [queued, bytes] : files_) {
-    if (queued == path) return bytes;
-  }
+  if (const auto at = index_.find(std::string(path)); at != index_.end())
+    return files_[at->second].second;
   std::error_code ec;
   return fs::is_regular_file(HostPath(path), ec) ? ReadFileBytes(path) : std::string();
 }
@@ -168,8 +205,9 @@ std::string FileBatch::Bytes(std::string_view path) const {
 void FileBatch::Commit() const {
   std::vector<Staged> staged;
   staged.reserve(files_.size());
+  TargetPaths targets;
   try {
-    for (const auto& [path, bytes] : files_) staged.push_back(Stage(path, bytes));
+    for (const auto& [path, bytes] : files_) staged.push_back(Stage(path, bytes, targets));
   } catch (const FileError&) {
     for (const Staged& s : staged) ::unlink(s.temp.c_str());
     throw;

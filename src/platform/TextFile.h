@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,7 @@ class FileBatch {
 
  private:
   std::vector<std::pair<std::string, std::string>> files_;
+  std::unordered_map<std::string, size_t> index_;  // path: its place in files_
 };
 
 }  // namespace orvane

@@ -8,8 +8,10 @@ TFFrontline::TFFrontline(LauncherState& state, QWidget* parent)
     : TeamBotForm(state, std::make_unique<FrontlineSettings>(state), "Front Line Force", parent) {
   FrontlineSettings& doc = document();
   QWidget* game = AddPage("Game", QStringLiteral("Game"));
-  BuildOptions(game, doc.game);
-  qobject_cast<QBoxLayout*>(game->layout())->addStretch();
+  // Half the page: the spin edits stay the size of their numbers.
+  const std::vector<QWidget*> columns = AddColumns(game, 2);
+  BuildOptions(columns[0], doc.game);
+  for (QWidget* column : columns) qobject_cast<QBoxLayout*>(column->layout())->addStretch();
 
   BuildTeamMapsPage(AddPage("Maps", QStringLiteral("Maps")));
 
