@@ -1,6 +1,9 @@
 #include "gui/BotEditorForm.h"
 
+#include <map>
+
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -24,6 +27,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <chrono>
+#include <map>
 
 #include "core/LauncherSettings.h"
 #include "gui/ErrorBox.h"
@@ -40,6 +44,7 @@
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
 #include "platform/StringUtil.h"
+#include "services/Converters.h"
 #include "services/MapLists.h"
 #include "services/Models.h"
 
@@ -162,7 +167,7 @@ void BotEditorForm::ShowMessages(const Messages& messages) {
 void BotEditorForm::ShowDocument() {
   FillingControls filling(state_);
   if (maps_ != nullptr) maps_->Show();
-  if (teams_[0] != nullptr || deathmatch_ != nullptr) {
+  if (teams_[0] != nullptr || !game_kinds_.empty()) {
     QStringList models;
     for (const std::string& model : settings_.models()) models << Q(model);
     for (QComboBox* box : teams_) {
@@ -429,12 +434,30 @@ void BotEditorForm::BuildStandardPages(OptionValues& game, OptionValues& bots) {
 QGroupBox* BotEditorForm::BuildGameType(QWidget* parent) {
   auto* group = new QGroupBox(QStringLiteral("Game Type"), parent);
   auto* layout = new QGridLayout(group);
-  deathmatch_ = new QRadioButton(QStringLiteral("DeathMatch"), group);
-  deathmatch_->setObjectName(ControlName("deathmatch"));
-  deathmatch_->setToolTip(QStringLiteral("Allows you to play a deathmatch"));
-  teamplay_ = new QRadioButton(QStringLiteral("Teamplay"), group);
-  teamplay_->setObjectName(ControlName("teamplay"));
-  teamplay_->setToolTip(QStringLiteral("Allows you to play a teams match"));
+  const std::vector<std::string>& kinds = settings_.game_types();
+  if (kinds.empty()) {
+    deathmatch_ = new QRadioButton(QStringLiteral("DeathMatch"), group);
+    deathmatch_->setObjectName(ControlName("deathmatch"));
+    deathmatch_->setToolTip(QStringLiteral("Allows you to play a deathmatch"));
+    teamplay_ = new QRadioButton(QStringLiteral("Teamplay"), group);
+    teamplay_->setObjectName(ControlName("teamplay"));
+    teamplay_->setToolTip(QStringLiteral("Allows you to play a teams match"));
+    game_kinds_ = {deathmatch_, teamplay_};
+  } else {
+    // One radio button per kind, in a group named as the control.
+    group->setObjectName(Q(settings_.game_type_control()));
+    for (size_t k = 0; k < kinds.size(); ++k) {
+      auto* radio = new QRadioButton(Q(kinds[k]), group);
+      radio->setObjectName(Q(settings_.game_type_control()) + QString::number(k));
+      game_kinds_.push_back(radio);
+    }
+  }
+  auto* kind_buttons = new QButtonGroup(group);
+  for (size_t k = 0; k < game_kinds_.size(); ++k) {
+    kind_buttons->addButton(game_kinds_[k], static_cast<int>(k));
+    layout->addWidget(game_kinds_[k], static_cast<int>(k / 2), static_cast<int>(k % 2));
+  }
+  const int row = static_cast<int>((game_kinds_.size() + 1) / 2);
   label_numteam_ = new QLabel(QStringLiteral("Number of teams"), group);
   label_numteam_->setObjectName(ControlName("label_numteam"));
   numteam_ = new QSpinBox(group);
@@ -443,11 +466,9 @@ QGroupBox* BotEditorForm::BuildGameType(QWidget* parent) {
   numteam_->setToolTip(QStringLiteral("Maximum number of teams in your game"));
   numteam_->findChild<QLineEdit*>()->setReadOnly(true);  // one step at a time, never typed
   numteam_->installEventFilter(this);
-  layout->addWidget(deathmatch_, 0, 0);
-  layout->addWidget(teamplay_, 0, 1);
-  layout->addWidget(label_numteam_, 1, 0);
-  layout->addWidget(numteam_, 1, 1);
-  connect(deathmatch_, &QRadioButton::toggled, this, &BotEditorForm::GameTypeClicked);
+  layout->addWidget(label_numteam_, row, 0);
+  layout->addWidget(numteam_, row, 1);
+  connect(kind_buttons, &QButtonGroup::idClicked, this, &BotEditorForm::GameTypeClicked);
   connect(numteam_, &QSpinBox::valueChanged, this, &BotEditorForm::NumTeamChanged);
   return group;
 }
@@ -484,9 +505,10 @@ QGroupBox* BotEditorForm::BuildTeamRows(QWidget* parent) {
 
 void BotEditorForm::ShowTeams() {
   const Teams& teams = settings_.teams;
-  if (deathmatch_ != nullptr) {
-    Quietly(teams.teamplay ? teamplay_ : deathmatch_,
-            [](QRadioButton* radio) { radio->setChecked(true); });
+  if (!game_kinds_.empty()) {
+    const size_t kind = settings_.game_types().empty() ? (teams.teamplay ? 1 : 0)
+                                                       : static_cast<size_t>(settings_.game_type());
+    Quietly(game_kinds_[kind], [](QRadioButton* radio) { radio->setChecked(true); });
     Quietly(numteam_, [&teams](QSpinBox* spin) { spin->setValue(teams.count); });
     label_numteam_->setEnabled(teams.CountEnabled());
     numteam_->setEnabled(teams.CountEnabled());
@@ -499,8 +521,8 @@ void BotEditorForm::ShowTeams() {
   }
 }
 
-void BotEditorForm::GameTypeClicked() {
-  settings_.teams.SetGameType(teamplay_->isChecked());
+void BotEditorForm::GameTypeClicked(int kind) {
+  settings_.SetGameType(kind);
   ShowTeams();
   ShowStates();  // options that only a team game offers
   ControlChanged();
@@ -638,10 +660,41 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
   connect(bot_model_, &QComboBox::activated, this, [this] { StepModel("All"); });
 
   const std::vector<RosterProperty>& properties = settings_.properties();
+  // Properties of named sub-pages go on tabs of their own under the model.
+  QTabWidget* sub_pages = nullptr;
+  std::map<std::string, QFormLayout*> page_forms;
+  QFormLayout* const main_form = form;
   for (size_t i = 0; i < properties.size(); ++i) {
     const RosterProperty& p = properties[i];
+    form = main_form;
+    if (!p.page.empty()) {
+      if (sub_pages == nullptr) {
+        sub_pages = new QTabWidget(props);
+        main_form->addRow(sub_pages);
+      }
+      QFormLayout*& page_form = page_forms[p.page];
+      if (page_form == nullptr) {
+        auto* sub_page = new QWidget(sub_pages);
+        sub_page->setObjectName(Q(p.page_name));
+        page_form = new QFormLayout(sub_page);
+        page_form->setVerticalSpacing(3);
+        sub_pages->addTab(sub_page, Q(p.page));
+      }
+      form = page_form;
+    }
     QWidget* control = nullptr;
-    if (p.kind == RosterProperty::kSlider) {
+    if (p.kind == RosterProperty::kCheck) {
+      auto* box = new QCheckBox(QString::fromLatin1(p.caption), props);
+      connect(box, &QCheckBox::clicked, this, [this, i] { PropertyChanged(i); });
+      control = box;
+      form->addRow(box);
+    } else if (p.kind == RosterProperty::kChoice) {
+      auto* box = new QComboBox(props);
+      for (const QString& item : Q(p.marks).split('|')) box->addItem(item);
+      connect(box, &QComboBox::activated, this, [this, i] { PropertyChanged(i); });
+      control = box;
+      form->addRow(QString::fromLatin1(p.caption), box);
+    } else if (p.kind == RosterProperty::kSlider) {
       const MarkedSlider marked =
           MakeMarkedSlider(p.lo, p.hi, QString::fromLatin1(p.marks.c_str()), props);
       connect(marked.slider, &QSlider::valueChanged, this, [this, i] { PropertyChanged(i); });
@@ -697,7 +750,8 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
   bot_pic_->setObjectName(Q(settings_.picture_name()));
   bot_pic_->setFixedSize(123, 150);
   bot_pic_->hide();
-  form->addRow(bot_pic_);
+  // With sub-pages the picture goes on the first, beside the model.
+  (page_forms.empty() ? main_form : page_forms.begin()->second)->addRow(bot_pic_);
   props_column->addWidget(props, 1);
 }
 
@@ -726,6 +780,11 @@ void BotEditorForm::ShowSelectedEntry() {
                                         : p.reset);
     } else if (auto* edit = qobject_cast<QLineEdit*>(property_controls_[i])) {
       edit->setText(Q(entry.*(p.field)));
+    } else if (auto* check = qobject_cast<QCheckBox*>(property_controls_[i])) {
+      check->setChecked(current != nullptr ? YesOrOne(entry.*(p.field)) : p.reset != 0);
+    } else if (auto* choice = qobject_cast<QComboBox*>(property_controls_[i])) {
+      // No current bot: no item.
+      choice->setCurrentIndex(current != nullptr ? choice->findText(Q(entry.*(p.field))) : -1);
     } else if (p.kind == RosterProperty::kRadios) {
       // No current bot, or a value of none of the buttons: none is checked.
       auto* group = property_controls_[i]->findChild<QButtonGroup*>();
@@ -840,6 +899,10 @@ void BotEditorForm::PropertyChanged(size_t property) {
     bot_pic_->LoadFile(ModelPicturePath(state_, settings_.PictureName()));
   } else if (auto* edit = qobject_cast<QLineEdit*>(property_controls_[property])) {
     settings_.SetProperty(property, ToGame(edit->text()));
+  } else if (auto* check = qobject_cast<QCheckBox*>(property_controls_[property])) {
+    settings_.SetProperty(property, check->isChecked() ? "1" : "0");
+  } else if (auto* choice = qobject_cast<QComboBox*>(property_controls_[property])) {
+    settings_.SetProperty(property, ToGame(choice->currentText()));
   }
   MarkModified();
 }

@@ -138,7 +138,7 @@ class BotEditorForm : public QDialog {
   bool CheckAndSave();  // false: a check failed or a file could not be written
   void Finish(int result);
   void ControlChanged();  // a change by the player (not by code filling controls)
-  void GameTypeClicked();
+  void GameTypeClicked(int kind);
   void NumTeamChanged(int value);
   void ShowTeams();
   void ShowTeamPreview(QComboBox* team);
@@ -170,6 +170,7 @@ class BotEditorForm : public QDialog {
 
   QRadioButton* deathmatch_ = nullptr;
   QRadioButton* teamplay_ = nullptr;
+  std::vector<QRadioButton*> game_kinds_;  // in the order of the kinds
   QLabel* label_numteam_ = nullptr;
   QSpinBox* numteam_ = nullptr;
   std::array<QLabel*, 10> team_labels_{};

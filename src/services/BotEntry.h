@@ -1,4 +1,5 @@
-// One bot of a roster: five text fields, as every mod's bot file keeps them.
+// One bot of a roster: five text fields, as every mod's bot file keeps them,
+// and the personality Rocket Crowbar's bots carry besides.
 #pragma once
 
 #include <string>
@@ -11,6 +12,17 @@ struct BotEntry {
   std::string param1;
   std::string param2;
   std::string skill;
+  // Rocket Crowbar only (empty elsewhere).
+  std::string yaw_speed = {};
+  std::string memory = {};
+  std::string sight = {};
+  std::string shot_delta = {};
+  std::string awareness = {};
+  std::string reaction = {};  // hundredths of a second
+  std::string wander = {};
+  std::string hunter = {};  // "1" or "0"
+  std::string psycho = {};  // "1" or "0"
+  std::string weapon = {};  // "NONE" or a weapon without "weapon_"
 
   bool operator==(const BotEntry&) const = default;
 };

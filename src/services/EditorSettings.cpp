@@ -195,9 +195,16 @@ void EditorSettings::AddRoster(std::vector<RosterProperty> properties, std::stri
 
 // ---- the sequences ----
 
+void EditorSettings::AddGameTypes(std::string control, std::vector<std::string> kinds) {
+  game_type_control_ = std::move(control);
+  game_types_ = std::move(kinds);
+  AddGameType();
+}
+
 void EditorSettings::Reset() {
   models_ = ModelChoices(state_);
   teams.Reset();
+  game_type_ = 0;
   for (const DocumentPart& part : parts_) {
     if (part.options != nullptr) part.options->Reset();
   }
@@ -408,8 +415,12 @@ std::vector<std::pair<std::string, std::string>> EditorSettings::Show() const {
   for (const DocumentPart& part : parts_) {
     switch (part.kind) {
       case DocumentPart::kGameType:
-        add(Control("deathmatch"), teams.teamplay ? "0" : "1");
-        add(Control("teamplay"), teams.teamplay ? "1" : "0");
+        if (!game_types_.empty()) {
+          add(game_type_control_, game_types_[static_cast<size_t>(game_type())]);
+        } else {
+          add(Control("deathmatch"), teams.teamplay ? "0" : "1");
+          add(Control("teamplay"), teams.teamplay ? "1" : "0");
+        }
         add(Control("numteam"), std::to_string(teams.count));
         break;
       case DocumentPart::kOptions:
@@ -447,9 +458,10 @@ std::vector<std::pair<std::string, std::string>> EditorSettings::Show() const {
               add(Control(names[k]), text == std::to_string(k) ? "1" : "0");
             continue;
           }
-          add(Control(p.suffix), p.kind != RosterProperty::kEdit
-                                     ? std::to_string(ParseDecimalInt(text).value_or(p.reset))
-                                     : text);
+          const bool number = p.kind == RosterProperty::kSlider ||
+                              p.kind == RosterProperty::kSpin || p.kind == RosterProperty::kCheck;
+          add(Control(p.suffix),
+              number ? std::to_string(ParseDecimalInt(text).value_or(p.reset)) : text);
         }
         break;
       }
@@ -555,7 +567,13 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
   };
 
   if (has_part(DocumentPart::kGameType)) {
-    if (is("deathmatch") || is("teamplay")) {
+    if (!game_types_.empty() && control == game_type_control_) {
+      const int kind = IndexOf(game_types_, value);
+      if (kind < 0) return Refuse(control, "one of its kinds: " + ItemsText(game_types_));
+      SetGameType(kind);
+      return std::nullopt;
+    }
+    if (game_types_.empty() && (is("deathmatch") || is("teamplay"))) {
       if (value != "0" && value != "1") return Refuse(control, "1 or 0");
       teams.SetGameType(is("teamplay") == (value == "1"));
       return std::nullopt;
@@ -666,7 +684,12 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
       SetProperty(i, std::to_string(radio));
       return std::nullopt;
     }
-    if (p.kind != RosterProperty::kEdit) {
+    if (p.kind == RosterProperty::kChoice) {
+      const std::vector<std::string> items = SplitBars(p.marks);
+      if (IndexOf(items, value) < 0)
+        return Refuse(control, "one of its items: " + ItemsText(items));
+      SetProperty(i, std::string(value));
+    } else if (p.kind != RosterProperty::kEdit) {
       const std::optional<int> n = WholeNumber(value, p.lo, p.hi);
       if (!n) return Refuse(control, RangeText(p.lo, p.hi));
       SetProperty(i, std::to_string(*n));

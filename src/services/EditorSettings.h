@@ -39,7 +39,8 @@ using Messages = std::vector<Message>;
 // A control of the selected bot beyond its name and model.
 struct RosterProperty {
   // kRadios: one radio button per value 0, 1, ... ("BotA|BotT", "Auto|Terrorists").
-  enum Kind { kSlider, kEdit, kSpin, kRadios } kind;
+  // kCheck: "1" or "0". kChoice: one of the items in marks ("NONE|crowbar").
+  enum Kind { kSlider, kEdit, kSpin, kRadios, kCheck, kChoice } kind;
   const char* suffix;  // object name after the prefix: "Botskill" gives BM_Botskill
   const char* caption;
   int lo;  // a slider's or spin edit's range; an edit's: lo unused, hi its maximum length
@@ -47,7 +48,9 @@ struct RosterProperty {
   int reset;  // a slider's value; an edit's text is empty
   std::string BotEntry::*field;
   const char* hint;
-  std::string marks;  // a slider's marks, "|" separated
+  std::string marks;           // a slider's marks, or a drop-down's items, "|" separated
+  std::string page = "";       // the sub-page of the bot's properties that shows it ("" for none)
+  std::string page_name = "";  // that sub-page's object name
 };
 
 // The "Maps" page as values: the sorted available entries and the play list
@@ -144,7 +147,17 @@ class EditorSettings {
   // The value of an option row by control name, as orvanectl shows it.
   std::string OptionText(std::string_view control) const;
 
+  // The kinds of game of AddGameTypes (empty for DeathMatch / Teamplay) and
+  // the one chosen.
+  const std::vector<std::string>& game_types() const { return game_types_; }
+  const std::string& game_type_control() const { return game_type_control_; }
+  int game_type() const { return teams.teamplay ? game_type_ : 0; }
+
   // The player's changes (the window calls these; orvanectl through Set).
+  void SetGameType(int kind) {
+    game_type_ = kind;
+    teams.SetGameType(kind > 0);
+  }
   void SetTeamCount(int n, bool editing) { teams.SetCount(n, editing); }
   // The current entry of the roster changed: its model becomes the drop-down's.
   void CurrentBotChanged();
@@ -175,6 +188,10 @@ class EditorSettings {
  protected:
   // The parts in the window's page order.
   void AddGameType() { parts_.push_back({DocumentPart::kGameType}); }
+  // A game type of more kinds than DeathMatch and Teamplay, as one control
+  // whose value is the kind's caption; every kind but the first is played
+  // in teams.
+  void AddGameTypes(std::string control, std::vector<std::string> kinds);
   void AddOptions(OptionValues& table);
   void AddTeams();
   void AddRoster(std::vector<RosterProperty> properties, std::string_view name_drops,
@@ -252,6 +269,9 @@ class EditorSettings {
 
   std::string team_text_;
   std::string move_buttons_prefix_;
+  std::vector<std::string> game_types_;
+  std::string game_type_control_;
+  int game_type_ = 0;
 
  private:
   void Reset();
