@@ -9,6 +9,7 @@
 #include "editors/CstrikeFiles.h"
 #include "editors/FrontlineFiles.h"
 #include "editors/JumbotFiles.h"
+#include "editors/RocketFiles.h"
 #include "editors/ScihuntFiles.h"
 #include "editors/TfcFiles.h"
 #include "platform/FileError.h"
@@ -114,6 +115,10 @@ constexpr DemoFile kFiles[] = {
      "[Bot]\r\nName\t\t=Moth\r\nModel\t\t=scientist\r\nTopColor\t\t=90\r\n"
      "BottomColor\t\t=200\r\n \r\n"},
     {"rockcrowbar/liblist.gam", "game \"Rocket Crowbar\"\r\n"},
+    {"rockcrowbar/mapcycle.txt", "crossfire\r\nfrenzy\r\n"},
+    {"rockcrowbar/botnodes/crossfire.nod", "demo bot nodes"},
+    {"rockcrowbar/frenzy.cfg", "// Demo Rocket Crowbar frenzy settings\r\n"},
+    {"rockcrowbar/settings.scr", "// Rocket Crowbar server options\r\n"},
     {"scihunt/liblist.gam", "game \"Scientist Hunt\"\r\n"},
     {"jumbot/exchat.cfg", "%s, that was close.\r\nNice shot, %s.\r\n"},
     {"jumbot/botorder.cfg", "Roger that.\r\nOn my way.\r\n"},
@@ -165,7 +170,29 @@ PodSkills PodSkillTable() {
   return skills;
 }
 
-// The bot files of Jumbot, Sci-hunt and Counter-Strike, in the formats their windows write.
+// Rocket Crowbar's bots, each with a personality of its own.
+std::vector<BotEntry> RocketDemoBots() {
+  BotEntry hunter = NewRocketBot();
+  hunter.name = "Moth";
+  hunter.model = "scientist";
+  hunter.skill = "3";
+  hunter.yaw_speed = "360";
+  hunter.sight = "4096";
+  hunter.reaction = "45";
+  hunter.weapon = "rpg";
+  BotEntry wanderer = NewRocketBot();
+  wanderer.name = "Old_Tom";
+  wanderer.model = "barney";
+  wanderer.skill = "2";
+  wanderer.wander = "200";
+  wanderer.hunter = "0";
+  wanderer.reaction = "150";
+  wanderer.weapon = "crowbar";
+  return {hunter, wanderer};
+}
+
+// The bot files of Jumbot, Sci-hunt, Counter-Strike and Rocket Crowbar, in the formats their
+// windows write.
 std::vector<std::pair<std::string, std::string>> BotFiles() {
   const std::vector<BotEntry> roster = {{"Vole", "gina", "30", "200", "0"},
                                         {"Old Tom", "barney", "160", "90", "3"}};
@@ -186,6 +213,8 @@ std::vector<std::pair<std::string, std::string>> BotFiles() {
       {"scihunt/botfiles/botchat.cfg", JoinCrLf(ScihuntChatLines(chat))},
       {"cstrike/game.cfg", JoinCrLf(CsGameCfgLines(CsGameCfg{}))},
       {"tfc/game.cfg", JoinCrLf(TfcGameCfgLines(TfcConfig{}, false))},
+      {"rockcrowbar/game.cfg", JoinCrLf(RocketGameCfgLines(RocketGameCfg{}))},
+      {"rockcrowbar/botdata.txt", JoinCrLf(RocketBotLines(RocketDemoBots()))},
       {"frontline/game.cfg", JoinCrLf(FrontlineGameCfgLines(FrontlineConfig{}))},
       {"cstrike/PODBot/botskill.cfg", JoinCrLf(PodSkillLines(PodSkillTable()))},
   };

@@ -5,6 +5,7 @@
 #include "editors/FrontlineSettings.h"
 #include "editors/JumbotSettings.h"
 #include "editors/PhineasSettings.h"
+#include "editors/RocketSettings.h"
 #include "editors/ScihuntSettings.h"
 #include "editors/TfcSettings.h"
 
@@ -17,6 +18,7 @@ std::unique_ptr<EditorSettings> MakeSettings(LauncherState& state, std::string_v
   if (mod_key == "CStrike") return std::make_unique<CstrikeSettings>(state);
   if (mod_key == "Scihunt") return std::make_unique<ScihuntSettings>(state);
   if (mod_key == "TFC") return std::make_unique<TfcSettings>(state);
+  if (mod_key == "Rocket") return std::make_unique<RocketSettings>(state);
   if (mod_key == "Frontline") return std::make_unique<FrontlineSettings>(state);
   return nullptr;
 }

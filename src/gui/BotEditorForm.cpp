@@ -421,6 +421,29 @@ QLabel* BotEditorForm::AddNote(QWidget* parent, const char* name, const std::str
   return label;
 }
 
+QWidget* BotEditorForm::AddMapLegend(QWidget* page, const std::string& legend,
+                                     const std::string& config_dir, const std::string& config_ext) {
+  auto* below = new QWidget(page);
+  auto* layout = new QHBoxLayout(below);
+  layout->setContentsMargins(0, 0, 0, 0);
+  QLabel* label = AddNote(below, nullptr, legend);
+  label->setObjectName(ControlName("MapLabel"));
+  QFont bold = label->font();
+  bold.setBold(true);
+  label->setFont(bold);
+  layout->addStretch();
+  if (!config_ext.empty()) {
+    auto* edit_cfg = SmallButton(ControlName("BEditCfg"), QStringLiteral("Edit config"),
+                                 QStringLiteral("Edit the configuration file for this map"), below);
+    layout->addWidget(edit_cfg);
+    connect(edit_cfg, &QToolButton::clicked, this, [this, config_dir, config_ext] {
+      EditMapConfig(maps_->SelectedAvailable(), config_dir, config_ext);
+    });
+  }
+  page->layout()->addWidget(below);
+  return below;
+}
+
 void BotEditorForm::BuildStandardPages(OptionValues& game, OptionValues& bots) {
   BuildStandardGamePage(AddPage("Game", QStringLiteral("Game")), game);
   BuildMapsPage(AddPage("Maps", QStringLiteral("Maps")));
@@ -663,6 +686,7 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
   // Properties of named sub-pages go on tabs of their own under the model.
   QTabWidget* sub_pages = nullptr;
   std::map<std::string, QFormLayout*> page_forms;
+  QFormLayout* first_page_form = nullptr;
   QFormLayout* const main_form = form;
   for (size_t i = 0; i < properties.size(); ++i) {
     const RosterProperty& p = properties[i];
@@ -679,6 +703,7 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
         page_form = new QFormLayout(sub_page);
         page_form->setVerticalSpacing(3);
         sub_pages->addTab(sub_page, Q(p.page));
+        if (first_page_form == nullptr) first_page_form = page_form;
       }
       form = page_form;
     }
@@ -751,7 +776,7 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
   bot_pic_->setFixedSize(123, 150);
   bot_pic_->hide();
   // With sub-pages the picture goes on the first, beside the model.
-  (page_forms.empty() ? main_form : page_forms.begin()->second)->addRow(bot_pic_);
+  (first_page_form == nullptr ? main_form : first_page_form)->addRow(bot_pic_);
   props_column->addWidget(props, 1);
 }
 

@@ -103,6 +103,11 @@ class BotEditorForm : public QDialog {
   std::vector<QWidget*> AddColumns(QWidget* page, int count);
   // A caption's label (a note, a legend) in parent's layout; "\r" breaks lines.
   QLabel* AddNote(QWidget* parent, const char* name, const std::string& text);
+  // Under the maps: the bold legend of the map marks (<prefix>_MapLabel) and,
+  // when config_ext is given, "Edit config" (<prefix>_BEditCfg) for the
+  // selected map's file config_dir + map + config_ext. Returns the row.
+  QWidget* AddMapLegend(QWidget* page, const std::string& legend, const std::string& config_dir,
+                        const std::string& config_ext);
   // That "Game" page, "Maps", and "Bots" with the bot options and the roster.
   void BuildStandardPages(OptionValues& game, OptionValues& bots);
   // One of the document's option tables, in group boxes on the page.

@@ -240,7 +240,9 @@ std::vector<std::string> EditorSettings::Checks() const {
   std::vector<std::string> failed;
   const std::string dir = ModDirectory();
   if (dir.empty() || !DirectoryExists(dir)) failed.push_back("Can't find " + dir);
-  if (has_teams_ && teams.teamplay && !teams.FirstTwoChosen()) failed.emplace_back(kMsgTeams);
+  if (has_teams_ && teams.teamplay && !teams.FirstTwoChosen())
+    failed.emplace_back(
+        game_types_.empty() ? kMsgTeams : "You must select at least two teams for Teamplay / CTF.");
   if (maps.play.items.empty()) failed.emplace_back(kMsgStartMap);
   if (has_roster_ && roster_required_ && roster.items.empty()) failed.emplace_back(kMsgNoBot);
   ModChecks(failed);

@@ -1,11 +1,8 @@
 #include "gui/editors/TeamBotForm.h"
 
 #include <QBoxLayout>
-#include <QLabel>
 #include <QRadioButton>
-#include <QToolButton>
 
-#include "gui/MapsPage.h"
 #include "gui/widgets/GameText.h"
 
 namespace orvane {
@@ -20,27 +17,8 @@ QWidget* TeamBotForm::BuildTeamMapsPage(QWidget* page) {
   TeamBotSettings& doc = team_document();
   AddNote(page, "Label84", "Available maps for " + doc.bot());
   BuildMapsPage(page);
-  auto* below = new QWidget(page);
-  auto* below_layout = new QHBoxLayout(below);
-  below_layout->setContentsMargins(0, 0, 0, 0);
-  QLabel* legend = AddNote(below, nullptr, doc.MapLegend());
-  legend->setObjectName(ControlName("MapLabel"));
-  QFont bold = legend->font();
-  bold.setBold(true);
-  legend->setFont(bold);
-  below_layout->addStretch();
-  if (!doc.profile().map_config_ext.empty()) {
-    auto* edit_cfg = new QToolButton(below);
-    edit_cfg->setObjectName(ControlName("BEditCfg"));
-    edit_cfg->setText(QStringLiteral("Edit config"));
-    edit_cfg->setToolTip(QStringLiteral("Edit the configuration file for this map"));
-    below_layout->addWidget(edit_cfg);
-    connect(edit_cfg, &QToolButton::clicked, this, [this] {
-      EditMapConfig(maps_->SelectedAvailable(), team_document().ModDirectory() + "\\maps\\",
-                    team_document().profile().map_config_ext);
-    });
-  }
-  page->layout()->addWidget(below);
+  QWidget* below = AddMapLegend(page, doc.MapLegend(), doc.ModDirectory() + "\\maps\\",
+                                doc.profile().map_config_ext);
   return below;
 }
 
