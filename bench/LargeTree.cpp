@@ -17,6 +17,7 @@
 #include "editors/FrontlineFiles.h"
 #include "editors/JumbotFiles.h"
 #include "editors/PhineasFiles.h"
+#include "editors/RocketFiles.h"
 #include "editors/ScihuntFiles.h"
 #include "editors/TfcFiles.h"
 #include "platform/TextFile.h"
@@ -68,6 +69,25 @@ LargeTree::LargeTree() {
         .File(std::string(dir) + "/game.cfg", game);
   }
   tree_.File("bot/bot.cfg", JoinCrLf(BotmanBotCfgLines(MapName(7), 3, 4, roster_)));
+  // Rocket Crowbar: the same cycle, a bot node or a config for every tenth
+  // map, 2,000 bots with their personalities.
+  std::vector<BotEntry> rocket_bots;
+  for (int i = 0; i < kBots; ++i) {
+    BotEntry bot = NewRocketBot();
+    bot.name = "Bot" + std::to_string(i);
+    bot.model = "model" + std::to_string(i % kModels);
+    bot.reaction = std::to_string(i % 500 + 1);
+    rocket_bots.push_back(std::move(bot));
+  }
+  tree_.Dir("rockcrowbar/botnodes")
+      .File("rockcrowbar/mapcycle.txt", cycle)
+      .File("rockcrowbar/listenserver.cfg", listen_)
+      .File("rockcrowbar/game.cfg", JoinCrLf(RocketGameCfgLines(RocketGameCfg{})))
+      .File("rockcrowbar/botdata.txt", JoinCrLf(RocketBotLines(rocket_bots)));
+  for (int i = 0; i < kMaps; i += 10) {
+    Touch(tree_.hl_dir() / "rockcrowbar/botnodes" / (MapName(i) + ".nod"));
+    Touch(tree_.hl_dir() / "rockcrowbar" / (MapName(i + 5) + ".cfg"));
+  }
   PhineasBotsIni ini;
   ini.roster = roster_;
   tree_.File("phineas/bots.ini", JoinCrLf(PhineasBotsIniLines(ini)));

@@ -13,6 +13,7 @@
 #include "gui/editors/TFFrontline.h"
 #include "gui/editors/TFJumbot.h"
 #include "gui/editors/TFPhineas.h"
+#include "gui/editors/TFRocket.h"
 #include "gui/editors/TFScihunt.h"
 #include "gui/editors/TFTFC.h"
 #include "support/Isolation.h"
@@ -42,6 +43,7 @@ void BM_OpenPhineas(benchmark::State& s) { OpenWindow<TFPhineas>(s, "Phineas"); 
 void BM_OpenJumbot(benchmark::State& s) { OpenWindow<TFJumbot>(s, "Jumbot"); }
 void BM_OpenScihunt(benchmark::State& s) { OpenWindow<TFScihunt>(s, "Scihunt"); }
 void BM_OpenCstrike(benchmark::State& s) { OpenWindow<TFCstrike>(s, "CStrike"); }
+void BM_OpenRocket(benchmark::State& s) { OpenWindow<TFRocket>(s, "Rocket"); }
 void BM_OpenTfc(benchmark::State& s) { OpenWindow<TFTFC>(s, "TFC"); }
 void BM_OpenFrontline(benchmark::State& s) { OpenWindow<TFFrontline>(s, "Frontline"); }
 
@@ -50,6 +52,7 @@ BENCHMARK(BM_OpenPhineas)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenJumbot)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenScihunt)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenCstrike)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_OpenRocket)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenTfc)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenFrontline)->Unit(benchmark::kMillisecond)->MinTime(2);
 

@@ -234,10 +234,11 @@ std::vector<BotEntry> ParseRocketBots(const std::vector<std::string>& lines, std
     BotEntry& e = roster.back();
     const std::string key = TrimCopy(line.substr(0, colon));
     const std::string value = TrimCopy(line.substr(colon + 1));
+    // A name is kept whole: cut at its "." it would lose the rest at every save.
     if (key == "NAME") {
-      e.name = CutAtDot(value);
+      e.name = value;
     } else if (key == "MODEL") {
-      e.model = CutAtDot(value);
+      e.model = value;
     } else if (key == "REACTION TIME") {
       // Seconds with two decimals that count: 1.500000 is 150 hundredths.
       char* end = nullptr;
