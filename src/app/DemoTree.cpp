@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "editors/ActionFiles.h"
 #include "editors/BotsIni.h"
 #include "editors/CstrikeFiles.h"
 #include "editors/FrontlineFiles.h"
@@ -56,6 +57,18 @@ constexpr DemoFile kFiles[] = {
     {"valve/liblist.gam", "game \"Half-Life\"\r\n"},
     {"action/liblist.gam", "game \"Action Half-Life\"\r\n"},
     {"action/listenserver.cfg", kListenServer},
+    {"action/maps/ahl_office.bsp", "demo map"},
+    {"action/maps/ahl_warehouse.bsp", "demo map"},
+    {"action/maps/ahl_roof.bsp", "demo map"},
+    {"action/maps/ahl_office.wps", "demo waypoints"},
+    {"action/mapcycle.txt", "ahl_office\r\nahl_roof\r\n"},
+    {"action/models/player/markham/markham.mdl", "demo model"},
+    {"action/models/player/josaphine/josaphine.mdl", "demo model"},
+    {"action/models/player/drake/drake.mdl", "demo model"},
+    {"action/models/player/swat/swat.mdl", "demo model"},
+    {"action/models/player/agent99/agent99.mdl", "demo model"},
+    {"action/settings.scr", "// Action Half-Life server options\r\n"},
+    {"action/user.scr", "// Action Half-Life player options\r\n"},
     {"bot/liblist.gam", "game \"Botman's bots\"\r\n"},
     {"bot/listenserver.cfg", kListenServer},
     {"bot/mapcycle.txt", kMapCycle},
@@ -214,6 +227,10 @@ std::vector<std::pair<std::string, std::string>> BotFiles() {
       {"cstrike/game.cfg", JoinCrLf(CsGameCfgLines(CsGameCfg{}))},
       {"tfc/game.cfg", JoinCrLf(TfcGameCfgLines(TfcConfig{}, false))},
       {"rockcrowbar/game.cfg", JoinCrLf(RocketGameCfgLines(RocketGameCfg{}))},
+      {"action/game.cfg", JoinCrLf(ActionGameCfgLines(ActionGameCfg{}))},
+      {"action/teams.ini", JoinCrLf(TeamsIniLines(DefaultActionTeams()))},
+      {"action/bots.ini", JoinCrLf(ActionBotsLines({{"Kestrel", "drake", "", "", "3"},
+                                                    {"Moth", "josaphine", "", "", "5"}}))},
       {"rockcrowbar/botdata.txt", JoinCrLf(RocketBotLines(RocketDemoBots()))},
       {"frontline/game.cfg", JoinCrLf(FrontlineGameCfgLines(FrontlineConfig{}))},
       {"cstrike/PODBot/botskill.cfg", JoinCrLf(PodSkillLines(PodSkillTable()))},

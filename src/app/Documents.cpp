@@ -1,5 +1,6 @@
 #include "app/Documents.h"
 
+#include "editors/ActionSettings.h"
 #include "editors/BotmanSettings.h"
 #include "editors/CstrikeSettings.h"
 #include "editors/FrontlineSettings.h"
@@ -19,6 +20,7 @@ std::unique_ptr<EditorSettings> MakeSettings(LauncherState& state, std::string_v
   if (mod_key == "Scihunt") return std::make_unique<ScihuntSettings>(state);
   if (mod_key == "TFC") return std::make_unique<TfcSettings>(state);
   if (mod_key == "Rocket") return std::make_unique<RocketSettings>(state);
+  if (mod_key == "Action") return std::make_unique<ActionSettings>(state);
   if (mod_key == "Frontline") return std::make_unique<FrontlineSettings>(state);
   return nullptr;
 }

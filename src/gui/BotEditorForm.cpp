@@ -559,8 +559,14 @@ void BotEditorForm::NumTeamChanged(int value) {
 }
 
 void BotEditorForm::ShowTeamPreview(QComboBox* team) {
-  if (!preview_ || team->currentIndex() < 0) return;
+  if (!preview_ || team == nullptr || team->currentIndex() < 0) return;
   preview_->ShowModel(team->objectName(), team->currentText());
+}
+
+void BotEditorForm::ShowPreviewModel(const QString& team_name, const QString& model) {
+  // The preview's caption reads "Team <name> - <model>".
+  if (preview_ && !model.isEmpty())
+    preview_->ShowModel(QStringLiteral("XX_team") + team_name, model);
 }
 
 void BotEditorForm::Open_PreviewClick() {
@@ -568,6 +574,7 @@ void BotEditorForm::Open_PreviewClick() {
   preview_ = new TPreview(state_, this);
   preview_->move(x() + kPreviewLeft, y() + kPreviewTop);
   ShowTeamPreview(teams_[0]);
+  PreviewOpened();
   preview_->show();
 }
 

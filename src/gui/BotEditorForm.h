@@ -125,6 +125,11 @@ class BotEditorForm : public QDialog {
   MapsPage* maps_ = nullptr;
 
  protected:
+  // A model in the preview window, when it is open, captioned with the team's name.
+  void ShowPreviewModel(const QString& team_name, const QString& model);
+  // The preview window has just opened: a window without team rows shows its own team.
+  virtual void PreviewOpened() {}
+  void Open_PreviewClick();
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -147,7 +152,6 @@ class BotEditorForm : public QDialog {
   void NumTeamChanged(int value);
   void ShowTeams();
   void ShowTeamPreview(QComboBox* team);
-  void Open_PreviewClick();
   void ShowRoster();
   void ShowSelectedEntry();
   void ShowModelBox();

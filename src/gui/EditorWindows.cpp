@@ -1,6 +1,7 @@
 #include "gui/EditorWindows.h"
 
 #include "gui/SmallWindows.h"
+#include "gui/editors/TFAction.h"
 #include "gui/editors/TFBotman.h"
 #include "gui/editors/TFCstrike.h"
 #include "gui/editors/TFFrontline.h"
@@ -16,6 +17,7 @@ MainWindowHooks LauncherWindowHooks(LauncherState& state) {
   MainWindowHooks hooks;
   hooks.create_editor = [&state](std::string_view mod_key,
                                  QWidget* parent) -> std::unique_ptr<QDialog> {
+    if (mod_key == "Action") return std::make_unique<TFAction>(state, parent);
     if (mod_key == "Botman") return std::make_unique<TFBotman>(state, parent);
     if (mod_key == "Phineas") return std::make_unique<TFPhineas>(state, parent);
     if (mod_key == "Jumbot") return std::make_unique<TFJumbot>(state, parent);

@@ -179,6 +179,8 @@ std::string EditorSettings::OptionText(std::string_view control) const {
 
 std::vector<std::string> EditorSettings::AvailableMaps() const { return FillAvailableMaps(state_); }
 
+std::vector<std::string> EditorSettings::ModelList() const { return ModelChoices(state_); }
+
 void EditorSettings::AddTeams() {
   has_teams_ = true;
   parts_.push_back({DocumentPart::kTeams});
@@ -202,7 +204,7 @@ void EditorSettings::AddGameTypes(std::string control, std::vector<std::string> 
 }
 
 void EditorSettings::Reset() {
-  models_ = ModelChoices(state_);
+  models_ = ModelList();
   teams.Reset();
   game_type_ = 0;
   for (const DocumentPart& part : parts_) {

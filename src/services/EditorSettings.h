@@ -235,6 +235,8 @@ class EditorSettings {
  protected:
   // "Available Maps" before sorting; the launcher's catalogue by default.
   virtual std::vector<std::string> AvailableMaps() const;
+  // The player models the drop-downs offer; the launcher's catalogue by default.
+  virtual std::vector<std::string> ModelList() const;
   // Controls beyond the parts (a grid), shown after them and set by name:
   // SetExtra returns nullopt when the control is not one of them.
   virtual void ShowExtra(std::vector<std::pair<std::string, std::string>>& lines) const {

@@ -53,7 +53,7 @@ TEST(DemoGameTree, EachModsFilesReadWithoutAProblem) {
     }
   } reporter;
   InitLauncher(state, store, LauncherStartupHooks(state, store), reporter);
-  for (const char* mod : {"Botman", "Phineas", "Jumbot", "Scihunt", "Rocket"}) {
+  for (const char* mod : {"Botman", "Phineas", "Jumbot", "Scihunt", "Rocket", "Action"}) {
     const std::unique_ptr<EditorSettings> doc = MakeSettings(state, mod);
     const Messages messages = doc->Load();
     EXPECT_TRUE(messages.empty()) << mod << ": " << (messages.empty() ? "" : messages[0].text);
