@@ -12,6 +12,7 @@
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
 #include "core/Startup.h"
+#include "editors/ActionFiles.h"
 #include "editors/BotmanFiles.h"
 #include "editors/CstrikeFiles.h"
 #include "editors/FrontlineFiles.h"
@@ -69,6 +70,37 @@ LargeTree::LargeTree() {
         .File(std::string(dir) + "/game.cfg", game);
   }
   tree_.File("bot/bot.cfg", JoinCrLf(BotmanBotCfgLines(MapName(7), 3, 4, roster_)));
+  // Action HL: 2,000 maps of its own (waypoints for half), 200 models, a
+  // 2,000-node team tree and 2,000 bots.
+  tree_.Dir("action/maps");
+  std::string action_cycle;
+  for (int i = 0; i < kScihuntMaps; ++i) {
+    Touch(tree_.hl_dir() / "action/maps" / ("ahl_" + MapName(i) + ".bsp"));
+    if (i % 2 == 0) Touch(tree_.hl_dir() / "action/maps" / ("ahl_" + MapName(i) + ".wps"));
+    action_cycle += "ahl_" + MapName(i * 7 % kScihuntMaps) + "\r\n";
+  }
+  for (int i = 0; i < 200; ++i) {
+    const std::string m = "agent" + std::to_string(i);
+    fs::create_directories(tree_.hl_dir() / "action/models/player" / m);
+    Touch(tree_.hl_dir() / "action/models/player" / m / (m + ".mdl"));
+  }
+  ActionTeams action_teams;
+  for (int i = 0; i < 400; ++i) {
+    ActionTeam team{"Team" + std::to_string(i) + "/agent" + std::to_string(i % 200), {}};
+    for (int k = 0; k < 4; ++k) team.subs.push_back("Sub" + std::to_string(k) + "/agent1");
+    action_teams.push_back(std::move(team));
+  }
+  std::vector<BotEntry> action_bots;
+  for (int i = 0; i < kBots; ++i) {
+    action_bots.push_back({"Bot" + std::to_string(i), "agent" + std::to_string(i % 200), "", "",
+                           std::to_string(i % 5 + 1)});
+  }
+  tree_.File("action/mapcycle.txt", action_cycle)
+      .File("action/game.cfg", JoinCrLf(ActionGameCfgLines(ActionGameCfg{})))
+      .File("action/teams.ini", JoinCrLf(TeamsIniLines(action_teams)))
+      .File("action/bots.ini", JoinCrLf(ActionBotsLines(action_bots)))
+      .File("action/listenserver.cfg", listen_);
+
   // Rocket Crowbar: the same cycle, a bot node or a config for every tenth
   // map, 2,000 bots with their personalities.
   std::vector<BotEntry> rocket_bots;

@@ -8,6 +8,7 @@
 
 #include "LargeTree.h"
 #include "gui/BotEditorForm.h"
+#include "gui/editors/TFAction.h"
 #include "gui/editors/TFBotman.h"
 #include "gui/editors/TFCstrike.h"
 #include "gui/editors/TFFrontline.h"
@@ -43,6 +44,7 @@ void BM_OpenPhineas(benchmark::State& s) { OpenWindow<TFPhineas>(s, "Phineas"); 
 void BM_OpenJumbot(benchmark::State& s) { OpenWindow<TFJumbot>(s, "Jumbot"); }
 void BM_OpenScihunt(benchmark::State& s) { OpenWindow<TFScihunt>(s, "Scihunt"); }
 void BM_OpenCstrike(benchmark::State& s) { OpenWindow<TFCstrike>(s, "CStrike"); }
+void BM_OpenAction(benchmark::State& s) { OpenWindow<TFAction>(s, "Action"); }
 void BM_OpenRocket(benchmark::State& s) { OpenWindow<TFRocket>(s, "Rocket"); }
 void BM_OpenTfc(benchmark::State& s) { OpenWindow<TFTFC>(s, "TFC"); }
 void BM_OpenFrontline(benchmark::State& s) { OpenWindow<TFFrontline>(s, "Frontline"); }
@@ -52,6 +54,7 @@ BENCHMARK(BM_OpenPhineas)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenJumbot)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenScihunt)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenCstrike)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_OpenAction)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenRocket)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenTfc)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenFrontline)->Unit(benchmark::kMillisecond)->MinTime(2);
