@@ -108,7 +108,7 @@ TEST(TfcSettings, AbotAndTheOtherBots) {
 
   // HPB Bot: the common controls only; maps need its waypoint file.
   Team<TfcSettings> hpb("TFC", "HPB Bot", TfcFiles);
-  ASSERT_EQ(hpb.doc->Load().size(), 1u);  // only the damage choice again
+  ASSERT_EQ(hpb.doc->Load().size(), 1u);         // only the damage choice again
   EXPECT_EQ(hpb.doc->profile().max_skill, "5");  // its section has no maxskill
   EXPECT_FALSE(hpb.doc->OptionState("TF_team_even").visible);
   EXPECT_FALSE(hpb.doc->OptionState("TF_addmap").visible);
