@@ -88,8 +88,13 @@ TEST(ActionUserScr, GoreLevelWrittenAndRead) {
   EXPECT_EQ(lines[0], "// options");
   EXPECT_EQ(lines[83], "");
   EXPECT_EQ(lines[84], "\t\"gore_level\"");
-  EXPECT_EQ(lines[95], "\t\t\t\"Getting rediculous\" \"6\"");
-  EXPECT_EQ(lines.back(), "}");
+  EXPECT_EQ(JoinCrLf({lines.begin() + 84, lines.end()}),
+            "\t\"gore_level\"\r\n\t{\r\n\t\t\"Gore Level\"\r\n\t\t{\r\n\t\t\tLIST\r\n"
+            "\t\t\t\"Disabled\" \"0\"\r\n\t\t\t\"Low\" \"1\"\r\n\t\t\t\"Normal\" \"2\"\r\n"
+            "\t\t\t\"High\" \"3\"\r\n\t\t\t\"Very High\" \"4\"\r\n\t\t\t\"Excessive\" \"5\"\r\n"
+            "\t\t\t\"Getting rediculous\" \"6\"\r\n\t\t}\r\n\t\t{ \"6.000000\" }\r\n\t}\r\n\r\n"
+            "\t\"pickup_sounds\"\r\n\t{\r\n\t\t\"Client Side Pickup Sounds\"\r\n\t\t{ BOOL }\r\n"
+            "\t\t{ \"1\" }\r\n\t}\r\n\r\n}\r\n");
   EXPECT_EQ(ReadGoreLevel(lines), 6);
   // A value line whose fourth character is no digit leaves the level.
   EXPECT_EQ(ReadGoreLevel({"\"Gore Level\"", "{ LIST }", "{ \"x.000000\" }"}), std::nullopt);

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -61,6 +62,10 @@ class TFTFCTest final : public QObject {
     ModalAnswerer answerer;
     Open(abot);
     QVERIFY(!Find<QCheckBox>(abot, "TF_team_even")->isHidden());
+    // The default skill alone is a change to save, as every other option.
+    QVERIFY(!abot.modified());
+    Find<QSlider>(abot, "TF_defskill")->setValue(3);
+    QVERIFY(abot.modified());
     QVERIFY(!Find<QCheckBox>(abot, "TF_addmap")->isHidden());
     QCOMPARE(Items(Find<QListWidget>(abot, "TF_MapDispo")), QStringList{"2fort *"});
     QCOMPARE(Find<QLabel>(abot, "Label84")->text(), QStringLiteral("Available maps for Abot"));
