@@ -8,6 +8,7 @@
 #include "editors/ActionFiles.h"
 #include "editors/BotsIni.h"
 #include "editors/CstrikeFiles.h"
+#include "editors/FirebotFiles.h"
 #include "editors/FrontlineFiles.h"
 #include "editors/JumbotFiles.h"
 #include "editors/RocketFiles.h"
@@ -104,7 +105,11 @@ constexpr DemoFile kFiles[] = {
     {"cstrike/nnbot_chat.txt", "Watch your back, %n.\r\n"},
     {"firearms/liblist.gam", "game \"Firearms\"\r\n"},
     {"firearms/maps/ps_bridge.bsp", "demo map"},
-    {"firebot/firearms/cfg/default.cfg", "// Demo Firebot settings\r\n"},
+    {"firearms/maps/ctf_forest.bsp", "demo map"},
+    {"firebot/firearms/waypoint/ps_bridge.fwp", "demo waypoints"},
+    {"firebot/firearms/waypoint/ctf_forest.fwp", "demo waypoints"},
+    {"firebot/firearms/cfg/ctf_forest.cfg", "// Demo Firebot ctf_forest settings\r\n"},
+    {"firearms/mapcycle.txt", "ps_bridge\r\nctf_forest\r\n"},
     {"frontline/liblist.gam", "game \"Front Line Force\"\r\n"},
     {"frontline/dlls/agrobot.dll", "demo bot library"},
     {"frontline/dlls/hpb_bot.dll", "demo bot library"},
@@ -183,6 +188,19 @@ PodSkills PodSkillTable() {
   return skills;
 }
 
+// Firebot's skill table: slower and wider of the mark at the higher levels.
+FbSkills FirebotDemoSkills() {
+  FbSkills skills;
+  for (size_t level = 0; level < 5; ++level) {
+    const int l = static_cast<int>(level);
+    skills[0][level] = "0." + std::to_string(l + 1);
+    skills[1][level] = "0." + std::to_string(l + 3);
+    for (size_t row = 2; row < 5; ++row) skills[row][level] = std::to_string(5 + l * 10);
+    skills[5][level] = std::to_string(60 - l * 10);
+  }
+  return skills;
+}
+
 // Rocket Crowbar's bots, each with a personality of its own.
 std::vector<BotEntry> RocketDemoBots() {
   BotEntry hunter = NewRocketBot();
@@ -228,6 +246,11 @@ std::vector<std::pair<std::string, std::string>> BotFiles() {
       {"tfc/game.cfg", JoinCrLf(TfcGameCfgLines(TfcConfig{}, false))},
       {"rockcrowbar/game.cfg", JoinCrLf(RocketGameCfgLines(RocketGameCfg{}))},
       {"action/game.cfg", JoinCrLf(ActionGameCfgLines(ActionGameCfg{}))},
+      {"firearms/game.cfg", JoinCrLf(FirebotGameCfgLines(FirebotCfg{}))},
+      {"firebot/firearms/cfg/default.cfg",
+       JoinCrLf(FirebotBotLines(FirebotCfg{},
+                                {{"Sarge", "2", "14", "", "3"}, {"Ghost", "1", "20", "", "4"}}))},
+      {"firebot/firearms/botskill.cfg", JoinCrLf(FbSkillLines(FirebotDemoSkills()))},
       {"action/teams.ini", JoinCrLf(TeamsIniLines(DefaultActionTeams()))},
       {"action/bots.ini", JoinCrLf(ActionBotsLines({{"Kestrel", "drake", "", "", "3"},
                                                     {"Moth", "josaphine", "", "", "5"}}))},

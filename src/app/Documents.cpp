@@ -3,6 +3,7 @@
 #include "editors/ActionSettings.h"
 #include "editors/BotmanSettings.h"
 #include "editors/CstrikeSettings.h"
+#include "editors/FirebotSettings.h"
 #include "editors/FrontlineSettings.h"
 #include "editors/JumbotSettings.h"
 #include "editors/PhineasSettings.h"
@@ -21,6 +22,7 @@ std::unique_ptr<EditorSettings> MakeSettings(LauncherState& state, std::string_v
   if (mod_key == "TFC") return std::make_unique<TfcSettings>(state);
   if (mod_key == "Rocket") return std::make_unique<RocketSettings>(state);
   if (mod_key == "Action") return std::make_unique<ActionSettings>(state);
+  if (mod_key == "Firebot") return std::make_unique<FirebotSettings>(state);
   if (mod_key == "Frontline") return std::make_unique<FrontlineSettings>(state);
   return nullptr;
 }

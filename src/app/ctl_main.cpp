@@ -193,10 +193,7 @@ int Config(orvane::LauncherState& state, const std::vector<std::string>& args) {
     changes.emplace_back(args[next].substr(0, eq), args[next].substr(eq + 1));
   }
   std::unique_ptr<orvane::EditorSettings> settings = orvane::MakeSettings(state, key);
-  if (settings == nullptr) {
-    return Refused("the " + key +
-                   " configuration window does not exist yet; nothing to configure.");
-  }
+  if (settings == nullptr) return Refused("unknown mod \"" + key + "\".");
   if (have_bot && mod->bot_caption.empty()) {
     return Refused("the mod " + key + " has no bot to choose.");
   }

@@ -684,7 +684,15 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
   model_row->addWidget(prev);
   model_row->addWidget(bot_model_, 1);
   model_row->addWidget(next);
-  form->addRow(Q(settings_.ModelCaption()), model_row);
+  if (settings_.ModelCaption().empty()) {
+    // A roster without models (Firebot's): no model row and no picture.
+    for (QWidget* w : {static_cast<QWidget*>(prev), static_cast<QWidget*>(bot_model_),
+                       static_cast<QWidget*>(next)})
+      w->hide();
+    delete model_row;
+  } else {
+    form->addRow(Q(settings_.ModelCaption()), model_row);
+  }
   connect(prev, &QToolButton::clicked, this, [this] { StepModel("Prev"); });
   connect(next, &QToolButton::clicked, this, [this] { StepModel("Next"); });
   connect(bot_model_, &QComboBox::activated, this, [this] { StepModel("All"); });
@@ -720,9 +728,12 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
       connect(box, &QCheckBox::clicked, this, [this, i] { PropertyChanged(i); });
       control = box;
       form->addRow(box);
-    } else if (p.kind == RosterProperty::kChoice) {
+    } else if (p.kind == RosterProperty::kChoice || p.kind == RosterProperty::kChoiceIndex) {
       auto* box = new QComboBox(props);
       for (const QString& item : Q(p.marks).split('|')) box->addItem(item);
+      // Long items must not squeeze the caption beside the drop-down.
+      box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+      box->setMinimumContentsLength(12);
       connect(box, &QComboBox::activated, this, [this, i] { PropertyChanged(i); });
       control = box;
       form->addRow(QString::fromLatin1(p.caption), box);
@@ -816,7 +827,10 @@ void BotEditorForm::ShowSelectedEntry() {
       check->setChecked(current != nullptr ? YesOrOne(entry.*(p.field)) : p.reset != 0);
     } else if (auto* choice = qobject_cast<QComboBox*>(property_controls_[i])) {
       // No current bot: no item.
-      choice->setCurrentIndex(current != nullptr ? choice->findText(Q(entry.*(p.field))) : -1);
+      choice->setCurrentIndex(current == nullptr ? -1
+                              : p.kind == RosterProperty::kChoiceIndex
+                                  ? ParseDecimalInt(entry.*(p.field)).value_or(-1)
+                                  : choice->findText(Q(entry.*(p.field))));
     } else if (p.kind == RosterProperty::kRadios) {
       // No current bot, or a value of none of the buttons: none is checked.
       auto* group = property_controls_[i]->findChild<QButtonGroup*>();
@@ -829,7 +843,7 @@ void BotEditorForm::ShowSelectedEntry() {
   }
   if (current != nullptr) {
     bot_pic_->LoadFile(ModelPicturePath(state_, settings_.PictureName()));
-    bot_pic_->show();
+    bot_pic_->setVisible(!settings_.ModelCaption().empty());
   } else {
     bot_pic_->Clear();
     bot_pic_->hide();
@@ -934,7 +948,10 @@ void BotEditorForm::PropertyChanged(size_t property) {
   } else if (auto* check = qobject_cast<QCheckBox*>(property_controls_[property])) {
     settings_.SetProperty(property, check->isChecked() ? "1" : "0");
   } else if (auto* choice = qobject_cast<QComboBox*>(property_controls_[property])) {
-    settings_.SetProperty(property, ToGame(choice->currentText()));
+    settings_.SetProperty(property,
+                          settings_.properties()[property].kind == RosterProperty::kChoiceIndex
+                              ? std::to_string(choice->currentIndex())
+                              : ToGame(choice->currentText()));
   }
   MarkModified();
 }

@@ -4,6 +4,7 @@
 #include "gui/editors/TFAction.h"
 #include "gui/editors/TFBotman.h"
 #include "gui/editors/TFCstrike.h"
+#include "gui/editors/TFFirebot.h"
 #include "gui/editors/TFFrontline.h"
 #include "gui/editors/TFJumbot.h"
 #include "gui/editors/TFPhineas.h"
@@ -23,6 +24,7 @@ MainWindowHooks LauncherWindowHooks(LauncherState& state) {
     if (mod_key == "Jumbot") return std::make_unique<TFJumbot>(state, parent);
     if (mod_key == "CStrike") return std::make_unique<TFCstrike>(state, parent);
     if (mod_key == "Scihunt") return std::make_unique<TFScihunt>(state, parent);
+    if (mod_key == "Firebot") return std::make_unique<TFFirebot>(state, parent);
     if (mod_key == "Rocket") return std::make_unique<TFRocket>(state, parent);
     if (mod_key == "TFC") return std::make_unique<TFTFC>(state, parent);
     if (mod_key == "Frontline") return std::make_unique<TFFrontline>(state, parent);

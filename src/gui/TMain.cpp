@@ -303,16 +303,12 @@ void TMain::SB_EditConfClick() {
   hide();
   if (!mod->bot_caption.empty() && state_.bot_choice.selected < 0) {
     ShowErrorBox(this, kMsgSelectBot);
-  } else if (std::unique_ptr<QDialog> editor = window_hooks_.create_editor
-                                                   ? window_hooks_.create_editor(mod->key, this)
-                                                   : nullptr) {
-    editor->move(x() + 4, y() + 22);
-    editor->exec();
-  } else {
-    QMessageBox::information(this, QStringLiteral("Orvane"),
-                             QStringLiteral("The configuration window for %1 is not available "
-                                            "in this version yet.")
-                                 .arg(FromGame(mod->hint)));
+  } else if (window_hooks_.create_editor) {
+    // Every mod has its window; the hook is absent only where no window is wanted.
+    if (const std::unique_ptr<QDialog> editor = window_hooks_.create_editor(mod->key, this)) {
+      editor->move(x() + 4, y() + 22);
+      editor->exec();
+    }
   }
   show();
   raise();

@@ -462,6 +462,14 @@ std::vector<std::pair<std::string, std::string>> EditorSettings::Show() const {
               add(Control(names[k]), text == std::to_string(k) ? "1" : "0");
             continue;
           }
+          if (p.kind == RosterProperty::kChoiceIndex) {
+            const std::vector<std::string> items = SplitBars(p.marks);
+            const int at = ParseDecimalInt(text).value_or(-1);
+            add(Control(p.suffix), at >= 0 && at < static_cast<int>(items.size())
+                                       ? items[static_cast<size_t>(at)]
+                                       : std::string());
+            continue;
+          }
           const bool number = p.kind == RosterProperty::kSlider ||
                               p.kind == RosterProperty::kSpin || p.kind == RosterProperty::kCheck;
           add(Control(p.suffix),
@@ -688,11 +696,11 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
       SetProperty(i, std::to_string(radio));
       return std::nullopt;
     }
-    if (p.kind == RosterProperty::kChoice) {
+    if (p.kind == RosterProperty::kChoice || p.kind == RosterProperty::kChoiceIndex) {
       const std::vector<std::string> items = SplitBars(p.marks);
-      if (IndexOf(items, value) < 0)
-        return Refuse(control, "one of its items: " + ItemsText(items));
-      SetProperty(i, std::string(value));
+      const int at = IndexOf(items, value);
+      if (at < 0) return Refuse(control, "one of its items: " + ItemsText(items));
+      SetProperty(i, p.kind == RosterProperty::kChoice ? std::string(value) : std::to_string(at));
     } else if (p.kind != RosterProperty::kEdit) {
       const std::optional<int> n = WholeNumber(value, p.lo, p.hi);
       if (!n) return Refuse(control, RangeText(p.lo, p.hi));

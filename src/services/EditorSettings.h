@@ -39,8 +39,9 @@ using Messages = std::vector<Message>;
 // A control of the selected bot beyond its name and model.
 struct RosterProperty {
   // kRadios: one radio button per value 0, 1, ... ("BotA|BotT", "Auto|Terrorists").
-  // kCheck: "1" or "0". kChoice: one of the items in marks ("NONE|crowbar").
-  enum Kind { kSlider, kEdit, kSpin, kRadios, kCheck, kChoice } kind;
+  // kCheck: "1" or "0". kChoice: one of the items in marks ("NONE|crowbar");
+  // kChoiceIndex: the same drop-down, the item's index kept.
+  enum Kind { kSlider, kEdit, kSpin, kRadios, kCheck, kChoice, kChoiceIndex } kind;
   const char* suffix;  // object name after the prefix: "Botskill" gives BM_Botskill
   const char* caption;
   int lo;  // a slider's or spin edit's range; an edit's: lo unused, hi its maximum length

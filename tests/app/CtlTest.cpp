@@ -65,7 +65,6 @@ TEST(ConfigCommand, ExitStatusesAndNothingWrittenUnlessApplied) {
       {{"config", "Botman", "set", "BM_fraglimit"}, 2, "is not CONTROL=VALUE"},
       {{"config", "Botmna", "show"}, 2, "unknown mod \"Botmna\""},
       {{"config", "Botman", "list"}, 2, "config needs show or set"},
-      {{"config", "Firebot", "show"}, 2, "window does not exist yet"},
       {{"config", "Phineas", "show"}, 1, "not installed"},
       {{"config", "Botman", "--bot", "RealBot", "show"}, 2, "has no bot to choose"},
       {{"config", "Botman", "set", "BM_MapCycle="}, 1, "You must select a starting map."},

@@ -53,7 +53,8 @@ TEST(DemoGameTree, EachModsFilesReadWithoutAProblem) {
     }
   } reporter;
   InitLauncher(state, store, LauncherStartupHooks(state, store), reporter);
-  for (const char* mod : {"Botman", "Phineas", "Jumbot", "Scihunt", "Rocket", "Action"}) {
+  for (const char* mod :
+       {"Botman", "Phineas", "Jumbot", "Scihunt", "Rocket", "Action", "Firebot"}) {
     const std::unique_ptr<EditorSettings> doc = MakeSettings(state, mod);
     const Messages messages = doc->Load();
     EXPECT_TRUE(messages.empty()) << mod << ": " << (messages.empty() ? "" : messages[0].text);

@@ -1,0 +1,27 @@
+// The Firebot window: a view of Firebot's settings document, with the
+// bots' skill table on a page of its own.
+#pragma once
+
+#include "editors/FirebotSettings.h"
+#include "gui/BotEditorForm.h"
+
+class QTableWidget;
+
+namespace orvane {
+
+class TFFirebot final : public BotEditorForm {
+  Q_OBJECT
+
+ public:
+  TFFirebot(LauncherState& state, QWidget* parent);
+
+  FirebotSettings& document() { return static_cast<FirebotSettings&>(settings()); }
+
+ protected:
+  void ShowMore() override;
+
+ private:
+  QTableWidget* skills_ = nullptr;
+};
+
+}  // namespace orvane
