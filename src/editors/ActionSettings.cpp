@@ -108,16 +108,8 @@ std::vector<std::string> ActionSettings::ModelList() const {
 }
 
 std::vector<std::string> ActionSettings::AvailableMaps() const {
-  std::vector<std::string> entries;
   const std::string maps_dir = File("maps");
-  if (!DirectoryExists(maps_dir)) return entries;
-  const LowerNameSet waypoints(maps_dir);
-  ForEachDirectoryEntry(maps_dir, "*.bsp", [&](std::string_view name, unsigned attributes) {
-    if ((attributes & (kAttrDirectory | kAttrHidden)) != 0) return;
-    const std::string map(name.substr(0, name.size() - 4));
-    entries.push_back(map + " " + (waypoints.Contains(ToLowerAscii(map) + ".wps") ? "*" : ""));
-  });
-  return entries;
+  return MarkedMaps(maps_dir, {}, {maps_dir, ".wps"}, {});
 }
 
 void ActionSettings::ResetValues() {

@@ -128,19 +128,7 @@ std::string FirebotSettings::SkillsPath() const {
 
 std::vector<std::string> FirebotSettings::AvailableMaps() const {
   // Only maps with Firebot waypoints; "+" for a map's own configuration.
-  std::vector<std::string> entries;
-  const std::string maps_dir = File("maps");
-  if (!DirectoryExists(maps_dir)) return entries;
-  const LowerNameSet waypoints(WaypointDir());
-  const LowerNameSet configs(ConfigDir());
-  ForEachDirectoryEntry(maps_dir, "*.bsp", [&](std::string_view name, unsigned attributes) {
-    if ((attributes & (kAttrDirectory | kAttrHidden)) != 0) return;
-    const std::string map(name.substr(0, name.size() - 4));
-    const std::string lower = ToLowerAscii(map);
-    if (!waypoints.Contains(lower + ".fwp")) return;
-    entries.push_back(map + " " + (configs.Contains(lower + ".cfg") ? "+" : ""));
-  });
-  return entries;
+  return MarkedMaps(File("maps"), {WaypointDir(), ".fwp"}, {}, {ConfigDir(), ".cfg"});
 }
 
 void FirebotSettings::ReadFiles(Messages& messages) {

@@ -1,7 +1,5 @@
 #include "editors/ScihuntSettings.h"
 
-#include <unordered_set>
-
 #include "core/LauncherSettings.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
@@ -237,29 +235,9 @@ ShConfig ScihuntSettings::Sh() const {
 }
 
 std::vector<std::string> ScihuntSettings::AvailableMaps() const {
-  // Sci-hunt's maps are its own, marked by their waypoint and config files;
-  // one listing of the maps directory gives both maps and configs.
-  std::vector<std::string> maps_found;
-  std::unordered_set<std::string> configs;
+  // Sci-hunt's maps are its own, marked by their waypoint and config files.
   const std::string maps_dir = File("maps");
-  if (!DirectoryExists(maps_dir)) return {};
-  ForEachDirectoryEntry(maps_dir, "*", [&](std::string_view name, unsigned attributes) {
-    if ((attributes & (kAttrDirectory | kAttrHidden)) != 0 || name.size() < 4) return;
-    const std::string ext = ToLowerAscii(name.substr(name.size() - 4));
-    if (ext == ".bsp") maps_found.emplace_back(name.substr(0, name.size() - 4));
-    if (ext == ".cfg") configs.insert(ToLowerAscii(name.substr(0, name.size() - 4)));
-  });
-  const LowerNameSet waypoints(File("wpfiles"));
-  std::vector<std::string> entries;
-  entries.reserve(maps_found.size());
-  for (std::string& map : maps_found) {
-    const std::string lower = ToLowerAscii(map);
-    map += " ";
-    if (waypoints.Contains(lower + ".jrf")) map += "*";
-    if (configs.count(lower) != 0) map += "+";
-    entries.push_back(std::move(map));
-  }
-  return entries;
+  return MarkedMaps(maps_dir, {}, {File("wpfiles"), ".jrf"}, {maps_dir, ".cfg"});
 }
 
 void ScihuntSettings::ReadFiles(Messages& messages) {

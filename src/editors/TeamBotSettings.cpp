@@ -87,24 +87,9 @@ void TeamBotSettings::RandomizeEntry(BotEntry& entry, std::mt19937& draw) const 
 }
 
 std::vector<std::string> TeamBotSettings::AvailableMaps() const {
-  std::vector<std::string> entries;
-  const std::string maps_dir = File("maps");
-  if (!DirectoryExists(maps_dir)) return entries;
-  const LowerNameSet wp(File(waypoint_dir_));
-  const auto has = [&wp](const std::string& lower, const std::string& ext) {
-    return wp.Contains(lower + ToLowerAscii(ext));
-  };
-  ForEachDirectoryEntry(maps_dir, "*.bsp", [&](std::string_view name, unsigned attributes) {
-    if ((attributes & (kAttrDirectory | kAttrHidden)) != 0) return;
-    const std::string map(name.substr(0, name.size() - 4));
-    const std::string lower = ToLowerAscii(map);
-    if (!profile_.waypoint_ext.empty() && !has(lower, profile_.waypoint_ext)) return;
-    std::string entry = map + " ";
-    if (!profile_.opt_waypoint_ext.empty() && has(lower, profile_.opt_waypoint_ext)) entry += "*";
-    if (!profile_.map_config_ext.empty() && has(lower, profile_.map_config_ext)) entry += "+";
-    entries.push_back(std::move(entry));
-  });
-  return entries;
+  const std::string wp = File(waypoint_dir_);
+  return MarkedMaps(File("maps"), {wp, profile_.waypoint_ext}, {wp, profile_.opt_waypoint_ext},
+                    {wp, profile_.map_config_ext});
 }
 
 std::vector<std::string> TeamBotSettings::ModelItems(const BotEntry* entry) const {

@@ -99,6 +99,39 @@ std::vector<std::string> FillAvailableMaps(const LauncherState& state) {
   return entries;
 }
 
+std::vector<std::string> MarkedMaps(const std::string& maps_dir, const MapMark& required,
+                                    const MapMark& star, const MapMark& plus) {
+  std::vector<std::string> entries;
+  if (!DirectoryExists(maps_dir)) return entries;
+  // The marks often share a directory (a bot's waypoints and configs): list it once.
+  std::vector<std::pair<std::string, LowerNameSet>> listed;
+  listed.reserve(3);  // one per mark at most: the pointers handed out stay valid
+  const auto names_of = [&listed](const MapMark& mark) -> const LowerNameSet* {
+    if (mark.ext.empty()) return nullptr;
+    for (const auto& [dir, names] : listed) {
+      if (dir == mark.dir) return &names;
+    }
+    return &listed.emplace_back(mark.dir, LowerNameSet(mark.dir)).second;
+  };
+  const LowerNameSet* need = names_of(required);
+  const LowerNameSet* stars = names_of(star);
+  const LowerNameSet* pluses = names_of(plus);
+  const auto has = [](const LowerNameSet* names, const std::string& lower, const MapMark& mark) {
+    return names != nullptr && names->Contains(lower + ToLowerAscii(mark.ext));
+  };
+  ForEachDirectoryEntry(maps_dir, "*.bsp", [&](std::string_view name, unsigned attributes) {
+    if ((attributes & (kAttrDirectory | kAttrHidden)) != 0) return;
+    std::string map(name.substr(0, name.size() - 4));
+    const std::string lower = ToLowerAscii(map);
+    if (need != nullptr && !has(need, lower, required)) return;
+    map += " ";
+    if (has(stars, lower, star)) map += "*";
+    if (has(pluses, lower, plus)) map += "+";
+    entries.push_back(std::move(map));
+  });
+  return entries;
+}
+
 bool IsValidMap(std::string_view name, std::string_view maps_dir, std::string_view extra_dir,
                 std::string_view extra_ext) {
   const std::string n(Trim(name));

@@ -32,6 +32,19 @@ void LoadMapCatalogue(LauncherState& state);
 // Rocket (name, a space, then "*" and "+" marks); nothing for other mods.
 std::vector<std::string> FillAvailableMaps(const LauncherState& state);
 
+// A file beside a map that marks it: <dir>\<map><ext>. An empty ext marks nothing.
+struct MapMark {
+  std::string dir;
+  std::string ext;
+};
+
+// "Available Maps" of a mod with maps of its own: each .bsp of maps_dir (no
+// hidden or directory entries) as its name, a space, then "*" and "+" where
+// those marks' files exist; a map without the `required` file is left out.
+// Each directory is listed once, whatever the number of maps.
+std::vector<std::string> MarkedMaps(const std::string& maps_dir, const MapMark& required,
+                                    const MapMark& star, const MapMark& plus);
+
 bool IsValidMap(std::string_view name, std::string_view maps_dir, std::string_view extra_dir,
                 std::string_view extra_ext);
 

@@ -1,5 +1,7 @@
 #include "services/MapLists.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "core/LauncherSettings.h"
@@ -63,6 +65,50 @@ TEST(MapCatalogue, JumbotAndRocketEntriesCarryMarks) {
   LauncherState cs = StateFor(tree, "CStrike");
   LoadMapCatalogue(cs);
   EXPECT_TRUE(FillAvailableMaps(cs).empty());
+}
+
+// A mod's own maps: the required file filters, the marks follow their
+// files case-blind, hidden and missing things are no maps.
+TEST(MapCatalogue, OwnMapsWithRequiredFileAndMarks) {
+  GameTree tree;
+  tree.File("mod/maps/ctf_x.bsp")
+      .File("mod/maps/DM_Y.BSP")
+      .File("mod/maps/bare.bsp")
+      .File("mod/maps/.hidden.bsp")
+      .File("mod/maps/ctf_x.cfg")
+      .File("mod/wp/ctf_x.fwp")
+      .File("mod/wp/dm_y.FWP")
+      .File("mod/wp/.hidden.fwp")
+      .File("mod/wp/bare.txt");
+  const std::string maps = tree.HLPath() + "\\mod\\maps";
+  const std::string wp = tree.HLPath() + "\\mod\\wp";
+  struct Row {
+    const char* what;
+    MapMark required, star, plus;
+    std::vector<std::string> entries;
+  };
+  for (const Row& row : std::vector<Row>{
+           {"required waypoints, config mark",
+            {wp, ".fwp"},
+            {},
+            {maps, ".cfg"},
+            {"DM_Y ", "ctf_x +"}},
+           {"two marks, nothing required",
+            {},
+            {wp, ".fwp"},
+            {maps, ".cfg"},
+            {"DM_Y *", "bare ", "ctf_x *+"}},
+           {"a mark directory that is missing",
+            {},
+            {maps + "\\none", ".fwp"},
+            {},
+            {"DM_Y ", "bare ", "ctf_x "}},
+           {"a required directory that is missing", {maps + "\\none", ".fwp"}, {}, {}, {}}}) {
+    std::vector<std::string> entries = MarkedMaps(maps, row.required, row.star, row.plus);
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, row.entries) << row.what;
+  }
+  EXPECT_TRUE(MarkedMaps(maps + "\\none", {}, {}, {}).empty());
 }
 
 TEST(MapValidity, FileOrStandardMapAndTheExtraFile) {
