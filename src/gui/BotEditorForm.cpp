@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -199,6 +201,16 @@ void BotEditorForm::ShowValues(bool roster) {
   if (roster && roster_list_ != nullptr) {
     ShowRoster();
     ShowSelectedEntry();
+  }
+  for (const auto& [grid, cell] : grids_) {
+    const QSignalBlocker block(grid);
+    for (int row = 0; row < grid->rowCount(); ++row) {
+      for (int column = 0; column < grid->columnCount(); ++column) {
+        grid->setItem(row, column,
+                      new QTableWidgetItem(
+                          FromGame(cell(static_cast<size_t>(row), static_cast<size_t>(column)))));
+      }
+    }
   }
   ShowMore();
 }
@@ -410,6 +422,26 @@ std::vector<QWidget*> BotEditorForm::AddColumns(QWidget* page, int count) {
     columns.push_back(column);
   }
   return columns;
+}
+
+QTableWidget* BotEditorForm::BuildGrid(QWidget* page, const QString& name,
+                                       const QStringList& columns, const QStringList& rows,
+                                       int column_width, GridCell cell) {
+  auto* grid =
+      new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(columns.size()), page);
+  grid->setObjectName(name);
+  grid->setHorizontalHeaderLabels(columns);
+  grid->setVerticalHeaderLabels(rows);
+  grid->verticalHeader()->setFixedWidth(105);
+  grid->horizontalHeader()->setDefaultSectionSize(column_width);
+  page->layout()->addWidget(grid);
+  connect(grid, &QTableWidget::cellChanged, this, [this, grid, cell](int row, int column) {
+    cell(static_cast<size_t>(row), static_cast<size_t>(column)) =
+        ToGame(grid->item(row, column)->text());
+    MarkModified();
+  });
+  grids_.emplace_back(grid, std::move(cell));
+  return grid;
 }
 
 QLabel* BotEditorForm::AddNote(QWidget* parent, const char* name, const std::string& text) {

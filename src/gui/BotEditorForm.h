@@ -13,6 +13,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <memory>
@@ -35,6 +36,7 @@ class QPlainTextEdit;
 class QRadioButton;
 class QSlider;
 class QSpinBox;
+class QTableWidget;
 class QTabWidget;
 class QToolButton;
 
@@ -90,8 +92,14 @@ class BotEditorForm : public QDialog {
                            const QString& hint);
   // Opens a game file in the text editor (a missing one opens empty).
   void EditFile(const std::string& path);
-  // A window's controls beyond the document's parts (a grid), shown with the rest.
+  // A window's controls beyond the document's parts, shown with the rest.
   virtual void ShowMore() {}
+  // An editable table of the document's texts (a bot's skill table) in the
+  // page's layout: cell(row, column) is the text a cell shows and edits; an
+  // edit marks the window modified. Filled with the other controls.
+  using GridCell = std::function<std::string&(size_t row, size_t column)>;
+  QTableWidget* BuildGrid(QWidget* page, const QString& name, const QStringList& columns,
+                          const QStringList& rows, int column_width, GridCell cell);
   QTabWidget* pages() const { return pages_; }
   // "Game Type" (deathmatch / teamplay, number of teams) and "Teams Settings".
   QGroupBox* BuildGameType(QWidget* parent);
@@ -169,6 +177,7 @@ class BotEditorForm : public QDialog {
   bool closing_ = false;
   std::mt19937 random_;
 
+  std::vector<std::pair<QTableWidget*, GridCell>> grids_;
   QTabWidget* pages_ = nullptr;
   TBitBtnWithColor* b_close_ = nullptr;
   TBitBtnWithColor* b_restore_def_ = nullptr;

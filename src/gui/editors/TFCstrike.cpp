@@ -53,33 +53,14 @@ TFCstrike::TFCstrike(LauncherState& state, QWidget* parent)
   }
   if (doc.HasSkillsPage()) {
     QWidget* page = AddPage("Skill", QStringLiteral("Skills"));
-    skills_ = new QTableWidget(static_cast<int>(kPodParams), static_cast<int>(kPodBands), page);
-    skills_->setObjectName(QStringLiteral("CS_Skills"));
     QStringList bands;
     for (const char* title : kBandTitles) bands << QString::fromLatin1(title);
     QStringList params;
     for (const char* title : kParamTitles) params << QString::fromLatin1(title);
-    skills_->setHorizontalHeaderLabels(bands);
-    skills_->setVerticalHeaderLabels(params);
-    skills_->verticalHeader()->setFixedWidth(105);
-    skills_->horizontalHeader()->setDefaultSectionSize(70);
-    page->layout()->addWidget(skills_);
-    connect(skills_, &QTableWidget::cellChanged, this, [this](int row, int column) {
-      document().pod[static_cast<size_t>(column)][static_cast<size_t>(row)] =
-          ToGame(skills_->item(row, column)->text());
-      MarkModified();
-    });
-  }
-}
-
-void TFCstrike::ShowMore() {
-  if (skills_ == nullptr) return;
-  const QSignalBlocker block(skills_);
-  for (size_t band = 0; band < kPodBands; ++band) {
-    for (size_t param = 0; param < kPodParams; ++param) {
-      skills_->setItem(static_cast<int>(param), static_cast<int>(band),
-                       new QTableWidgetItem(FromGame(document().pod[band][param])));
-    }
+    // The grid shows a band per column; the table keeps a band per row.
+    BuildGrid(
+        page, QStringLiteral("CS_Skills"), bands, params, 70,
+        [this](size_t param, size_t band) -> std::string& { return document().pod[band][param]; });
   }
 }
 

@@ -5,8 +5,6 @@
 #include "editors/CstrikeSettings.h"
 #include "gui/editors/TeamBotForm.h"
 
-class QTableWidget;
-
 namespace orvane {
 
 class TFCstrike final : public TeamBotForm {
@@ -16,12 +14,6 @@ class TFCstrike final : public TeamBotForm {
   TFCstrike(LauncherState& state, QWidget* parent);
 
   CstrikeSettings& document() { return static_cast<CstrikeSettings&>(settings()); }
-
- protected:
-  void ShowMore() override;
-
- private:
-  QTableWidget* skills_ = nullptr;
 };
 
 }  // namespace orvane

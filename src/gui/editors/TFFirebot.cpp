@@ -46,38 +46,18 @@ TFFirebot::TFFirebot(LauncherState& state, QWidget* parent)
   }
 
   QWidget* page = AddPage("Skills", QStringLiteral("Skills"));
-  skills_ = new QTableWidget(static_cast<int>(kFbSkillRows), 5, page);
-  skills_->setObjectName(QStringLiteral("FB_Skills"));
-  QStringList columns_titles;
-  for (int level = 1; level <= 5; ++level)
-    columns_titles << QStringLiteral("   Skill %1").arg(level);
+  QStringList levels;
+  for (int level = 1; level <= 5; ++level) levels << QStringLiteral("   Skill %1").arg(level);
   QStringList rows;
   for (const char* title : kRowTitles) rows << QString::fromLatin1(title);
-  skills_->setHorizontalHeaderLabels(columns_titles);
-  skills_->setVerticalHeaderLabels(rows);
-  skills_->verticalHeader()->setFixedWidth(105);
-  skills_->horizontalHeader()->setDefaultSectionSize(80);
-  skills_->verticalHeader()->setDefaultSectionSize(24);
-  page->layout()->addWidget(skills_);
+  QTableWidget* grid = BuildGrid(
+      page, QStringLiteral("FB_Skills"), levels, rows, 80,
+      [this](size_t row, size_t level) -> std::string& { return document().skills[row][level]; });
+  grid->verticalHeader()->setDefaultSectionSize(24);
   AddNote(page, nullptr,
           "MIN / MAX DELAY specifies the Reaction Time in Seconds.\r"
           "AIM OFFSET X/Y/Z are the offsets for aiming (where Z is the Up Direction).\r"
           "HEADSHOT specifies (in percent) the probability of aiming at the Head.");
-  connect(skills_, &QTableWidget::cellChanged, this, [this](int row, int column) {
-    document().skills[static_cast<size_t>(row)][static_cast<size_t>(column)] =
-        ToGame(skills_->item(row, column)->text());
-    MarkModified();
-  });
-}
-
-void TFFirebot::ShowMore() {
-  const QSignalBlocker block(skills_);
-  for (size_t row = 0; row < kFbSkillRows; ++row) {
-    for (size_t level = 0; level < 5; ++level) {
-      skills_->setItem(static_cast<int>(row), static_cast<int>(level),
-                       new QTableWidgetItem(FromGame(document().skills[row][level])));
-    }
-  }
 }
 
 }  // namespace orvane

@@ -5,8 +5,6 @@
 #include "editors/FirebotSettings.h"
 #include "gui/BotEditorForm.h"
 
-class QTableWidget;
-
 namespace orvane {
 
 class TFFirebot final : public BotEditorForm {
@@ -16,12 +14,6 @@ class TFFirebot final : public BotEditorForm {
   TFFirebot(LauncherState& state, QWidget* parent);
 
   FirebotSettings& document() { return static_cast<FirebotSettings&>(settings()); }
-
- protected:
-  void ShowMore() override;
-
- private:
-  QTableWidget* skills_ = nullptr;
 };
 
 }  // namespace orvane

@@ -68,8 +68,13 @@ class TFCstrikeTest final : public QObject {
       QVERIFY(Find<QCheckBox>(pod, "CS_Navigation")->isHidden());
       QVERIFY(Find<QLabel>(pod, "Lab_Botmenu") != nullptr);
       QCOMPARE(Items(Find<QListWidget>(pod, "CS_MapDispo")), QStringList{"de_dust "});
-      QCOMPARE(Find<QTableWidget>(pod, "CS_Skills")->horizontalHeaderItem(5)->text(),
-               QStringLiteral("    100"));
+      auto* grid = Find<QTableWidget>(pod, "CS_Skills");
+      QCOMPARE(grid->horizontalHeaderItem(5)->text(), QStringLiteral("    100"));
+      // A band per column on screen, a band per row in the table.
+      QCOMPARE(grid->item(7, 5)->text().toStdString(), pod.document().pod[5][7]);
+      grid->item(7, 5)->setText(QStringLiteral("77"));
+      QCOMPARE(pod.document().pod[5][7], std::string("77"));
+      QVERIFY(pod.modified());
     }
     QVERIFY(ChooseBot(t.state, "RealBot"));
     TFCstrike real(t.state, nullptr);
