@@ -148,7 +148,9 @@ void TFAction::AddaSubTeam1Click() {
     ShowErrorBox(this, refused);
     return;
   }
-  ShowTree();  // adding a sub-team alone is no change to save
+  ShowTree();
+  // Apply writes the new sub-team, so closing must ask before dropping it.
+  MarkModified();
 }
 
 void TFAction::DeleteTeam1Click() {

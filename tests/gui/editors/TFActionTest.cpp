@@ -49,6 +49,11 @@ class TFActionTest final : public QObject {
                               " / You can't delete the two first main teams. / "));
     }
     QVERIFY(!window.modified());
+    // A new sub-team is a change to save: closing must not drop it unasked.
+    tree->setCurrentItem(tree->topLevelItem(0));
+    command("AddaSubTeam1")->trigger();
+    QCOMPARE(tree->topLevelItem(0)->child(2)->text(0), QStringLiteral("New SubTeam/agent99"));
+    QVERIFY(window.modified());
     // Asked, and deleted on Yes.
     tree->setCurrentItem(tree->topLevelItem(1)->child(1));
     {
