@@ -12,7 +12,7 @@
 #include "editors/CstrikeLaunch.h"
 #include "editors/ScihuntFiles.h"
 #include "platform/TextFile.h"
-#include "support/GameTree.h"
+#include "support/ModTree.h"
 
 namespace orvane::test {
 namespace {
@@ -42,9 +42,7 @@ TEST(DemoGameTree, EveryModIsInstalledAndEditsSurviveARebuild) {
 // The demo's files are what the windows read: each loads without a message.
 TEST(DemoGameTree, EachModsFilesReadWithoutAProblem) {
   GameTree tree;
-  tree.StandardRegistry().ShippedData();
-  BuildDemoGameTree(tree.hl_dir(), {});
-  BuildDemoAppFiles(tree.app_dir());
+  DemoGame(tree);
   LauncherState state = tree.State();
   RegistryStore store = tree.Store();
   struct Strict final : StartupReporter {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "app/DemoTree.h"
 #include "app/Wiring.h"
 #include "core/Startup.h"
 
@@ -84,6 +85,13 @@ GameTree& ScihuntFiles(GameTree& tree, std::string_view jumbot_cfg) {
       .File("scihunt\\botfiles\\hunters.cfg", kJumbotRoster)
       .File("scihunt\\botfiles\\talk.cfg", kScihuntChat)
       .File("scihunt\\arsenals\\kit.txt", "weapon_357\r\nammo_357\r\n");
+}
+
+GameTree& DemoGame(GameTree& tree) {
+  tree.StandardRegistry().ShippedData().File("hl.exe", "MZ stand-in");
+  BuildDemoGameTree(tree.hl_dir(), {});
+  BuildDemoAppFiles(tree.app_dir());
+  return tree;
 }
 
 ModTree::ModTree(std::string_view mod_key, const std::function<void(GameTree&)>& lay_out)

@@ -73,6 +73,10 @@ GameTree& JumbotFiles(GameTree& tree, std::string_view jumbot_cfg = kJumbotCfg,
                       std::string_view roster = kJumbotRoster);
 GameTree& ScihuntFiles(GameTree& tree, std::string_view jumbot_cfg = kScihuntJumbotCfg);
 
+// The launcher's demo of all ten mods laid out in the tree, with its own
+// registry, shipped data and a game program (not a runnable one).
+GameTree& DemoGame(GameTree& tree);
+
 class ModTree {
  public:
   // lay_out adds the mod's files to the valve game; start-up then runs.
