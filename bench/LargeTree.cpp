@@ -15,6 +15,7 @@
 #include "editors/ActionFiles.h"
 #include "editors/BotmanFiles.h"
 #include "editors/CstrikeFiles.h"
+#include "editors/FirebotFiles.h"
 #include "editors/FrontlineFiles.h"
 #include "editors/JumbotFiles.h"
 #include "editors/PhineasFiles.h"
@@ -120,6 +121,32 @@ LargeTree::LargeTree() {
     Touch(tree_.hl_dir() / "rockcrowbar/botnodes" / (MapName(i) + ".nod"));
     Touch(tree_.hl_dir() / "rockcrowbar" / (MapName(i + 5) + ".cfg"));
   }
+  // Firebot: 2,000 Firearms maps, waypoints for half, a config for every
+  // third, 2,000 bots in default.cfg and a full skill table.
+  tree_.Dir("firearms/maps").Dir("firebot/firearms/waypoint").Dir("firebot/firearms/cfg");
+  std::string fire_cycle;
+  for (int i = 0; i < kScihuntMaps; ++i) {
+    const std::string map = "ff_" + MapName(i);
+    Touch(tree_.hl_dir() / "firearms/maps" / (map + ".bsp"));
+    if (i % 2 == 0) Touch(tree_.hl_dir() / "firebot/firearms/waypoint" / (map + ".fwp"));
+    if (i % 3 == 0) Touch(tree_.hl_dir() / "firebot/firearms/cfg" / (map + ".cfg"));
+    fire_cycle += "ff_" + MapName(i * 14 % kScihuntMaps) + "\r\n";  // waypointed maps only
+  }
+  std::vector<BotEntry> fire_bots;
+  for (int i = 0; i < kBots; ++i) {
+    fire_bots.push_back({"Bot" + std::to_string(i), std::to_string(i % 3), std::to_string(i % 25),
+                         "", std::to_string(i % 6)});
+  }
+  FbSkills fire_skills;
+  for (auto& row : fire_skills) {
+    for (size_t level = 0; level < row.size(); ++level) row[level] = std::to_string(level * 10 + 5);
+  }
+  tree_.File("firearms/mapcycle.txt", fire_cycle)
+      .File("firearms/listenserver.cfg", listen_)
+      .File("firearms/game.cfg", JoinCrLf(FirebotGameCfgLines(FirebotCfg{})))
+      .File("firebot/firearms/cfg/default.cfg", JoinCrLf(FirebotBotLines(FirebotCfg{}, fire_bots)))
+      .File("firebot/firearms/botskill.cfg", JoinCrLf(FbSkillLines(fire_skills)));
+
   PhineasBotsIni ini;
   ini.roster = roster_;
   tree_.File("phineas/bots.ini", JoinCrLf(PhineasBotsIniLines(ini)));

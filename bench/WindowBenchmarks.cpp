@@ -11,6 +11,7 @@
 #include "gui/editors/TFAction.h"
 #include "gui/editors/TFBotman.h"
 #include "gui/editors/TFCstrike.h"
+#include "gui/editors/TFFirebot.h"
 #include "gui/editors/TFFrontline.h"
 #include "gui/editors/TFJumbot.h"
 #include "gui/editors/TFPhineas.h"
@@ -48,6 +49,7 @@ void BM_OpenAction(benchmark::State& s) { OpenWindow<TFAction>(s, "Action"); }
 void BM_OpenRocket(benchmark::State& s) { OpenWindow<TFRocket>(s, "Rocket"); }
 void BM_OpenTfc(benchmark::State& s) { OpenWindow<TFTFC>(s, "TFC"); }
 void BM_OpenFrontline(benchmark::State& s) { OpenWindow<TFFrontline>(s, "Frontline"); }
+void BM_OpenFirebot(benchmark::State& s) { OpenWindow<TFFirebot>(s, "Firebot"); }
 
 BENCHMARK(BM_OpenBotman)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenPhineas)->Unit(benchmark::kMillisecond)->MinTime(2);
@@ -58,6 +60,7 @@ BENCHMARK(BM_OpenAction)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenRocket)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenTfc)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenFrontline)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_OpenFirebot)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 }  // namespace
 }  // namespace orvane::bench
