@@ -478,6 +478,7 @@ JumbotSettings::JumbotSettings(LauncherState& state)
       game(StandardGameRows("JB")) {
   SetMapListNames("JB_Mapdispo", "JB_Mapcycle");
   SetPictureName("JB_Botpic");
+  SetTeamControlWords("Team", "Label_numteam");
   AddGameType();
   AddOptions(game);
   AddOptions(jumbot.skill);

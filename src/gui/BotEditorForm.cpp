@@ -96,7 +96,9 @@ BotEditorForm::BotEditorForm(LauncherState& state, std::unique_ptr<EditorSetting
 
   auto* layout = new QVBoxLayout(this);
   pages_ = new QTabWidget(this);
-  pages_->setObjectName(QStringLiteral("PC_") + Q(mod_.prefix));
+  // Named after the mod (Front Line Force by its short name), as the pages have always been.
+  pages_->setObjectName(QStringLiteral("PC_") +
+                        (mod_.key == "Frontline" ? QStringLiteral("FLF") : Q(mod_.key)));
   layout->addWidget(pages_);
 
   auto* buttons = new QHBoxLayout;
@@ -464,14 +466,14 @@ QWidget* BotEditorForm::AddMapLegend(QWidget* page, const std::string& legend,
   bold.setBold(true);
   label->setFont(bold);
   layout->addStretch();
-  if (!config_ext.empty()) {
-    auto* edit_cfg = SmallButton(ControlName("BEditCfg"), QStringLiteral("Edit config"),
-                                 QStringLiteral("Edit the configuration file for this map"), below);
-    layout->addWidget(edit_cfg);
-    connect(edit_cfg, &QToolButton::clicked, this, [this, config_dir, config_ext] {
-      EditMapConfig(maps_->SelectedAvailable(), config_dir, config_ext);
-    });
-  }
+  // Hidden where maps have no configuration files of their own (a bot without them).
+  auto* edit_cfg = SmallButton(ControlName("BEditCfg"), QStringLiteral("Edit config"),
+                               QStringLiteral("Edit the configuration file for this map"), below);
+  layout->addWidget(edit_cfg);
+  edit_cfg->setVisible(!config_ext.empty());
+  connect(edit_cfg, &QToolButton::clicked, this, [this, config_dir, config_ext] {
+    if (!config_ext.empty()) EditMapConfig(maps_->SelectedAvailable(), config_dir, config_ext);
+  });
   page->layout()->addWidget(below);
   return below;
 }
@@ -514,7 +516,7 @@ QGroupBox* BotEditorForm::BuildGameType(QWidget* parent) {
   }
   const int row = static_cast<int>((game_kinds_.size() + 1) / 2);
   label_numteam_ = new QLabel(QStringLiteral("Number of teams"), group);
-  label_numteam_->setObjectName(ControlName("label_numteam"));
+  label_numteam_->setObjectName(Q(settings_.TeamCountLabel()));
   numteam_ = new QSpinBox(group);
   numteam_->setObjectName(ControlName("numteam"));
   numteam_->setRange(kMinTeams, kMaxTeams);
@@ -537,7 +539,7 @@ QGroupBox* BotEditorForm::BuildTeamRows(QWidget* parent) {
         new QLabel(k == 0 ? QStringLiteral("Your Team") : QStringLiteral("Team ") + number, group);
     label->setObjectName(ControlName("label_team") + number);
     auto* box = new QComboBox(group);
-    box->setObjectName(ControlName("team") + number);
+    box->setObjectName(Q(settings_.TeamControl(static_cast<size_t>(k))));
     box->setToolTip(QStringLiteral("Select a team name"));
     box->installEventFilter(this);
     connect(box, &QComboBox::currentIndexChanged, this, [this, box, k](int index) {
@@ -695,6 +697,7 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
   connect(roster_list_, &QListWidget::itemSelectionChanged, this, &BotEditorForm::ListBotClick);
 
   auto* props = new QGroupBox(QStringLiteral("Bot Properties"), page);
+  props->setObjectName(QStringLiteral("GB_BotProp"));
   auto* form = new QFormLayout(props);
   // Room for the model picture under the mod's properties.
   form->setVerticalSpacing(3);

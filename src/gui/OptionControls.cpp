@@ -280,6 +280,20 @@ void OptionControls::ShowStates() {
       c.label->setVisible(now.visible || now.caption_stays);
     }
   }
+  // A group whose every row is hidden (options of another bot) goes too, frame and all.
+  for (size_t row = 0; row < controls_.size(); ++row) {
+    const std::string& group = table_.rows()[row].group;
+    QGroupBox* box = group.empty() ? nullptr : Group(Text(group));
+    if (box == nullptr) continue;
+    bool shown = false;
+    for (size_t k = 0; k < controls_.size() && !shown; ++k) {
+      if (table_.rows()[k].group != group) continue;
+      const Control& c = controls_[k];
+      shown = (c.placed != nullptr && !c.placed->isHidden()) ||
+              (c.label != nullptr && !c.label->isHidden());
+    }
+    box->setVisible(shown);
+  }
 }
 
 QGroupBox* OptionControls::Group(const QString& caption) const {

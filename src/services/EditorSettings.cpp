@@ -127,6 +127,10 @@ std::string EditorSettings::Control(std::string_view suffix) const {
   return std::string(mod_.prefix) + "_" + std::string(suffix);
 }
 
+std::string EditorSettings::TeamControl(size_t k) const {
+  return Control(team_words_.first + std::to_string(k + 1));
+}
+
 std::string EditorSettings::RosterButton(std::string_view suffix) const {
   const bool moves = suffix == "SBUpBot" || suffix == "SBDownBot" || suffix == "SBDelBot";
   if (moves && !move_buttons_prefix_.empty())
@@ -442,8 +446,7 @@ std::vector<std::pair<std::string, std::string>> EditorSettings::Show() const {
         break;
       case DocumentPart::kTeams: {
         const std::array<std::string, 10> texts = teams.Texts(models_);
-        for (size_t k = 0; k < texts.size(); ++k)
-          add(Control("team" + std::to_string(k + 1)), texts[k]);
+        for (size_t k = 0; k < texts.size(); ++k) add(TeamControl(k), texts[k]);
         break;
       }
       case DocumentPart::kTextPage:
@@ -623,7 +626,7 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
   }
   if (has_teams_) {
     for (size_t k = 0; k < teams.selected.size(); ++k) {
-      if (!is("team" + std::to_string(k + 1))) continue;
+      if (control != TeamControl(k)) continue;
       if (!teams.row_enabled[k]) return std::string(control) + " is disabled now";
       const int index = IndexOf(models_, value);
       if (index < 0) return Refuse(control, "one of its models: " + ItemsText(models_));

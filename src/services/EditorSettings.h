@@ -129,6 +129,9 @@ class EditorSettings {
   const std::string& map_dispo_name() const { return map_dispo_name_; }
   const std::string& map_cycle_name() const { return map_cycle_name_; }
   const std::string& picture_name() const { return picture_name_; }
+  // Team row k's drop-down (from 0) and the label of the number of teams.
+  std::string TeamControl(size_t k) const;
+  std::string TeamCountLabel() const { return Control(team_words_.second); }
   TextPage& text_page(size_t index) { return text_pages_[index]; }
   const TextPage& text_page(size_t index) const { return text_pages_[index]; }
 
@@ -204,6 +207,10 @@ class EditorSettings {
   void AddAction(std::string name, Action action, bool writes_now = false);
   void SetMapListNames(std::string dispo, std::string cycle);
   void SetPictureName(std::string name) { picture_name_ = std::move(name); }
+  // The words of the team controls' names when they are not "team" and "label_numteam".
+  void SetTeamControlWords(std::string team, std::string count_label) {
+    team_words_ = {std::move(team), std::move(count_label)};
+  }
   // The prefix of the move and delete buttons when it is not the mod's.
   void SetMoveButtonsPrefix(std::string prefix) { move_buttons_prefix_ = std::move(prefix); }
 
@@ -302,6 +309,7 @@ class EditorSettings {
   std::string map_dispo_name_;
   std::string map_cycle_name_;
   std::string picture_name_;
+  std::pair<std::string, std::string> team_words_{"team", "label_numteam"};
 };
 
 // The values of a standard game.cfg page: its options, with the control

@@ -72,8 +72,8 @@ TEST(JumbotSettings, WritesEveryFileOfAFullConfiguration) {
   Jumbot j;
   j.doc.Load();
   j.Set({{"JB_teamplay", "1"},
-         {"JB_team1", "barney"},
-         {"JB_team2", "gordon"},
+         {"JB_Team1", "barney"},
+         {"JB_Team2", "gordon"},
          {"JB_leadsys", "1"},
          {"JB_bot_tripmines", "0"},
          {"JB_bot_thinkspeed", "10"},

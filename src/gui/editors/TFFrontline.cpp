@@ -1,6 +1,7 @@
 #include "gui/editors/TFFrontline.h"
 
 #include <QBoxLayout>
+#include <QToolButton>
 
 namespace orvane {
 
@@ -17,6 +18,11 @@ TFFrontline::TFFrontline(LauncherState& state, QWidget* parent)
 
   QWidget* bots = AddPage("Bots", QStringLiteral("Bots"));
   BuildRoster(bots, &doc.skills);
+  // Front Line Force spells its model buttons out.
+  for (const char* step : {"Prev", "Next"}) {
+    if (QToolButton* button = findChild<QToolButton*>(QStringLiteral("FL_%1Mod").arg(step)))
+      button->setObjectName(QStringLiteral("FL_%1Model").arg(step));
+  }
   ColourTeams({{"FL_TeamRebel", "#8b5a2b"}, {"FL_TeamCommando", "#2e5e3a"}});
   BuildChatPage("%n  can be used to insert the killer's/victim's name.");
 }

@@ -1,6 +1,9 @@
 #include "gui/editors/TFTFC.h"
 
 #include <QBoxLayout>
+#include <QGroupBox>
+
+#include "gui/OptionControls.h"
 
 namespace orvane {
 
@@ -10,7 +13,8 @@ TFTFC::TFTFC(LauncherState& state, QWidget* parent)
   QWidget* game = AddPage("Game", QStringLiteral("Game"));
   const std::vector<QWidget*> columns = AddColumns(game, 2);
   BuildOptions(columns[0], doc.game);
-  BuildOptions(columns[1], doc.abot);
+  if (QGroupBox* abot = BuildOptions(columns[1], doc.abot)->Group(QStringLiteral("Abot options")))
+    abot->setObjectName(QStringLiteral("GB_Abot"));
   for (QWidget* column : columns) qobject_cast<QBoxLayout*>(column->layout())->addStretch();
 
   QWidget* maps = AddPage("Maps", QStringLiteral("Maps"));

@@ -37,7 +37,7 @@ struct CstrikeTree : ModTree {
 };
 
 QStringList Tabs(QWidget& window) {
-  auto* pages = Find<QTabWidget>(window, "PC_CS");
+  auto* pages = Find<QTabWidget>(window, "PC_CStrike");
   QStringList captions;
   for (int i = 0; i < pages->count(); ++i) captions << pages->tabText(i);
   return captions;

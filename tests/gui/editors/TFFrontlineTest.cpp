@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -50,8 +51,11 @@ class TFFrontlineTest final : public QObject {
     Find<QSpinBox>(agro, "FL_roundlimit")->setValue(25);
     Find<QToolButton>(agro, "FL_SBCreeBot")->click();
     Find<QRadioButton>(agro, "FL_TeamRebel")->click();
-    Find<QToolButton>(agro, "FL_NextMod")->click();
-    Find<QToolButton>(agro, "FL_NextMod")->click();
+    QVERIFY(Find<QWidget>(agro, "FL_BEditCfg")->isHidden());  // AgroBot's maps have no configs
+    QVERIFY(Find<QToolButton>(agro, "FL_PrevModel")->parent() ==
+            Find<QGroupBox>(agro, "GB_BotProp"));
+    Find<QToolButton>(agro, "FL_NextModel")->click();
+    Find<QToolButton>(agro, "FL_NextModel")->click();
     QCOMPARE(Find<QComboBox>(agro, "FL_botmodel")->currentText(), QStringLiteral("Support"));
     Find<QPushButton>(agro, "BApplyConf")->click();
     QCOMPARE(answerer.texts().join(QStringLiteral(" / ")), QString());

@@ -42,7 +42,7 @@ class TFJumbotTest final : public QObject {
     TFJumbot window(t.state, nullptr);
     Open(window);
     QCOMPARE(window.windowTitle(), QStringLiteral("Jumbot"));
-    auto* pages = Find<QTabWidget>(window, "PC_JB");
+    auto* pages = Find<QTabWidget>(window, "PC_Jumbot");
     QStringList captions;
     for (int i = 0; i < pages->count(); ++i) captions << pages->tabText(i);
     QCOMPARE(captions,
@@ -136,7 +136,7 @@ class TFJumbotTest final : public QObject {
   }
 
  private:
-  static QTabWidget* pages(TFJumbot& window) { return Find<QTabWidget>(window, "PC_JB"); }
+  static QTabWidget* pages(TFJumbot& window) { return Find<QTabWidget>(window, "PC_Jumbot"); }
 };
 
 }  // namespace orvane::test

@@ -41,7 +41,7 @@ class TFScihuntTest final : public QObject {
     TFScihunt window(t.state, nullptr);
     Open(window);
     QCOMPARE(window.windowTitle(), QStringLiteral("Scientist Hunt"));
-    auto* pages = Find<QTabWidget>(window, "PC_SH");
+    auto* pages = Find<QTabWidget>(window, "PC_Scihunt");
     QStringList captions;
     for (int i = 0; i < pages->count(); ++i) captions << pages->tabText(i);
     QCOMPARE(captions,

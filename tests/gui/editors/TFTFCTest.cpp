@@ -54,14 +54,16 @@ class TFTFCTest final : public QObject {
       Open(hpb);
       QCOMPARE(hpb.windowTitle(), QStringLiteral("Team Fortress Classic - HPB Bot"));
       QVERIFY(Find<QCheckBox>(hpb, "TF_team_even")->isHidden());
+      QVERIFY(Find<QGroupBox>(hpb, "GB_Abot")->isHidden());
       QVERIFY(Find<QCheckBox>(hpb, "TF_addmap")->isHidden());
-      QCOMPARE(Find<QTabWidget>(hpb, "PC_TF")->count(), 4);
+      QCOMPARE(Find<QTabWidget>(hpb, "PC_TFC")->count(), 4);
     }
     QVERIFY(ChooseBot(t.state, "Abot"));
     TFTFC abot(t.state, nullptr);
     ModalAnswerer answerer;
     Open(abot);
     QVERIFY(!Find<QCheckBox>(abot, "TF_team_even")->isHidden());
+    QVERIFY(!Find<QGroupBox>(abot, "GB_Abot")->isHidden());
     // The default skill alone is a change to save, as every other option.
     QVERIFY(!abot.modified());
     Find<QSlider>(abot, "TF_defskill")->setValue(3);
