@@ -96,7 +96,7 @@ BotEditorForm::BotEditorForm(LauncherState& state, std::unique_ptr<EditorSetting
 
   auto* layout = new QVBoxLayout(this);
   pages_ = new QTabWidget(this);
-  // Named after the mod (Front Line Force by its short name), as the pages have always been.
+  // Named after the mod; Front Line Force's by its short name.
   pages_->setObjectName(QStringLiteral("PC_") +
                         (mod_.key == "Frontline" ? QStringLiteral("FLF") : Q(mod_.key)));
   layout->addWidget(pages_);

@@ -281,14 +281,11 @@ void OptionControls::ShowStates() {
     }
   }
   // A group whose every row is hidden (options of another bot) goes too, frame and all.
-  for (size_t row = 0; row < controls_.size(); ++row) {
-    const std::string& group = table_.rows()[row].group;
-    QGroupBox* box = group.empty() ? nullptr : Group(Text(group));
-    if (box == nullptr) continue;
+  for (const auto& [caption, box] : groups_) {
     bool shown = false;
-    for (size_t k = 0; k < controls_.size() && !shown; ++k) {
-      if (table_.rows()[k].group != group) continue;
-      const Control& c = controls_[k];
+    for (size_t row = 0; row < controls_.size() && !shown; ++row) {
+      if (Text(table_.rows()[row].group) != caption) continue;
+      const Control& c = controls_[row];
       shown = (c.placed != nullptr && !c.placed->isHidden()) ||
               (c.label != nullptr && !c.label->isHidden());
     }
