@@ -41,6 +41,11 @@ std::map<std::string, std::string> Snapshot(const GameTree& tree) {
   return files;
 }
 
+// A game file's key in a snapshot, from its path below Half-Life as the game writes it.
+QString SnapshotKey(QString relative) {
+  return QStringLiteral("Half-Life/") + relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
 // The paths whose bytes differ, or that only one side has.
 QStringList Differences(const std::map<std::string, std::string>& a,
                         const std::map<std::string, std::string>& b) {
@@ -230,9 +235,7 @@ class EndToEndTest final : public QObject {
     QCOMPARE(answerer.texts(), QStringList{});
     const std::string written = by_window.Read(file.toStdString());
     QVERIFY2(written.find(line.toStdString()) != std::string::npos, written.c_str());
-    QVERIFY(Differences(before_apply, Snapshot(by_window))
-                .contains(QString::fromStdString("Half-Life/" + std::string(file.toStdString()))
-                              .replace(QLatin1Char('\\'), QLatin1Char('/'))));
+    QVERIFY(Differences(before_apply, Snapshot(by_window)).contains(SnapshotKey(file)));
 
     const auto before_launch = Snapshot(by_window);
     Find<QToolButton>(main, QStringLiteral("SB_HL"))->click();
@@ -244,9 +247,7 @@ class EndToEndTest final : public QObject {
     QCOMPARE(starts, std::vector<std::string>{command});
     QCOMPARE(ReadHostFile(by_window.app_dir() / "log.txt"), command + "\r\n");
     QStringList expected_launch{QStringLiteral("orvane-data/log.txt")};
-    for (QString launch_file : launch_files) {
-      expected_launch << "Half-Life/" + launch_file.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    }
+    for (const QString& launch_file : launch_files) expected_launch << SnapshotKey(launch_file);
     expected_launch.sort();
     QCOMPARE(Differences(before_launch, Snapshot(by_window)), expected_launch);
     for (qsizetype i = 0; i < launch_files.size(); ++i) {
