@@ -310,6 +310,33 @@ void BuildDemoAppFiles(const fs::path& data_dir) {
   }
 }
 
+fs::path BuildDemoSteamLibrary(const fs::path& steam_root, const fs::path& bin_dir,
+                               const fs::path& steam_program) {
+  const fs::path game = steam_root / "steamapps" / "common" / "Half-Life";
+  BuildDemoGameTree(game, {});
+  WriteIfMissing(game / "hl_linux", "Orvane demo: Steam starts the game, never this file.\n");
+  WriteIfMissing(game / "hl.sh", "#!/bin/sh\n# Orvane demo: Steam starts the game.\n");
+  WriteIfMissing(steam_root / "steamapps" / "appmanifest_70.acf",
+                 "\"AppState\"\n{\n\t\"appid\"\t\t\"70\"\n\t\"name\"\t\t\"Half-Life\"\n"
+                 "\t\"StateFlags\"\t\t\"4\"\n\t\"installdir\"\t\t\"Half-Life\"\n}\n");
+  WriteIfMissing(steam_root / "steamapps" / "libraryfolders.vdf",
+                 "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + steam_root.string() +
+                     "\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"70\"\t\t\"0\"\n"
+                     "\t\t}\n\t}\n}\n");
+  const fs::path steam = bin_dir / "steam";
+  std::error_code ec;
+  fs::create_directories(bin_dir, ec);
+  fs::copy_file(steam_program, steam, fs::copy_options::overwrite_existing, ec);
+  if (!ec)
+    fs::permissions(steam,
+                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                        fs::perms::others_read | fs::perms::others_exec,
+                    ec);
+  if (ec)
+    throw FileError(steam.string(), 0, "cannot copy the stand-in Steam client: " + ec.message());
+  return game;
+}
+
 void BuildDemoGameTree(const fs::path& hl_dir, const fs::path& game_program) {
   WriteIfMissing(hl_dir / "ORVANE-DEMO.txt", kDemoNotice);
   for (const DemoFile& file : kFiles) WriteIfMissing(hl_dir / file.path, file.bytes);

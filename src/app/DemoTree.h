@@ -19,6 +19,14 @@ inline constexpr const char* kDemoNotice =
 void BuildDemoGameTree(const std::filesystem::path& hl_dir,
                        const std::filesystem::path& game_program);
 
+// The demo laid out as Steam installs Half-Life: a Steam root in steam_root
+// (steamapps/libraryfolders.vdf, Half-Life's manifest, steamapps/common/
+// Half-Life with hl_linux and no hl.exe) and the stand-in Steam client copied
+// to bin_dir/steam, to be put first on the PATH. Returns the game directory.
+std::filesystem::path BuildDemoSteamLibrary(const std::filesystem::path& steam_root,
+                                            const std::filesystem::path& bin_dir,
+                                            const std::filesystem::path& steam_program);
+
 // The launcher's own files of the demo in its data directory (Counter-Strike's
 // bot roster, CS_Bots.ini), when missing.
 void BuildDemoAppFiles(const std::filesystem::path& data_dir);

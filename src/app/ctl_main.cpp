@@ -18,6 +18,7 @@
 #include "core/ModTable.h"
 #include "core/Startup.h"
 #include "platform/FileError.h"
+#include "platform/GameStart.h"
 #include "platform/HostEnvironment.h"
 #include "platform/Installation.h"
 #include "platform/Process.h"
@@ -51,11 +52,13 @@ constexpr const char* kUsage =
     "         exit status: 0 written, 1 a check failed or a file could not be\n"
     "         written (nothing written), 2 a refused control or value\n"
     "\n"
-    "directory  with no PATH prints where the game is and its program; with\n"
-    "         PATH checks that the program is there (exit 1 when not), stores\n"
-    "         both as the \"Game Directory\" dialog does and runs start-up\n"
-    "         again. PATH may be a host directory or a Windows path of the Wine\n"
-    "         prefix (C:\\Games\\Half-Life)\n"
+    "directory  with no PATH prints where the game is, its program, where it\n"
+    "         was found (stored, Wine prefix or Steam) and what a launch starts;\n"
+    "         with PATH checks that the program is there (exit 1 when not;\n"
+    "         hl_linux stands for hl.exe in a Steam library), stores both as the\n"
+    "         \"Game Directory\" dialog does and runs start-up again. PATH may be\n"
+    "         a host directory or a Windows path of the Wine prefix\n"
+    "         (C:\\Games\\Half-Life)\n"
     "command  with no TEXT prints the additional game parameters; with TEXT\n"
     "         stores them as typed, or refuses (exit 1) a word the launcher\n"
     "         already puts on the command line\n"
@@ -102,6 +105,32 @@ int ListMods(orvane::LauncherState& state) {
   return 0;
 }
 
+const char* GameSourceText(orvane::GameSource source) {
+  switch (source) {
+    case orvane::GameSource::kStored:
+      return "stored (the launcher's settings)";
+    case orvane::GameSource::kWinePrefix:
+      return "Wine prefix (Half-Life's registry key)";
+    case orvane::GameSource::kSteam:
+      return "Steam";
+    case orvane::GameSource::kNone:
+      break;
+  }
+  return "not found";
+}
+
+// The program and the words a launch starts, before the game's parameters.
+std::string GameStartText(const orvane::LauncherState& state) {
+  if (state.hl_path.empty()) return "not possible: Half-Life was not found";
+  const orvane::ProcessPlan plan =
+      orvane::PlanGameStart(state.hl_path + "\\" + state.hl_exe, "", state.hl_path,
+                            orvane::WinePrefixFromProcess(), state.steam_env);
+  if (!plan.error.empty()) return "not possible: " + plan.error;
+  std::string words;
+  for (const std::string& word : plan.argv) words += (words.empty() ? "" : " ") + word;
+  return words;
+}
+
 int Launch(orvane::LauncherState& state, const std::vector<std::string>& args) {
   if (args.empty()) return Fail("launch needs a ModKey.\n" + std::string(kUsage));
   const std::string& key = args[0];
@@ -135,12 +164,18 @@ int Launch(orvane::LauncherState& state, const std::vector<std::string>& args) {
       return Fail("\"" + bot + "\" is not a usable bot for " + key + "; usable:" + usable + ".");
     }
   }
+  // A script cannot answer a question: it is told, and the game starts.
+  const auto warn = [](const std::string& warning) {
+    std::fprintf(stderr, "orvanectl: warning: %s Starting anyway.\n", warning.c_str());
+    return true;
+  };
   const orvane::LaunchResult result = orvane::LaunchSelectedMod(
       state, orvane::LauncherLaunchHooks(),
-      start ? orvane::ProgramStarter(orvane::StartProgram) : orvane::ProgramStarter());
+      start ? orvane::ProgramStarter(orvane::StartGame) : orvane::ProgramStarter(), warn);
   switch (result.outcome) {
     case orvane::LaunchResult::kNoBot:
       return Fail(std::string(orvane::kMsgSelectBot) + " (use --bot NAME)");
+    case orvane::LaunchResult::kCancelled:
     case orvane::LaunchResult::kStartFailed:
       return Fail(result.error);
     case orvane::LaunchResult::kWritten:
@@ -148,8 +183,7 @@ int Launch(orvane::LauncherState& state, const std::vector<std::string>& args) {
       break;
   }
   if (result.outcome == orvane::LaunchResult::kStarted) {
-    std::printf("started %s\\%s with:%s\n", state.hl_path.c_str(), state.hl_exe.c_str(),
-                result.command_line.c_str());
+    std::printf("started %s with:%s\n", GameStartText(state).c_str(), result.command_line.c_str());
   } else {
     std::printf("not started; log.txt holds:%s\n", result.command_line.c_str());
   }
@@ -253,7 +287,9 @@ int Directory(orvane::LauncherState& state, orvane::RegistryStore& registry,
     }
   }
   if (!have_dir) {
-    std::printf("HLPath=%s\nHLExe=%s\n", state.hl_path.c_str(), state.hl_exe.c_str());
+    std::printf("HLPath=%s\nHLExe=%s\nFound=%s\nStart=%s\n", state.hl_path.c_str(),
+                state.hl_exe.c_str(), GameSourceText(state.game_source),
+                GameStartText(state).c_str());
     return 0;
   }
   if (!orvane::GameProgramIn(dir, program)) {
@@ -329,6 +365,7 @@ int main(int argc, char** argv) {
     orvane::EnsureInstalled(registry, orvane::ShippedDataDir(), env.data_dir);
     orvane::LauncherState state;
     state.host_data_dir = env.data_dir.string();
+    state.steam_env = env.steam;
     ConsoleReporter reporter;
     orvane::RunStartupGuarded(state, registry, orvane::LauncherStartupHooks(state, registry),
                               reporter);

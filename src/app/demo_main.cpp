@@ -4,10 +4,15 @@
 //   orvane-demo ROOT            builds the demo below ROOT: Half-Life/, the
 //                               launcher's data and registry store, ready for
 //                               XDG_CONFIG_HOME=ROOT/config XDG_DATA_HOME=ROOT/share
+//   orvane-demo --steam ROOT    the same with the game in a Steam library,
+//                               ROOT/Steam, and a stand-in Steam client in
+//                               ROOT/bin: ready for STEAM_DIR=ROOT/Steam and
+//                               ROOT/bin first on the PATH
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/DemoTree.h"
 #include "core/LauncherSettings.h"
@@ -24,6 +29,7 @@ bool HalfLifeInstalled() {
   orvane::RegistryStore registry(env.registry_store, env.SystemReg());
   orvane::LauncherState state;
   state.host_data_dir = env.data_dir.string();
+  state.steam_env = env.steam;
   try {
     orvane::ReadLauncherSettings(state, registry);
   } catch (const std::exception&) {
@@ -35,22 +41,29 @@ bool HalfLifeInstalled() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string arg = argc > 1 ? argv[1] : "";
-  if (arg == "--installed") return HalfLifeInstalled() ? 0 : 1;
-  if (argc != 2 || arg.empty() || arg[0] == '-') {
-    std::fprintf(stderr, "usage: orvane-demo --installed | orvane-demo ROOT\n");
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() == 1 && args[0] == "--installed") return HalfLifeInstalled() ? 0 : 1;
+  const bool steam = !args.empty() && args[0] == "--steam";
+  const std::string arg = args.size() == (steam ? 2u : 1u) ? args.back() : "";
+  if (arg.empty() || arg[0] == '-') {
+    std::fprintf(stderr, "usage: orvane-demo --installed | orvane-demo [--steam] ROOT\n");
     return 2;
   }
   try {
     const fs::path root = fs::absolute(arg);
-    const fs::path hl_dir = root / "Half-Life";
     const fs::path data_dir = root / "share" / "orvane";
-    orvane::BuildDemoGameTree(hl_dir, ORVANE_STANDIN_EXE);
+    fs::path hl_dir = root / "Half-Life";
+    if (steam) {
+      hl_dir = orvane::BuildDemoSteamLibrary(root / "Steam", root / "bin", ORVANE_STEAM_STANDIN);
+    } else {
+      orvane::BuildDemoGameTree(hl_dir, ORVANE_STANDIN_EXE);
+    }
     orvane::RegistryStore registry(root / "config" / "orvane" / "registry.reg",
                                    root / "wine" / "system.reg");
     orvane::EnsureInstalled(registry, ORVANE_SOURCE_DATA_DIR, data_dir);
     orvane::BuildDemoAppFiles(data_dir);
-    if (registry.Open() && !registry.Read(orvane::kLauncherKey, "HLPath")) {
+    // Steam's Half-Life is found, not stored, as on a player's machine.
+    if (!steam && registry.Open() && !registry.Read(orvane::kLauncherKey, "HLPath")) {
       registry.WriteString(orvane::kLauncherKey, "HLPath", hl_dir.string());
     }
     std::printf("%s\n", root.c_str());

@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
 
   orvane::LauncherState state;
   state.host_data_dir = env.data_dir.string();
+  state.steam_env = env.steam;
   orvane::TMain window(state, registry, orvane::LauncherStartupHooks(state, registry),
                        orvane::LauncherLaunchHooks());
   window.SetWindowHooks(orvane::LauncherWindowHooks(state));

@@ -2,11 +2,18 @@
 
 #include "core/LauncherSettings.h"
 #include "platform/FileSystem.h"
+#include "platform/HostPath.h"
+#include "platform/SteamLibrary.h"
 
 namespace orvane {
 
 bool GameProgramIn(std::string_view dir, std::string_view program) {
-  return !dir.empty() && FileExists(std::string(dir) + "\\" + std::string(program));
+  if (dir.empty()) return false;
+  const std::string base = std::string(dir) + "\\";
+  if (FileExists(base + std::string(program))) return true;
+  // Steam's Half-Life: its Linux build has hl_linux and no hl.exe.
+  return program == kHalfLifeProgram && FileExists(base + std::string(kSteamLinuxProgram)) &&
+         IsSteamGameDirectory(HostPath(dir));
 }
 
 std::string GameProgramMessage(std::string_view dir, std::string_view program) {

@@ -12,8 +12,11 @@ namespace orvane {
 
 inline constexpr std::string_view kHalfLifeProgram = "hl.exe";
 inline constexpr std::string_view kCounterStrikeProgram = "cstrike.exe";
+// The native program of Steam's Half-Life, taken for hl.exe in a Steam library.
+inline constexpr std::string_view kSteamLinuxProgram = "hl_linux";
 
-// "" when dir\program exists; otherwise the message the player sees
+// "" when dir\program exists (or, for hl.exe in a directory of a Steam
+// library, hl_linux does); otherwise the message the player sees
 // ("hl.exe can't be found in C:\Games"), or "" too for an empty dir, which
 // is no mistake but no directory either (see GameProgramIn).
 std::string GameProgramMessage(std::string_view dir, std::string_view program);

@@ -4,6 +4,7 @@
 
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
+#include "core/NativeRun.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
 #include "platform/StringUtil.h"
@@ -78,13 +79,20 @@ void ClearWorkLists(LauncherState& /*state*/, const LaunchHooks& hooks) {
 }
 
 LaunchResult LaunchSelectedMod(LauncherState& state, const LaunchHooks& hooks,
-                               const ProgramStarter& start) {
+                               const ProgramStarter& start, const LaunchConfirmation& confirm) {
   LaunchResult result;
   const ModInfo* mod = FindMod(state.selected_mod);
   if (mod == nullptr) throw std::logic_error("no mod is selected");
   if (!mod->bot_caption.empty() && state.bot_choice.selected < 0) {
     result.outcome = LaunchResult::kNoBot;
     return result;
+  }
+  if (start && confirm) {
+    const std::string warning = WindowsOnlyWarning(state);
+    if (!warning.empty() && !confirm(warning)) {
+      result.outcome = LaunchResult::kCancelled;
+      return result;
+    }
   }
   PrepareLaunch(state, hooks);
   ClearWorkLists(state, hooks);

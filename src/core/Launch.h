@@ -43,15 +43,22 @@ using ProgramStarter = std::function<StartResult(
     std::string_view program, std::string_view parameters, std::string_view working_dir)>;
 
 struct LaunchResult {
-  enum Outcome { kNoBot, kWritten, kStarted, kStartFailed } outcome = kNoBot;
+  enum Outcome { kNoBot, kCancelled, kWritten, kStarted, kStartFailed } outcome = kNoBot;
   std::string command_line;
   std::string error;  // kStartFailed: names the program and the reason
 };
 
+// Asked before a start that may not work (a Windows-only mod on Steam's
+// native Half-Life), with what the player should know; false cancels.
+using LaunchConfirmation = std::function<bool(const std::string& warning)>;
+
 // Everything the launch button does except the cursor and the window. An
 // error in a launch-time file or log.txt throws before anything starts; a
-// null starter stops after log.txt (kWritten).
+// null starter stops after log.txt (kWritten). Before anything is written
+// for a start, confirm (when given) is asked about a Windows-only mod on
+// native Half-Life; its false is kCancelled, nothing written.
 LaunchResult LaunchSelectedMod(LauncherState& state, const LaunchHooks& hooks,
-                               const ProgramStarter& start);
+                               const ProgramStarter& start,
+                               const LaunchConfirmation& confirm = nullptr);
 
 }  // namespace orvane

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/GameDirectory.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
@@ -68,9 +69,22 @@ void ReadLauncherSettings(LauncherState& state, RegistryStore& registry) {
     // Nothing can be read; the launcher still finds its own files and the game.
     state.app_path = state.host_data_dir;
   }
+  state.game_source = state.hl_path.empty() ? GameSource::kNone : GameSource::kStored;
   if (state.hl_path.empty()) {
     state.hl_path =
         ReadString(registry, registry.ReadMachine(kValveKey, "InstallPath"), "InstallPath");
+    if (!state.hl_path.empty()) state.game_source = GameSource::kWinePrefix;
+  }
+  // Neither names the game: Steam's. Nothing is stored, so the launcher
+  // follows the game when Steam moves it.
+  std::vector<FileError> steam_problems;
+  if (state.hl_path.empty()) {
+    SteamSearch steam = FindSteamApp(state.steam_env, kHalfLifeAppId);
+    if (steam.game) {
+      state.hl_path = steam.game->game_dir.string();
+      state.game_source = GameSource::kSteam;
+    }
+    steam_problems = std::move(steam.problems);
   }
   // Paths are built as HLPath + "\...", so a stored trailing separator would double.
   while (state.hl_path.size() > 1 &&
@@ -84,6 +98,8 @@ void ReadLauncherSettings(LauncherState& state, RegistryStore& registry) {
     throw FileError(registry.file().string(), 0,
                     registry.error() + " (the registry store is left as it is)");
   }
+  // Reported after everything else is set: discovery went on with what it could read.
+  if (!steam_problems.empty()) throw steam_problems.front();
 }
 
 void SetModDirectories(LauncherState& state) {
@@ -123,6 +139,13 @@ std::string GetFirstMap(const LauncherState& state) {
   if (!Trim(map).empty()) return map;
   const ModInfo* mod = FindMod(state.selected_mod);
   return mod != nullptr ? std::string(mod->default_first_map) : std::string("boot_camp");
+}
+
+std::string BotCatalogueValue(const LauncherState& state, std::string_view mod_key,
+                              std::string_view bot, std::string_view key) {
+  const ModInfo* mod = FindMod(mod_key);
+  if (mod == nullptr || mod->catalogue.empty()) return "";
+  return GetProfileString(state.app_path + "\\" + std::string(mod->catalogue), bot, key, "");
 }
 
 bool LoadBotChoice(LauncherState& state, std::string_view mod_key) {
@@ -169,7 +192,7 @@ bool ModButtonShown(LauncherState& state, const ModInfo& mod) {
 }
 
 bool GameProgramFound(const LauncherState& state) {
-  return !state.hl_path.empty() && FileExists(state.hl_path + "\\" + state.hl_exe);
+  return GameProgramIn(state.hl_path, state.hl_exe);
 }
 
 void SelectMod(LauncherState& state, std::string_view mod_key) {

@@ -30,6 +30,10 @@ std::string ModIniValue(const LauncherState& state, std::string_view key, std::s
                         std::string_view mode);
 std::string GetFirstMap(const LauncherState& state);
 
+// A key of a bot's section in the mod's bot catalogue; "" when absent.
+std::string BotCatalogueValue(const LauncherState& state, std::string_view mod_key,
+                              std::string_view bot, std::string_view key);
+
 // Refills state.bot_choice for mod_key from its catalogue; true when a usable bot was found.
 bool LoadBotChoice(LauncherState& state, std::string_view mod_key);
 

@@ -6,7 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/SteamLibrary.h"
+
 namespace orvane {
+
+// Where start-up found the game: the launcher's own setting, the Wine
+// prefix's Valve key, or Steam's libraries.
+enum class GameSource { kNone, kStored, kWinePrefix, kSteam };
 
 struct ModDirs {
   std::string dir;                 // HLPath\<ModDir>; empty while HLPath is
@@ -46,6 +52,10 @@ struct LauncherState {
   // Where the launcher's data lives on this host, used as AppPath when the
   // registry store cannot be read at all.
   std::string host_data_dir;
+  // Where Steam is looked for when neither the store nor the Wine prefix
+  // names the game; left empty (no Steam) by tests that lay out none.
+  SteamEnvironment steam_env;
+  GameSource game_source = GameSource::kNone;
 
   ButtonCursor button_cursor;
   BotChoice bot_choice;

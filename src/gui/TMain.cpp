@@ -24,6 +24,8 @@
 #include "gui/widgets/GameText.h"
 #include "gui/widgets/Pictures.h"
 #include "platform/FileSystem.h"
+#include "platform/GameStart.h"
+#include "platform/HostPath.h"
 
 namespace orvane {
 namespace {
@@ -81,7 +83,7 @@ TMain::TMain(LauncherState& state, RegistryStore& registry, StartupHooks startup
       registry_(registry),
       startup_hooks_(std::move(startup_hooks)),
       launch_hooks_(std::move(launch_hooks)),
-      start_program_(StartProgram),
+      start_program_(StartGame),
       open_document_(OpenDocument) {
   setObjectName(QStringLiteral("TMain"));
   setWindowTitle(QStringLiteral("Orvane"));
@@ -319,15 +321,28 @@ void TMain::SB_HLClick() {
   LaunchResult result;
   {
     WaitCursor wait;
-    result = LaunchSelectedMod(state_, launch_hooks_, start_program_);
+    const auto confirm = [this](const std::string& warning) {
+      QApplication::setOverrideCursor(Qt::ArrowCursor);
+      const bool yes = AskYesNo(this, warning + "\n\nStart anyway?");
+      QApplication::restoreOverrideCursor();
+      return yes;
+    };
+    result = LaunchSelectedMod(state_, launch_hooks_, start_program_, confirm);
   }
   switch (result.outcome) {
     case LaunchResult::kNoBot:
       ShowErrorBox(this, kMsgSelectBot);
       return;
+    case LaunchResult::kCancelled:
+      return;
     case LaunchResult::kStartFailed:
       // Not minimised and not closed: the player must see that nothing started.
-      ShowErrorBox(this, "Can't start " + state_.hl_exe + ".", result.error);
+      ShowErrorBox(this,
+                   "Can't start " +
+                       (IsSteamGameDirectory(HostPath(state_.hl_path)) ? std::string("Half-Life")
+                                                                       : state_.hl_exe) +
+                       ".",
+                   result.error);
       return;
     case LaunchResult::kWritten:
     case LaunchResult::kStarted:

@@ -21,6 +21,7 @@ HostEnvironment HostEnvironmentFromProcess() {
   env.registry_store = EnvOr("XDG_CONFIG_HOME", Home() / ".config") / "orvane" / "registry.reg";
   env.data_dir = EnvOr("XDG_DATA_HOME", Home() / ".local" / "share") / "orvane";
   env.wine_prefix = WinePrefixFromProcess();
+  env.steam = SteamEnvironmentFromProcess();
   return env;
 }
 

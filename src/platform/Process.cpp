@@ -26,7 +26,8 @@ bool IsExecutableFile(const fs::path& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
 }
 
-// What execvp would find, resolved before fork so the child only calls execve.
+}  // namespace
+
 fs::path FindOnPath(const std::string& name) {
   if (name.find('/') != std::string::npos) return IsExecutableFile(name) ? fs::path(name) : "";
   const char* path = std::getenv("PATH");
@@ -40,6 +41,8 @@ fs::path FindOnPath(const std::string& name) {
     dirs.remove_prefix(colon + 1);
   }
 }
+
+namespace {
 
 void SetEnv(std::vector<std::string>& env, const std::string& name, const std::string& value) {
   const std::string prefix = name + "=";
@@ -60,12 +63,6 @@ std::string GetEnv(const std::vector<std::string>& env, const std::string& name)
   return "";
 }
 
-std::vector<std::string> ProcessEnvironment() {
-  std::vector<std::string> env;
-  for (char** e = environ; e != nullptr && *e != nullptr; ++e) env.emplace_back(*e);
-  return env;
-}
-
 std::vector<char*> CStrings(std::vector<std::string>& strings) {
   std::vector<char*> out;
   out.reserve(strings.size() + 1);
@@ -75,6 +72,12 @@ std::vector<char*> CStrings(std::vector<std::string>& strings) {
 }
 
 }  // namespace
+
+std::vector<std::string> ProcessEnvironment() {
+  std::vector<std::string> env;
+  for (char** e = environ; e != nullptr && *e != nullptr; ++e) env.emplace_back(*e);
+  return env;
+}
 
 std::vector<std::string> SplitWindowsCommandLine(std::string_view text) {
   std::vector<std::string> args;

@@ -10,6 +10,11 @@
 
 namespace orvane {
 
+// What execvp would find ("" when nothing), resolved before fork so the child only calls execve.
+std::filesystem::path FindOnPath(const std::string& name);
+// This process's environment as NAME=value entries.
+std::vector<std::string> ProcessEnvironment();
+
 struct StartResult {
   bool started = false;
   std::string error;  // why not, for the player: names the program

@@ -151,7 +151,12 @@ TEST(CtlOptions, DirectoryCommandAndRestore) {
   ModTree t = BotmanTree();
   t.tree.File("retail\\cstrike.exe");
   // directory: shown, refused where the program is not, stored where it is.
-  EXPECT_EQ(RunCtl(t.tree, {"directory"}).out, "HLPath=" + t.tree.HLPath() + "\nHLExe=hl.exe\n");
+  // Through Wine (any program stands in for it), since the game is no Steam install.
+  setenv("WINE", "/bin/true", 1);
+  EXPECT_EQ(RunCtl(t.tree, {"directory"}).out,
+            "HLPath=" + t.tree.HLPath() +
+                "\nHLExe=hl.exe\nFound=stored (the launcher's settings)\nStart=/bin/true " +
+                (t.tree.hl_dir() / "hl.exe").string() + "\n");
   const std::string retail = t.tree.HLPath() + "\\retail";
   CtlRun run = RunCtl(t.tree, {"directory", retail});
   EXPECT_EQ(run.status, 1);
@@ -159,7 +164,11 @@ TEST(CtlOptions, DirectoryCommandAndRestore) {
   EXPECT_EQ(RunCtl(t.tree, {"directory", retail, "--program", "quake.exe"}).status, 2);
   run = RunCtl(t.tree, {"directory", retail, "--program", "cstrike.exe"});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(RunCtl(t.tree, {"directory"}).out, "HLPath=" + retail + "\nHLExe=cstrike.exe\n");
+  EXPECT_EQ(RunCtl(t.tree, {"directory"}).out,
+            "HLPath=" + retail +
+                "\nHLExe=cstrike.exe\nFound=stored (the launcher's settings)\nStart=/bin/true " +
+                (t.tree.hl_dir() / "retail" / "cstrike.exe").string() + "\n");
+  unsetenv("WINE");
 
   // command: refused naming the word, or stored as typed.
   run = RunCtl(t.tree, {"command", "-game x +map y"});

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
 #include "app/Documents.h"
 #include "app/Wiring.h"
 #include "core/Launch.h"
@@ -11,6 +15,7 @@
 #include "editors/CstrikeFiles.h"
 #include "editors/CstrikeLaunch.h"
 #include "editors/ScihuntFiles.h"
+#include "platform/GameStart.h"
 #include "platform/TextFile.h"
 #include "support/ModTree.h"
 
@@ -37,6 +42,39 @@ TEST(DemoGameTree, EveryModIsInstalledAndEditsSurviveARebuild) {
   BuildDemoGameTree(tree.hl_dir(), program);
   EXPECT_EQ(tree.Read("bot\\bot.cfg"), "edited");
   EXPECT_EQ(tree.Read("hl.exe"), "MZ rebuilt");
+}
+
+// The Steam demo: found through Steam's files alone, every mod installed,
+// and the launch reaches the stand-in Steam client with the log's words.
+TEST(DemoGameTree, SteamLayoutIsFoundAndStartsThroughTheStandInSteam) {
+  GameTree tree;
+  tree.Registry({{"AppPath", tree.AppPath()}}).ShippedData();
+  const std::filesystem::path game =
+      BuildDemoSteamLibrary(tree.SteamRoot(), tree.root() / "bin", ORVANE_STEAM_STANDIN);
+  LauncherState state = tree.State();
+  RegistryStore store = tree.Store();
+  ReadLauncherSettings(state, store);
+  ASSERT_EQ(state.game_source, GameSource::kSteam);
+  EXPECT_EQ(state.hl_path, game.string());
+  ASSERT_TRUE(GameProgramFound(state));
+  for (const ModInfo& mod : Mods()) EXPECT_TRUE(ModButtonShown(state, mod)) << mod.key;
+  EXPECT_FALSE(std::filesystem::exists(game / "hl.exe"));
+
+  SelectMod(state, "Jumbot");
+  const std::string path = std::getenv("PATH");
+  setenv("PATH", ((tree.root() / "bin").string() + ":" + path).c_str(), 1);
+  setenv("ORVANE_STANDIN_QUIET", "1", 1);
+  const LaunchResult result = LaunchSelectedMod(state, {}, StartGame);
+  setenv("PATH", path.c_str(), 1);
+  ASSERT_EQ(result.outcome, LaunchResult::kStarted) << result.error;
+  const std::filesystem::path out = game / "standin-launch.txt";
+  for (int i = 0; i < 200 && ReadHostFileOr(out).find("arg=boot_camp") == std::string::npos; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+  }
+  EXPECT_EQ(ReadHostFileOr(out), "cwd=" + std::filesystem::canonical(game).string() +
+                                     "\narg=-applaunch\narg=70\narg=-console\narg=-game\n"
+                                     "arg=jumbot\narg=+sv_lan\narg=1\narg=+maxplayers\narg=32\n"
+                                     "arg=+connect\narg=+map\narg=boot_camp\n");
 }
 
 // The demo's files are what the windows read: each loads without a message.

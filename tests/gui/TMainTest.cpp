@@ -279,6 +279,41 @@ class TMainTest final : public QObject {
     QVERIFY(ReadHostFile(tree.registry_file()).find("\"HLExe\"=\"hl.exe\"") != std::string::npos);
   }
 
+  // Half-Life from Steam, nothing set up: the buttons at once, no directory
+  // dialog; a Windows-only mod on the native build is asked about first.
+  void SteamInstallLaysOutTheButtonsAndAsksBeforeAWindowsOnlyMod() {
+    GameTree tree;
+    tree.Dir("bot").InSteamLibrary().Registry({{"AppPath", tree.AppPath()}});
+    LauncherState state = tree.State();
+    RegistryStore store = tree.Store();
+    TMain window(state, store, {}, {});
+    Recorded recorded;
+    window.SetProgramStarter(recorded.Starter({true, ""}));
+    ModalAnswerer answerer({QMessageBox::No});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(Find<QToolButton>(window, "SB_Botman")->isVisible());
+    QTest::qWait(50);
+    QCOMPARE(answerer.boxes(), 0);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(state.hl_path, tree.HLPath());
+
+    Find<QToolButton>(window, "SB_Botman")->click();
+    Find<QToolButton>(window, "SB_HL")->click();  // No: nothing written, nothing started
+    QCOMPARE(answerer.boxes(), 1);
+    QVERIFY2(answerer.texts()[0].contains(QStringLiteral("Turn on Proton for Half-Life")),
+             qPrintable(answerer.texts()[0]));
+    QVERIFY(answerer.texts()[0].endsWith(QStringLiteral("Start anyway?")));
+    QVERIFY(recorded.starts.empty());
+    QVERIFY(!std::filesystem::exists(tree.app_dir() / "log.txt"));
+    QVERIFY(!window.isMinimized());
+
+    Find<QToolButton>(window, "SB_HL")->click();  // Yes
+    QCOMPARE(answerer.boxes(), 2);
+    QCOMPARE(recorded.starts.size(), size_t{1});
+    QVERIFY(std::filesystem::exists(tree.app_dir() / "log.txt"));
+  }
+
   void MalformedStoreGivesAnErrorBoxNamingIt() {
     GameTree tree;
     tree.RegistryText("WINE REGISTRY Version 2\n[Software\\\\Tarrow Inc.\\\\KRV]\nHLPath=x\n");

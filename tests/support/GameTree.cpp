@@ -43,6 +43,7 @@ GameTree::GameTree() {
   std::string pattern = (fs::temp_directory_path() / "orvane-tree-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   root_ = pattern;
+  hl_dir_ = root_ / "Half-Life";
   fs::create_directories(hl_dir());
   fs::create_directories(app_dir());
 }
@@ -109,6 +110,29 @@ GameTree& GameTree::WineInstallPath(std::string_view key, std::string_view insta
   return *this;
 }
 
+GameTree& GameTree::SteamManifest(const fs::path& library, std::string_view installdir,
+                                  std::string_view state_flags) {
+  WriteHostFile(library / "steamapps" / "appmanifest_70.acf",
+                "\"AppState\"\n{\n\t\"appid\"\t\t\"70\"\n\t\"Universe\"\t\t\"1\"\n"
+                "\t\"name\"\t\t\"Half-Life\"\n\t\"StateFlags\"\t\t\"" +
+                    std::string(state_flags) + "\"\n\t\"installdir\"\t\t\"" +
+                    std::string(installdir) + "\"\n\t\"buildid\"\t\t\"12655339\"\n}\n");
+  return *this;
+}
+
+GameTree& GameTree::InSteamLibrary(fs::path library) {
+  if (library.empty()) library = SteamRoot();
+  const fs::path game = library / "steamapps" / "common" / "Half-Life";
+  fs::create_directories(game.parent_path());
+  fs::rename(hl_dir_, game);
+  hl_dir_ = game;
+  std::error_code ec;
+  fs::remove(game / "hl.exe", ec);
+  WriteHostFile(game / "hl_linux", "ELF");
+  WriteHostFile(game / "hl.sh", "#!/bin/sh\n");
+  return SteamManifest(library, "Half-Life");
+}
+
 std::string GameTree::Read(std::string_view relative) const {
   return ReadHostFile(HlFile(relative));
 }
@@ -118,6 +142,7 @@ bool GameTree::Exists(std::string_view relative) const { return fs::exists(HlFil
 LauncherState GameTree::State() const {
   LauncherState state;
   state.host_data_dir = AppPath();
+  state.steam_env.home = home();
   return state;
 }
 

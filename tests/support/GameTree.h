@@ -27,7 +27,7 @@ class GameTree {
   GameTree& operator=(const GameTree&) = delete;
 
   const std::filesystem::path& root() const { return root_; }
-  std::filesystem::path hl_dir() const { return root_ / "Half-Life"; }
+  std::filesystem::path hl_dir() const { return hl_dir_; }
   std::filesystem::path app_dir() const { return root_ / "orvane-data"; }
   // Laid out as the launcher finds them with XDG_CONFIG_HOME=config_home().
   std::filesystem::path config_home() const { return root_ / "config"; }
@@ -52,6 +52,18 @@ class GameTree {
   // The Wine prefix's system.reg holds the Valve key.
   GameTree& WineInstallPath(std::string_view key, std::string_view install_path);
 
+  // Steam, laid out as its client lays it out: home() is the $HOME where
+  // Steam's roots are looked for (State() and RunCtl look there).
+  std::filesystem::path home() const { return root_ / "home"; }
+  std::filesystem::path SteamRoot() const { return home() / ".local" / "share" / "Steam"; }
+  // Half-Life's manifest (app 70) in library/steamapps.
+  GameTree& SteamManifest(const std::filesystem::path& library, std::string_view installdir,
+                          std::string_view state_flags = "4");
+  // Moves the Half-Life directory into library (default SteamRoot()) as
+  // Steam installs it: steamapps/common/Half-Life with hl_linux and no
+  // hl.exe, and its manifest. hl_dir() and HLPath() follow it.
+  GameTree& InSteamLibrary(std::filesystem::path library = {});
+
   std::string Read(std::string_view relative) const;  // a file below Half-Life
   bool Exists(std::string_view relative) const;
 
@@ -61,6 +73,7 @@ class GameTree {
  private:
   std::filesystem::path HlFile(std::string_view relative) const;
   std::filesystem::path root_;
+  std::filesystem::path hl_dir_;
 };
 
 }  // namespace orvane::test

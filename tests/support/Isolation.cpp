@@ -15,6 +15,9 @@ IsolatedHome::IsolatedHome() {
   setenv("XDG_CONFIG_HOME", (home_ / ".config").c_str(), 1);
   setenv("XDG_DATA_HOME", (home_ / ".local/share").c_str(), 1);
   setenv("WINEPREFIX", (home_ / ".wine").c_str(), 1);
+  // The player's Steam is no test's business.
+  unsetenv("STEAM_DIR");
+  unsetenv("STEAM");
 }
 
 IsolatedHome::~IsolatedHome() {

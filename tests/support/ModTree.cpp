@@ -118,7 +118,8 @@ std::string ShownValue(const std::vector<std::pair<std::string, std::string>>& s
 CtlRun RunCtl(const GameTree& tree, const std::vector<std::string>& args) {
   const std::string out = (tree.root() / "ctl.out").string();
   const std::string err = (tree.root() / "ctl.err").string();
-  std::string command = "XDG_CONFIG_HOME=" + Quoted(tree.config_home().string()) +
+  std::string command = "HOME=" + Quoted(tree.home().string()) +
+                        " XDG_CONFIG_HOME=" + Quoted(tree.config_home().string()) +
                         " XDG_DATA_HOME=" + Quoted((tree.root() / "share").string()) +
                         " WINEPREFIX=" + Quoted(tree.wine_prefix().string()) + " " +
                         Quoted(ORVANE_CTL_EXE);
