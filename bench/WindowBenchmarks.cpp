@@ -8,16 +8,16 @@
 
 #include "LargeTree.h"
 #include "gui/BotEditorForm.h"
-#include "gui/editors/TFAction.h"
-#include "gui/editors/TFBotman.h"
-#include "gui/editors/TFCstrike.h"
-#include "gui/editors/TFFirebot.h"
-#include "gui/editors/TFFrontline.h"
-#include "gui/editors/TFJumbot.h"
-#include "gui/editors/TFPhineas.h"
-#include "gui/editors/TFRocket.h"
-#include "gui/editors/TFScihunt.h"
-#include "gui/editors/TFTFC.h"
+#include "gui/editors/ActionWindow.h"
+#include "gui/editors/BotmanWindow.h"
+#include "gui/editors/CstrikeWindow.h"
+#include "gui/editors/FirebotWindow.h"
+#include "gui/editors/FrontlineWindow.h"
+#include "gui/editors/JumbotWindow.h"
+#include "gui/editors/PhineasWindow.h"
+#include "gui/editors/RocketWindow.h"
+#include "gui/editors/ScihuntWindow.h"
+#include "gui/editors/TfcWindow.h"
 #include "support/Isolation.h"
 
 namespace orvane::bench {
@@ -40,16 +40,16 @@ void OpenWindow(benchmark::State& s, const char* mod) {
   }
 }
 
-void BM_OpenBotman(benchmark::State& s) { OpenWindow<TFBotman>(s, "Botman"); }
-void BM_OpenPhineas(benchmark::State& s) { OpenWindow<TFPhineas>(s, "Phineas"); }
-void BM_OpenJumbot(benchmark::State& s) { OpenWindow<TFJumbot>(s, "Jumbot"); }
-void BM_OpenScihunt(benchmark::State& s) { OpenWindow<TFScihunt>(s, "Scihunt"); }
-void BM_OpenCstrike(benchmark::State& s) { OpenWindow<TFCstrike>(s, "CStrike"); }
-void BM_OpenAction(benchmark::State& s) { OpenWindow<TFAction>(s, "Action"); }
-void BM_OpenRocket(benchmark::State& s) { OpenWindow<TFRocket>(s, "Rocket"); }
-void BM_OpenTfc(benchmark::State& s) { OpenWindow<TFTFC>(s, "TFC"); }
-void BM_OpenFrontline(benchmark::State& s) { OpenWindow<TFFrontline>(s, "Frontline"); }
-void BM_OpenFirebot(benchmark::State& s) { OpenWindow<TFFirebot>(s, "Firebot"); }
+void BM_OpenBotman(benchmark::State& s) { OpenWindow<BotmanWindow>(s, "Botman"); }
+void BM_OpenPhineas(benchmark::State& s) { OpenWindow<PhineasWindow>(s, "Phineas"); }
+void BM_OpenJumbot(benchmark::State& s) { OpenWindow<JumbotWindow>(s, "Jumbot"); }
+void BM_OpenScihunt(benchmark::State& s) { OpenWindow<ScihuntWindow>(s, "Scihunt"); }
+void BM_OpenCstrike(benchmark::State& s) { OpenWindow<CstrikeWindow>(s, "CStrike"); }
+void BM_OpenAction(benchmark::State& s) { OpenWindow<ActionWindow>(s, "Action"); }
+void BM_OpenRocket(benchmark::State& s) { OpenWindow<RocketWindow>(s, "Rocket"); }
+void BM_OpenTfc(benchmark::State& s) { OpenWindow<TfcWindow>(s, "TFC"); }
+void BM_OpenFrontline(benchmark::State& s) { OpenWindow<FrontlineWindow>(s, "Frontline"); }
+void BM_OpenFirebot(benchmark::State& s) { OpenWindow<FirebotWindow>(s, "Firebot"); }
 
 BENCHMARK(BM_OpenBotman)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_OpenPhineas)->Unit(benchmark::kMillisecond)->MinTime(2);

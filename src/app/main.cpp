@@ -8,8 +8,8 @@
 #include "app/Wiring.h"
 #include "gui/EditorWindows.h"
 #include "gui/ErrorBox.h"
+#include "gui/MainWindow.h"
 #include "gui/SmallWindows.h"
-#include "gui/TMain.h"
 #include "platform/FileError.h"
 #include "platform/HostEnvironment.h"
 #include "platform/Installation.h"
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   orvane::Application app(argc, argv);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   // The about window as splash while start-up runs.
-  auto splash = std::make_unique<orvane::TAbout>(true);
+  auto splash = std::make_unique<orvane::AboutWindow>(true);
   splash->show();
   QApplication::processEvents();
 
@@ -33,8 +33,8 @@ int main(int argc, char** argv) {
   orvane::LauncherState state;
   state.host_data_dir = env.data_dir.string();
   state.steam_env = env.steam;
-  orvane::TMain window(state, registry, orvane::LauncherStartupHooks(state, registry),
-                       orvane::LauncherLaunchHooks());
+  orvane::MainWindow window(state, registry, orvane::LauncherStartupHooks(state, registry),
+                            orvane::LauncherLaunchHooks());
   window.SetWindowHooks(orvane::LauncherWindowHooks(state));
   splash.reset();
   QApplication::restoreOverrideCursor();

@@ -468,7 +468,7 @@ bool JumbotBotsDocument::AfterOptionChange(std::string_view control, Messages& m
     return true;
   }
   if (jumbot.EditModeChanged(control)) return true;
-  return ModOptionChange(control, messages);
+  return OnModOptionChanged(control, messages);
 }
 
 // ---- Jumbot ----

@@ -90,7 +90,7 @@ class JumbotBotsDocument : public EditorSettings {
     (void)control;
     return {};
   }
-  virtual bool ModOptionChange(std::string_view control, Messages& messages) {
+  virtual bool OnModOptionChanged(std::string_view control, Messages& messages) {
     (void)control;
     (void)messages;
     return false;

@@ -366,7 +366,7 @@ void ScihuntSettings::WriteFiles(FileBatch& batch) const {
   PutArsenal(batch);
 }
 
-bool ScihuntSettings::ModOptionChange(std::string_view control, Messages& messages) {
+bool ScihuntSettings::OnModOptionChanged(std::string_view control, Messages& messages) {
   if (control == "SH_chatfile") {
     const std::string name = jumbot.Cfg().chatfile;
     if (name.empty() || !FileExists(BotFilesDir() + "\\" + name)) return false;

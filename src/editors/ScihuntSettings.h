@@ -42,7 +42,7 @@ class ScihuntSettings final : public JumbotBotsDocument {
   void ModChecks(std::vector<std::string>& failed) const override;
   void WriteFiles(FileBatch& batch) const override;
   std::vector<std::string> AvailableMaps() const override;
-  bool ModOptionChange(std::string_view control, Messages& messages) override;
+  bool OnModOptionChanged(std::string_view control, Messages& messages) override;
 
  private:
   void ReadChat(Messages& messages, bool report_missing);

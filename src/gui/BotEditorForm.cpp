@@ -37,7 +37,7 @@
 #include "gui/MapsPage.h"
 #include "gui/OptionControls.h"
 #include "gui/SmallWindows.h"
-#include "gui/widgets/ButtonWithColor.h"
+#include "gui/widgets/ColorButton.h"
 #include "gui/widgets/GameText.h"
 #include "gui/widgets/MarkedSlider.h"
 #include "gui/widgets/PictureView.h"
@@ -102,24 +102,24 @@ BotEditorForm::BotEditorForm(LauncherState& state, std::unique_ptr<EditorSetting
   layout->addWidget(pages_);
 
   auto* buttons = new QHBoxLayout;
-  b_close_ = new TBitBtnWithColor(Q(mod_.exit_caption), this);
+  b_close_ = new ColorButton(Q(mod_.exit_caption), this);
   b_close_->setObjectName(QStringLiteral("BClose"));
   b_close_->SetPicture(QStringLiteral("Quit"), 16);
-  b_restore_def_ = new TBitBtnWithColor(QStringLiteral("Restore Default"), this);
+  b_restore_def_ = new ColorButton(QStringLiteral("Restore Default"), this);
   b_restore_def_->setObjectName(QStringLiteral("BRestoreDef"));
-  b_restore_conf_ = new TBitBtnWithColor(QStringLiteral("Restore Config"), this);
+  b_restore_conf_ = new ColorButton(QStringLiteral("Restore Config"), this);
   b_restore_conf_->setObjectName(QStringLiteral("BRestoreConf"));
-  b_apply_conf_ = new TBitBtnWithColor(QStringLiteral("Apply Config"), this);
+  b_apply_conf_ = new ColorButton(QStringLiteral("Apply Config"), this);
   b_apply_conf_->setObjectName(QStringLiteral("BApplyConf"));
-  for (TBitBtnWithColor* b : {b_close_, b_restore_def_, b_restore_conf_, b_apply_conf_}) {
+  for (ColorButton* b : {b_close_, b_restore_def_, b_restore_conf_, b_apply_conf_}) {
     b->setAutoDefault(false);
     buttons->addWidget(b);
   }
   layout->addLayout(buttons);
-  connect(b_close_, &QPushButton::clicked, this, &BotEditorForm::BCloseClick);
-  connect(b_apply_conf_, &QPushButton::clicked, this, &BotEditorForm::BApplyConfClick);
-  connect(b_restore_def_, &QPushButton::clicked, this, &BotEditorForm::BRestoreDefClick);
-  connect(b_restore_conf_, &QPushButton::clicked, this, &BotEditorForm::BRestoreConfClick);
+  connect(b_close_, &QPushButton::clicked, this, &BotEditorForm::OnExitClicked);
+  connect(b_apply_conf_, &QPushButton::clicked, this, &BotEditorForm::OnApplyConfigClicked);
+  connect(b_restore_def_, &QPushButton::clicked, this, &BotEditorForm::OnRestoreDefaultClicked);
+  connect(b_restore_conf_, &QPushButton::clicked, this, &BotEditorForm::OnRestoreConfigClicked);
 }
 
 BotEditorForm::~BotEditorForm() {
@@ -284,7 +284,7 @@ QToolButton* BotEditorForm::BuildAction(QWidget* parent, const char* name, const
   return button;
 }
 
-void BotEditorForm::EditFile(const std::string& path) { TEditor::Edit_File(path, this); }
+void BotEditorForm::EditFile(const std::string& path) { TextEditorWindow::Edit_File(path, this); }
 
 void BotEditorForm::ControlChanged() {
   if (state_.track_changes == 1) MarkModified();
@@ -311,7 +311,7 @@ bool BotEditorForm::CheckAndSave() {
   return true;
 }
 
-void BotEditorForm::BCloseClick() {
+void BotEditorForm::OnExitClicked() {
   if (modified_) {
     // A failed check or write keeps the window open, and the flag with it.
     if (AskYesNo(this, kMsgSave) && !CheckAndSave()) return;
@@ -320,13 +320,13 @@ void BotEditorForm::BCloseClick() {
   Finish(QDialog::Rejected);
 }
 
-void BotEditorForm::BApplyConfClick() {
+void BotEditorForm::OnApplyConfigClicked() {
   if (!CheckAndSave()) return;
   modified_ = false;
   Finish(QDialog::Accepted);
 }
 
-void BotEditorForm::BRestoreDefClick() {
+void BotEditorForm::OnRestoreDefaultClicked() {
   if (!AskYesNo(this, "Do you really want to reload your default " + state_.selected_mod +
                           " settings ? ")) {
     return;
@@ -341,7 +341,7 @@ void BotEditorForm::BRestoreDefClick() {
   MarkModified();
 }
 
-void BotEditorForm::BRestoreConfClick() {
+void BotEditorForm::OnRestoreConfigClicked() {
   if (AskYesNo(this, "Do you really want to reload your previous " + state_.selected_mod +
                          " settings ? ")) {
     RunLoad();
@@ -354,14 +354,14 @@ void BotEditorForm::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
-  BCloseClick();
+  OnExitClicked();
 }
 
 void BotEditorForm::reject() {
   if (closing_) {
     QDialog::reject();
   } else {
-    BCloseClick();
+    OnExitClicked();
   }
 }
 
@@ -373,7 +373,7 @@ void BotEditorForm::moveEvent(QMoveEvent* event) {
 void BotEditorForm::EditMapConfig(const std::vector<std::string>& selected_entries,
                                   const std::string& dir, const std::string& ext) {
   if (selected_entries.empty()) return;
-  TEditor::Edit_File(dir + MapEntryName(selected_entries.front()) + ext, this);
+  TextEditorWindow::Edit_File(dir + MapEntryName(selected_entries.front()) + ext, this);
 }
 
 // ---- pages ----
@@ -556,7 +556,7 @@ QGroupBox* BotEditorForm::BuildTeamRows(QWidget* parent) {
   preview->setIcon(QIcon(Picture(QStringLiteral("EditConf"), 16)));
   preview->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   layout->addRow(preview);
-  connect(preview, &QToolButton::clicked, this, &BotEditorForm::Open_PreviewClick);
+  connect(preview, &QToolButton::clicked, this, &BotEditorForm::OnOpenPreviewClicked);
   return group;
 }
 
@@ -603,9 +603,9 @@ void BotEditorForm::ShowPreviewModel(const QString& team_name, const QString& mo
     preview_->ShowModel(QStringLiteral("XX_team") + team_name, model);
 }
 
-void BotEditorForm::Open_PreviewClick() {
+void BotEditorForm::OnOpenPreviewClicked() {
   if (state_.preview_open && preview_) return;
-  preview_ = new TPreview(state_, this);
+  preview_ = new ModelPreviewWindow(state_, this);
   preview_->move(x() + kPreviewLeft, y() + kPreviewTop);
   ShowTeamPreview(teams_[0]);
   PreviewOpened();
@@ -625,7 +625,7 @@ bool BotEditorForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (watched == roster_list_ && key->key() == Qt::Key_Delete) {
-      DelBotClick();
+      OnDeleteBotClicked();
       return true;
     }
     // The model is chosen from the list or stepped, never typed.
@@ -690,11 +690,12 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
   connect(made[1], &QToolButton::clicked, this, [this] { MoveBot(+1); });
   // Both create buttons share one handler, told apart by the button's name.
   for (QToolButton* create : {made[2], made[3]}) {
-    connect(create, &QToolButton::clicked, this,
-            [this, create] { CreeBotClick(create->objectName() != ControlName("SBCreeBot")); });
+    connect(create, &QToolButton::clicked, this, [this, create] {
+      OnCreateBotClicked(create->objectName() != ControlName("SBCreeBot"));
+    });
   }
-  connect(made[4], &QToolButton::clicked, this, &BotEditorForm::DelBotClick);
-  connect(roster_list_, &QListWidget::itemSelectionChanged, this, &BotEditorForm::ListBotClick);
+  connect(made[4], &QToolButton::clicked, this, &BotEditorForm::OnDeleteBotClicked);
+  connect(roster_list_, &QListWidget::itemSelectionChanged, this, &BotEditorForm::OnRosterClicked);
 
   auto* props = new QGroupBox(QStringLiteral("Bot Properties"), page);
   props->setObjectName(QStringLiteral("GB_BotProp"));
@@ -706,7 +707,7 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
   bot_name_->setObjectName(ControlName("botname"));
   bot_name_->setMaxLength(settings_.name_length());
   form->addRow(QStringLiteral("Name"), bot_name_);
-  connect(bot_name_, &QLineEdit::textEdited, this, &BotEditorForm::BotNameChange);
+  connect(bot_name_, &QLineEdit::textEdited, this, &BotEditorForm::OnBotNameEdited);
 
   auto* model_row = new QHBoxLayout;
   auto* prev = SmallButton(ControlName("PrevMod"), QStringLiteral("<"),
@@ -900,13 +901,13 @@ void BotEditorForm::ShowModelBox() {
   });
 }
 
-void BotEditorForm::ListBotClick() {
+void BotEditorForm::OnRosterClicked() {
   TakeSelection(roster_list_, settings_.roster);
   settings_.CurrentBotChanged();
   ShowSelectedEntry();
 }
 
-void BotEditorForm::CreeBotClick(bool random) {
+void BotEditorForm::OnCreateBotClicked(bool random) {
   Message refusal;
   if (!settings_.CreateBot(random, random_, &refusal)) {
     ShowErrorBox(this, refusal.text, refusal.detail);
@@ -925,7 +926,7 @@ void BotEditorForm::MoveBot(int step) {
   ShowSelectedEntry();
 }
 
-void BotEditorForm::DelBotClick() {
+void BotEditorForm::OnDeleteBotClicked() {
   TakeSelection(roster_list_, settings_.roster);
   const std::vector<bool>& selected = settings_.roster.selected;
   if (std::find(selected.begin(), selected.end(), true) == selected.end()) return;
@@ -936,7 +937,7 @@ void BotEditorForm::DelBotClick() {
   ShowSelectedEntry();
 }
 
-void BotEditorForm::BotNameChange(const QString& text) {
+void BotEditorForm::OnBotNameEdited(const QString& text) {
   const std::string typed = ToGame(text);
   if (state_.track_changes != 1 || settings_.CurrentBot() == nullptr) {
     const std::string kept = DropCharacters(typed, settings_.name_drops());

@@ -44,8 +44,8 @@ namespace orvane {
 
 class MapsPage;
 class PictureView;
-class TBitBtnWithColor;
-class TPreview;
+class ColorButton;
+class ModelPreviewWindow;
 
 // Holds TrackChanges at 0 while code fills controls.
 class FillingControls : TrackChangesAt {
@@ -70,10 +70,10 @@ class BotEditorForm : public QDialog {
   EditorSettings& settings() { return settings_; }
 
   // The four buttons.
-  void BCloseClick();
-  void BApplyConfClick();
-  void BRestoreDefClick();
-  void BRestoreConfClick();
+  void OnExitClicked();
+  void OnApplyConfigClicked();
+  void OnRestoreDefaultClicked();
+  void OnRestoreConfigClicked();
 
   // Opens per-map configuration files in the text editor: the first selected
   // available map's name + ext in dir (which ends with "\").
@@ -137,7 +137,7 @@ class BotEditorForm : public QDialog {
   void ShowPreviewModel(const QString& team_name, const QString& model);
   // The preview window has just opened: a window without team rows shows its own team.
   virtual void PreviewOpened() {}
-  void Open_PreviewClick();
+  void OnOpenPreviewClicked();
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -163,11 +163,11 @@ class BotEditorForm : public QDialog {
   void ShowRoster();
   void ShowSelectedEntry();
   void ShowModelBox();
-  void ListBotClick();
-  void CreeBotClick(bool random);
+  void OnRosterClicked();
+  void OnCreateBotClicked(bool random);
   void MoveBot(int step);
-  void DelBotClick();
-  void BotNameChange(const QString& text);
+  void OnDeleteBotClicked();
+  void OnBotNameEdited(const QString& text);
   void StepModel(const char* action);
   void PropertyChanged(size_t property);
 
@@ -179,10 +179,10 @@ class BotEditorForm : public QDialog {
 
   std::vector<std::pair<QTableWidget*, GridCell>> grids_;
   QTabWidget* pages_ = nullptr;
-  TBitBtnWithColor* b_close_ = nullptr;
-  TBitBtnWithColor* b_restore_def_ = nullptr;
-  TBitBtnWithColor* b_restore_conf_ = nullptr;
-  TBitBtnWithColor* b_apply_conf_ = nullptr;
+  ColorButton* b_close_ = nullptr;
+  ColorButton* b_restore_def_ = nullptr;
+  ColorButton* b_restore_conf_ = nullptr;
+  ColorButton* b_apply_conf_ = nullptr;
   std::vector<std::unique_ptr<OptionControls>> options_;
   std::vector<std::pair<size_t, QPlainTextEdit*>> memos_;
 
@@ -193,7 +193,7 @@ class BotEditorForm : public QDialog {
   QSpinBox* numteam_ = nullptr;
   std::array<QLabel*, 10> team_labels_{};
   std::array<QComboBox*, 10> teams_{};
-  QPointer<TPreview> preview_;
+  QPointer<ModelPreviewWindow> preview_;
 
   QListWidget* roster_list_ = nullptr;
   QLineEdit* bot_name_ = nullptr;

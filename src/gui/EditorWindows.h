@@ -2,7 +2,7 @@
 // and the about window.
 #pragma once
 
-#include "gui/TMain.h"
+#include "gui/MainWindow.h"
 
 namespace orvane {
 

@@ -108,7 +108,7 @@ MapsPage::MapsPage(LauncherState& state, const EditorSettings& settings, PlayMap
 
   connect(dispo_, &QListWidget::itemDoubleClicked, this, &MapsPage::AddSelected);
   connect(cycle_, &QListWidget::itemDoubleClicked, this, &MapsPage::RemoveSelected);
-  connect(dispo_, &QListWidget::currentRowChanged, this, &MapsPage::MapdispoChanged);
+  connect(dispo_, &QListWidget::currentRowChanged, this, &MapsPage::AvailableMapsChanged);
   connect(comment_, &QPlainTextEdit::textChanged, this, [this] {
     if (comment_->toPlainText().size() > kMaxComment) {
       QTextCursor cursor = comment_->textCursor();
@@ -195,7 +195,7 @@ void MapsPage::Shuffle() {
   Changed(ShuffleMaps(play_, random));
 }
 
-void MapsPage::MapdispoChanged(int row) {
+void MapsPage::AvailableMapsChanged(int row) {
   comment_entry_ = row;
   const std::string text =
       row >= 0 && row < available_.size()

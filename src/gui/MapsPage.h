@@ -43,7 +43,7 @@ class MapsPage final : public QWidget {
 
  private:
   void Changed(bool modified);
-  void MapdispoChanged(int row);
+  void AvailableMapsChanged(int row);
   void MapComExit();
 
   LauncherState& state_;

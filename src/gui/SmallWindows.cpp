@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "gui/ErrorBox.h"
-#include "gui/widgets/ButtonWithColor.h"
+#include "gui/widgets/ColorButton.h"
 #include "gui/widgets/GameText.h"
 #include "gui/widgets/PictureView.h"
 #include "gui/widgets/Pictures.h"
@@ -21,7 +21,7 @@
 
 namespace orvane {
 
-TEditor::TEditor(QWidget* parent) : QDialog(parent) {
+TextEditorWindow::TextEditorWindow(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TEditor"));
   setWindowTitle(QStringLiteral("File Editor"));
   // A fixed dialog frame without a close box: Save or Cancel.
@@ -41,9 +41,9 @@ TEditor::TEditor(QWidget* parent) : QDialog(parent) {
   memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   layout->addWidget(memo_);
   auto* buttons = new QHBoxLayout;
-  auto* cancel = new TBitBtnWithColor(QStringLiteral("Cancel"), this);
+  auto* cancel = new ColorButton(QStringLiteral("Cancel"), this);
   cancel->setObjectName(QStringLiteral("B_Edit_Cancel"));
-  auto* save = new TBitBtnWithColor(QStringLiteral("Save"), this);
+  auto* save = new ColorButton(QStringLiteral("Save"), this);
   save->setObjectName(QStringLiteral("BEdit_Save"));
   save->setDefault(true);
   buttons->addStretch();
@@ -51,10 +51,10 @@ TEditor::TEditor(QWidget* parent) : QDialog(parent) {
   buttons->addWidget(save);
   layout->addLayout(buttons);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(save, &QPushButton::clicked, this, &TEditor::BEdit_SaveClick);
+  connect(save, &QPushButton::clicked, this, &TextEditorWindow::OnSaveClicked);
 }
 
-void TEditor::Open(const std::string& path) {
+void TextEditorWindow::Open(const std::string& path) {
   path_ = path;
   memo_->clear();
   if (FileExists(path)) {
@@ -65,8 +65,8 @@ void TEditor::Open(const std::string& path) {
   setWindowTitle(FromGame(path));
 }
 
-void TEditor::Edit_File(const std::string& path, QWidget* parent) {
-  TEditor editor(parent);
+void TextEditorWindow::Edit_File(const std::string& path, QWidget* parent) {
+  TextEditorWindow editor(parent);
   editor.Open(path);
   if (const QScreen* screen = editor.screen()) {
     editor.move(screen->availableGeometry().center() - editor.rect().center());
@@ -74,7 +74,7 @@ void TEditor::Edit_File(const std::string& path, QWidget* parent) {
   editor.exec();
 }
 
-void TEditor::BEdit_SaveClick() {
+void TextEditorWindow::OnSaveClicked() {
   try {
     WriteLines(path_, SplitLines(ToGame(memo_->toPlainText())));
   } catch (const FileError& e) {
@@ -85,7 +85,7 @@ void TEditor::BEdit_SaveClick() {
   accept();
 }
 
-TPreview::TPreview(LauncherState& state, QWidget* parent)
+ModelPreviewWindow::ModelPreviewWindow(LauncherState& state, QWidget* parent)
     : QWidget(parent, Qt::Tool), state_(state) {
   setObjectName(QStringLiteral("TPreview"));
   setWindowTitle(QStringLiteral("Preview"));
@@ -101,14 +101,14 @@ TPreview::TPreview(LauncherState& state, QWidget* parent)
   state_.preview_open = true;
 }
 
-TPreview::~TPreview() { state_.preview_open = false; }
+ModelPreviewWindow::~ModelPreviewWindow() { state_.preview_open = false; }
 
-void TPreview::ShowModel(const QString& control_name, const QString& model) {
+void ModelPreviewWindow::ShowModel(const QString& control_name, const QString& model) {
   setWindowTitle(FromGame(TeamPreviewCaption(ToGame(control_name), ToGame(model))));
   image_->LoadFile(ModelPicturePath(state_, ToGame(model)));
 }
 
-TAbout::TAbout(bool splash, QWidget* parent)
+AboutWindow::AboutWindow(bool splash, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), splash_(splash) {
   setObjectName(QStringLiteral("TAbout"));
   setFixedSize(308, 232);
@@ -141,7 +141,7 @@ TAbout::TAbout(bool splash, QWidget* parent)
   }
 }
 
-bool TAbout::eventFilter(QObject* watched, QEvent* event) {
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == image_ && event->type() == QEvent::MouseButtonRelease && !splash_) {
     accept();
     return true;

@@ -1,6 +1,6 @@
-// The three small windows: TEditor, a plain text editor for the bot add-ons'
-// configuration files; TPreview, the picture of a team's model docked beside
-// an editor window; TAbout, the about box that is also the splash.
+// The three small windows: TextEditorWindow, a plain text editor for the bot add-ons'
+// configuration files; ModelPreviewWindow, the picture of a team's model docked beside
+// an editor window; AboutWindow, the about box that is also the splash.
 #pragma once
 
 #include <QDialog>
@@ -16,13 +16,13 @@ class QPlainTextEdit;
 namespace orvane {
 
 class PictureView;
-class TBitBtnWithColor;
+class ColorButton;
 
-class TEditor final : public QDialog {
+class TextEditorWindow final : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TEditor(QWidget* parent = nullptr);
+  explicit TextEditorWindow(QWidget* parent = nullptr);
 
   // Opens path (a missing file gives an empty page that Save creates), shows
   // the window modally and returns when it closes.
@@ -31,19 +31,19 @@ class TEditor final : public QDialog {
   void Open(const std::string& path);
 
  private:
-  void BEdit_SaveClick();
+  void OnSaveClicked();
 
   std::string path_;
   QPlainTextEdit* memo_ = nullptr;
 };
 
-class TPreview final : public QWidget {
+class ModelPreviewWindow final : public QWidget {
   Q_OBJECT
 
  public:
   // Lives until closed; closing clears state.preview_open.
-  TPreview(LauncherState& state, QWidget* parent);
-  ~TPreview() override;
+  ModelPreviewWindow(LauncherState& state, QWidget* parent);
+  ~ModelPreviewWindow() override;
 
   // The model of a team drop-down: "Team 3 - gina" and gina's picture.
   void ShowModel(const QString& control_name, const QString& model);
@@ -53,13 +53,13 @@ class TPreview final : public QWidget {
   PictureView* image_ = nullptr;
 };
 
-class TAbout final : public QDialog {
+class AboutWindow final : public QDialog {
   Q_OBJECT
 
  public:
   // As a splash: "Loading. Please wait..." shows and clicks do nothing. From
   // the menu: the line is hidden and a click on the picture closes it.
-  TAbout(bool splash, QWidget* parent = nullptr);
+  AboutWindow(bool splash, QWidget* parent = nullptr);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

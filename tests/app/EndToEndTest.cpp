@@ -20,7 +20,7 @@
 #include "app/Wiring.h"
 #include "core/ModTable.h"
 #include "gui/EditorWindows.h"
-#include "gui/TMain.h"
+#include "gui/MainWindow.h"
 #include "support/ModTree.h"
 #include "support/WindowTest.h"
 
@@ -198,7 +198,7 @@ class EndToEndTest final : public QObject {
     DemoGame(by_window);
     LauncherState state = by_window.State();
     RegistryStore store = by_window.Store();
-    TMain main(state, store, LauncherStartupHooks(state, store), LauncherLaunchHooks());
+    MainWindow main(state, store, LauncherStartupHooks(state, store), LauncherLaunchHooks());
     main.SetWindowHooks(LauncherWindowHooks(state));
     std::vector<std::string> starts;
     main.SetProgramStarter([&starts](std::string_view, std::string_view params, std::string_view) {

@@ -10,9 +10,9 @@
 #include "core/CommandLine.h"
 #include "core/LauncherSettings.h"
 #include "core/Startup.h"
-#include "gui/TCommLine.h"
-#include "gui/TRep.h"
-#include "gui/TRestore.h"
+#include "gui/CommandLineDialog.h"
+#include "gui/GameDirectoryDialog.h"
+#include "gui/RestoreDialog.h"
 #include "support/ModTree.h"
 #include "support/WindowTest.h"
 
@@ -29,7 +29,7 @@ class OptionDialogsTest final : public QObject {
   void OpeningWithoutTheProgramSaysSoAndEmptiesTheField() {
     ModTree t = Botman();
     t.state.hl_path = t.tree.HLPath() + "\\valve";
-    TRep dialog(t.state, t.store, nullptr);
+    GameDirectoryDialog dialog(t.state, t.store, nullptr);
     ModalAnswerer answerer;
     dialog.show();
     QTRY_COMPARE(answerer.boxes(), 1);
@@ -45,7 +45,7 @@ class OptionDialogsTest final : public QObject {
     ModTree t = Botman();
     const std::string good = t.tree.HLPath();
     t.state.hl_path.clear();
-    TRep dialog(t.state, t.store, nullptr);
+    GameDirectoryDialog dialog(t.state, t.store, nullptr);
     ModalAnswerer answerer;
     dialog.show();
     QTest::qWait(20);
@@ -60,7 +60,7 @@ class OptionDialogsTest final : public QObject {
     // A whole path chosen in the folder browser is taken and checked.
     dialog.SetFolderBrowser(
         [&good](QWidget*, const QString&) { return QString::fromStdString(good); });
-    dialog.BrowseClick();
+    dialog.OnBrowseClicked();
     QCOMPARE(field->text(), QString::fromStdString(good));
     QCOMPARE(answerer.boxes(), 1);
   }
@@ -68,7 +68,7 @@ class OptionDialogsTest final : public QObject {
   void CounterStrikeRetailIsStoredAndLeavesTheModelsAlone() {
     ModTree t = Botman();
     t.tree.File("retail\\cstrike.exe");
-    TRep dialog(t.state, t.store, nullptr);
+    GameDirectoryDialog dialog(t.state, t.store, nullptr);
     dialog.show();
     QTest::qWait(20);
     Find<QRadioButton>(dialog, "RB_CS")->click();
@@ -92,7 +92,7 @@ class OptionDialogsTest final : public QObject {
   void CancelPutsBackTheProgramAndTheDirectory() {
     ModTree t = Botman();
     const std::string before = t.state.hl_path;
-    TRep dialog(t.state, t.store, nullptr);
+    GameDirectoryDialog dialog(t.state, t.store, nullptr);
     dialog.show();
     QTest::qWait(20);
     Find<QRadioButton>(dialog, "RB_CS")->click();
@@ -101,19 +101,19 @@ class OptionDialogsTest final : public QObject {
     Find<QPushButton>(dialog, "BCancel")->click();
     QCOMPARE(t.state.hl_exe, std::string("hl.exe"));
     QCOMPARE(t.state.hl_path, before);
-    TRep again(t.state, t.store, nullptr);
+    GameDirectoryDialog again(t.state, t.store, nullptr);
     QVERIFY(Find<QRadioButton>(again, "RB_HL")->isChecked());
   }
 
   void AdditionalCommandsRefuseTheLauncherWords() {
     ModTree t = Botman();
-    TCommLine dialog(t.state, nullptr);
+    CommandLineDialog dialog(t.state, nullptr);
     dialog.show();
     auto* line = Find<QLineEdit>(dialog, "TextLine");
     for (const char* refused : {"+map crossfire", "-game x +map y"}) {
       line->setText(QString::fromLatin1(refused));
       ModalAnswerer answerer;
-      dialog.BApplyClick();
+      dialog.OnApplyClicked();
       QCOMPARE(answerer.texts().value(0),
                QStringLiteral("The command 'map' is already used by KRV. Please remove it from "
                               "your command line."));
@@ -123,7 +123,7 @@ class OptionDialogsTest final : public QObject {
     Find<QPushButton>(dialog, "BApply")->click();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(StoredCommand(t.state), std::string(" +MAP crossfire "));
-    TCommLine again(t.state, nullptr);
+    CommandLineDialog again(t.state, nullptr);
     again.show();
     QCOMPARE(Find<QLineEdit>(again, "TextLine")->text(), QStringLiteral(" +MAP crossfire "));
   }
@@ -132,19 +132,19 @@ class OptionDialogsTest final : public QObject {
     ModTree t = Botman();
     const std::string original = t.Read("bot\\bot.cfg");
     t.tree.File("bot\\bot.cfg", "changed");
-    TRestore dialog(t.state, nullptr);
+    RestoreDialog dialog(t.state, nullptr);
     dialog.show();
     QCOMPARE(Items(Find<QListWidget>(dialog, "LB_Mods")), QStringList{"Botman"});
     QVERIFY(Find<QPlainTextEdit>(dialog, "M_Files")->toPlainText().contains("bot.cfg"));
     {
       ModalAnswerer answerer({QMessageBox::No});
-      dialog.BRestoreClick();
+      dialog.OnRestoreClicked();
       QVERIFY(answerer.texts().value(0).contains("Botman"));
     }
     QCOMPARE(t.Read("bot\\bot.cfg"), std::string("changed"));
     {
       ModalAnswerer answerer({QMessageBox::Yes});
-      dialog.BRestoreClick();
+      dialog.OnRestoreClicked();
     }
     QCOMPARE(t.Read("bot\\bot.cfg"), original);
     QVERIFY(!dialog.isVisible());

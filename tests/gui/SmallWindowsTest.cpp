@@ -21,7 +21,7 @@ class SmallWindowsTest final : public QObject {
     const std::string path = tree.HLPath() + "\\jumbot\\mapcfgs\\crossfire.cfg";
     tree.Dir("jumbot\\mapcfgs");
     {
-      TEditor editor;
+      TextEditorWindow editor;
       editor.Open(path);  // missing: an empty page named by the path
       QCOMPARE(editor.windowTitle(), QString::fromStdString(path));
       auto* memo = editor.findChild<QPlainTextEdit*>(QStringLiteral("Memo"));
@@ -33,7 +33,7 @@ class SmallWindowsTest final : public QObject {
     QCOMPARE(tree.Read("jumbot\\mapcfgs\\crossfire.cfg"),
              std::string("bot_skill 3\r\ncaf\xe9 \x80\r\n"));
     {
-      TEditor editor;
+      TextEditorWindow editor;
       editor.Open(path);
       auto* memo = editor.findChild<QPlainTextEdit*>(QStringLiteral("Memo"));
       QCOMPARE(memo->toPlainText(), QStringLiteral("bot_skill 3\ncaf\u00e9 \u20ac"));
@@ -46,7 +46,7 @@ class SmallWindowsTest final : public QObject {
 
   void EditorKeepsTheTextWhenTheFileCannotBeWritten() {
     GameTree tree;
-    TEditor editor;
+    TextEditorWindow editor;
     editor.Open(tree.HLPath() + "\\no-such-dir\\x.cfg");
     editor.findChild<QPlainTextEdit*>(QStringLiteral("Memo"))->setPlainText(QStringLiteral("keep"));
     editor.show();
@@ -59,7 +59,7 @@ class SmallWindowsTest final : public QObject {
   }
 
   void AboutAsSplashAndFromTheMenu() {
-    TAbout splash(true);
+    AboutWindow splash(true);
     QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
              QStringLiteral("VERSION 8.2"));
     QVERIFY(!splash.findChild<QLabel*>(QStringLiteral("Label_loading"))->isHidden());
@@ -67,7 +67,7 @@ class SmallWindowsTest final : public QObject {
     QTest::mouseClick(splash.findChild<QLabel*>(QStringLiteral("Image1")), Qt::LeftButton);
     QVERIFY(splash.isVisible());  // a splash ignores clicks
 
-    TAbout about(false);
+    AboutWindow about(false);
     QVERIFY(about.findChild<QLabel*>(QStringLiteral("Label_loading"))->isHidden());
     about.show();
     QTest::mouseClick(about.findChild<QLabel*>(QStringLiteral("Image1")), Qt::LeftButton);
