@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@
 #include "platform/HostEnvironment.h"
 #include "platform/Installation.h"
 #include "platform/Process.h"
+#include "platform/StringUtil.h"
 
 namespace {
 
@@ -81,7 +83,77 @@ struct ConsoleReporter final : orvane::StartupReporter {
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "orvanectl: %s\n", message.c_str());
-  return 1;
+  return 1;  // kFailed
+}
+
+// Exit statuses: 0 done; 1 a state of the game tree or a file (a mod not
+// installed, no bot chosen, a check failed, a file not written); 2 a word the
+// command does not know (a mod, command, option, control or value).
+constexpr int kFailed = 1;
+constexpr int kRefused = 2;
+
+int Refused(const std::string& message) {
+  std::fprintf(stderr, "orvanectl: %s\n", message.c_str());
+  return kRefused;
+}
+
+std::string JoinOr(const std::vector<std::string>& names) {
+  std::string text;
+  for (size_t i = 0; i < names.size(); ++i) {
+    text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+  }
+  return text;
+}
+
+// One line for a name that is not known: the nearest known ones, and the
+// command that lists them all.
+std::string Unknown(const std::string& what, const std::string& name,
+                    const std::vector<std::string>& known, const std::string& lister) {
+  std::string text = "unknown " + what + " \"" + name + "\"";
+  const std::vector<std::string> near = orvane::NearestNames(name, known);
+  if (!near.empty()) text += "; did you mean " + JoinOr(near) + "?";
+  return text + " (" + lister + ")";
+}
+
+std::vector<std::string> ModKeys() {
+  std::vector<std::string> keys;
+  for (const orvane::ModInfo& mod : orvane::Mods()) keys.emplace_back(mod.key);
+  return keys;
+}
+
+// The mod a command names, selected as its button does, and the bot of --bot
+// chosen as the bot drop-down does (stored as "Last Bot"): decided here for
+// every command, with the same messages and exit statuses.
+struct ModChoice {
+  const orvane::ModInfo* mod = nullptr;
+  int status = 0;  // not 0: the command stops with it (the message is out)
+};
+
+ModChoice ChooseMod(orvane::LauncherState& state, const std::string& key,
+                    const std::optional<std::string>& bot, bool bot_needed) {
+  const orvane::ModInfo* mod = orvane::FindMod(key);
+  if (mod == nullptr) {
+    return {nullptr,
+            Refused(Unknown("mod", key, ModKeys(), "orvanectl mods lists the installed ones"))};
+  }
+  if (bot && mod->bot_caption.empty()) {
+    return {nullptr, Refused("the mod " + key + " has no bot to choose.")};
+  }
+  if (!orvane::ModButtonShown(state, *mod)) {
+    return {nullptr, Fail(state.hl_path.empty()
+                              ? "the mod " + key + " is not installed: Half-Life was not found."
+                              : "the mod " + key + " is not installed in " + state.hl_path + ".")};
+  }
+  orvane::SelectMod(state, key);
+  if (bot && !orvane::ChooseBot(state, *bot)) {
+    return {nullptr, Fail(Unknown("bot", *bot, state.bot_choice.names,
+                                  "orvanectl mods lists the usable bots of " + key))};
+  }
+  if (bot_needed && !mod->bot_caption.empty() && state.bot_choice.selected < 0) {
+    return {nullptr, Fail(std::string(orvane::kMsgSelectBot) +
+                          " (use --bot NAME; orvanectl mods lists the usable bots)")};
+  }
+  return {mod, 0};
 }
 
 int ListMods(orvane::LauncherState& state) {
@@ -132,37 +204,24 @@ std::string GameStartText(const orvane::LauncherState& state) {
 }
 
 int Launch(orvane::LauncherState& state, const std::vector<std::string>& args) {
-  if (args.empty()) return Fail("launch needs a ModKey.\n" + std::string(kUsage));
+  if (args.empty()) return Refused("launch needs a ModKey (orvanectl --help).");
   const std::string& key = args[0];
-  std::string bot;
-  bool have_bot = false;
+  std::optional<std::string> bot;
   bool start = true;
   for (size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--no-start") {
       start = false;
     } else if (args[i] == "--bot" && i + 1 < args.size()) {
       bot = args[++i];
-      have_bot = true;
     } else {
-      return Fail("unknown option \"" + args[i] + "\".\n" + kUsage);
+      return Refused(Unknown("option", args[i], {"--bot", "--no-start"}, "orvanectl --help"));
     }
   }
-  const orvane::ModInfo* mod = orvane::FindMod(key);
-  if (mod == nullptr) return Fail("unknown mod \"" + key + "\".\n" + kUsage);
-  if (!orvane::GameProgramFound(state)) {
+  if (orvane::FindMod(key) != nullptr && !orvane::GameProgramFound(state)) {
     return Fail("the game program " + state.hl_path + "\\" + state.hl_exe + " was not found.");
   }
-  if (!orvane::ModButtonShown(state, *mod)) {
-    return Fail("the mod " + key + " is not installed in " + state.hl_path + ".");
-  }
-  orvane::SelectMod(state, key);
-  if (have_bot) {
-    if (mod->bot_caption.empty()) return Fail("the mod " + key + " has no bot to choose.");
-    if (!orvane::ChooseBot(state, bot)) {
-      std::string usable;
-      for (const std::string& name : state.bot_choice.names) usable += " \"" + name + "\"";
-      return Fail("\"" + bot + "\" is not a usable bot for " + key + "; usable:" + usable + ".");
-    }
+  if (const ModChoice choice = ChooseMod(state, key, bot, true); choice.status != 0) {
+    return choice.status;
   }
   // A script cannot answer a question: it is told, and the game starts.
   const auto warn = [](const std::string& warning) {
@@ -190,31 +249,18 @@ int Launch(orvane::LauncherState& state, const std::vector<std::string>& args) {
   return 0;
 }
 
-// Exit statuses of config.
-constexpr int kConfigFailed = 1;   // a check failed, a file could not be written
-constexpr int kConfigRefused = 2;  // usage, unknown mod or control, refused value
-
-int Refused(const std::string& message) {
-  std::fprintf(stderr, "orvanectl: %s\n", message.c_str());
-  return kConfigRefused;
-}
-
 int Config(orvane::LauncherState& state, const std::vector<std::string>& args) {
   size_t next = 0;
-  if (next >= args.size()) return Refused("config needs a ModKey.\n" + std::string(kUsage));
+  if (next >= args.size()) return Refused("config needs a ModKey (orvanectl --help).");
   const std::string key = args[next++];
-  const orvane::ModInfo* mod = orvane::FindMod(key);
-  if (mod == nullptr) return Refused("unknown mod \"" + key + "\".\n" + kUsage);
-  std::string bot;
-  bool have_bot = false;
+  std::optional<std::string> bot;
   if (next < args.size() && args[next] == "--bot") {
     if (next + 1 >= args.size()) return Refused("--bot needs a NAME.");
     bot = args[next + 1];
-    have_bot = true;
     next += 2;
   }
   if (next >= args.size() || (args[next] != "show" && args[next] != "set")) {
-    return Refused("config needs show or set.\n" + std::string(kUsage));
+    return Refused("config needs show or set (orvanectl --help).");
   }
   const bool show = args[next++] == "show";
   if (show && next < args.size()) return Refused("show takes no assignments.");
@@ -226,19 +272,11 @@ int Config(orvane::LauncherState& state, const std::vector<std::string>& args) {
     }
     changes.emplace_back(args[next].substr(0, eq), args[next].substr(eq + 1));
   }
-  std::unique_ptr<orvane::EditorSettings> settings = orvane::MakeSettings(state, key);
-  if (settings == nullptr) return Refused("unknown mod \"" + key + "\".");
-  if (have_bot && mod->bot_caption.empty()) {
-    return Refused("the mod " + key + " has no bot to choose.");
+  // The window's EDIT button refuses a mod of bots without a bot chosen; so does this.
+  if (const ModChoice choice = ChooseMod(state, key, bot, true); choice.status != 0) {
+    return choice.status;
   }
-  if (!orvane::ModButtonShown(state, *mod)) {
-    return Fail("the mod " + key + " is not installed in " + state.hl_path + ".");
-  }
-  orvane::SelectMod(state, key);
-  // Stored as "Last Bot" at once, as choosing it in the main window does.
-  if (have_bot && !orvane::ChooseBot(state, bot)) return Fail(orvane::kMsgSelectBot);
-  // The document of a mod with a choice of bots is made for the bot chosen now.
-  settings = orvane::MakeSettings(state, key);
+  const std::unique_ptr<orvane::EditorSettings> settings = orvane::MakeSettings(state, key);
   for (const orvane::Message& m : settings->Load()) {
     std::fprintf(stderr, "orvanectl: %s%s%s\n", m.text.c_str(), m.detail.empty() ? "" : " ",
                  m.detail.c_str());
@@ -257,13 +295,13 @@ int Config(orvane::LauncherState& state, const std::vector<std::string>& args) {
   const std::vector<std::string> failed = settings->Checks();
   for (const std::string& message : failed)
     std::fprintf(stderr, "orvanectl: %s\n", message.c_str());
-  if (!failed.empty()) return kConfigFailed;
+  if (!failed.empty()) return kFailed;
   try {
     settings->Save();
   } catch (const orvane::FileError& e) {
     std::fprintf(stderr, "orvanectl: can't write the file %s: %s; no file was replaced.\n",
                  e.file().c_str(), e.problem().c_str());
-    return kConfigFailed;
+    return kFailed;
   }
   return 0;
 }
@@ -283,7 +321,7 @@ int Directory(orvane::LauncherState& state, orvane::RegistryStore& registry,
       dir = args[i];
       have_dir = true;
     } else {
-      return Refused("unknown option \"" + args[i] + "\".\n" + kUsage);
+      return Refused(Unknown("option", args[i], {"--program"}, "orvanectl --help"));
     }
   }
   if (!have_dir) {
@@ -318,17 +356,17 @@ int Command(orvane::LauncherState& state, const std::vector<std::string>& args) 
 }
 
 int Restore(orvane::LauncherState& state, const std::vector<std::string>& args) {
-  if (args.empty()) return Refused("restore needs a ModKey.\n" + std::string(kUsage));
-  const orvane::ModInfo* mod = orvane::FindMod(args[0]);
-  if (mod == nullptr) return Refused("unknown mod \"" + args[0] + "\".\n" + kUsage);
+  if (args.empty()) return Refused("restore needs a ModKey (orvanectl --help).");
   bool dry_run = false;
   for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] != "--dry-run") return Refused("unknown option \"" + args[i] + "\".\n" + kUsage);
+    if (args[i] != "--dry-run") {
+      return Refused(Unknown("option", args[i], {"--dry-run"}, "orvanectl --help"));
+    }
     dry_run = true;
   }
-  if (!orvane::ModButtonShown(state, *mod)) {
-    return Fail("the mod " + args[0] + " is not installed in " + state.hl_path + ".");
-  }
+  const ModChoice choice = ChooseMod(state, args[0], std::nullopt, false);
+  if (choice.status != 0) return choice.status;
+  const orvane::ModInfo* mod = choice.mod;
   const orvane::RestorePlan plan = orvane::PlanRestore(state, mod->key);
   if (plan.game_cfg_seeded) {
     std::printf("game.cfg has no original to put back: it was made from Half-Life's own.\n");
@@ -357,7 +395,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> known = {"mods",      "launch",  "config",
                                           "directory", "command", "restore"};
   if (std::find(known.begin(), known.end(), args[0]) == known.end()) {
-    return Refused("unknown command \"" + args[0] + "\".\n" + kUsage);
+    return Refused(Unknown("command", args[0], known, "orvanectl --help lists them"));
   }
   try {
     const orvane::HostEnvironment env = orvane::HostEnvironmentFromProcess();

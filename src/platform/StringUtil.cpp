@@ -94,4 +94,56 @@ std::vector<std::string> SplitLines(std::string_view bytes) {
   return lines;
 }
 
+namespace {
+
+size_t EditDistanceNoCase(std::string_view a, std::string_view b) {
+  std::vector<size_t> row(b.size() + 1);
+  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = row[0];
+    row[0] = i;
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const size_t above = row[j];
+      const bool same = ToLowerAscii(a[i - 1]) == ToLowerAscii(b[j - 1]);
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+}  // namespace
+
+std::vector<std::string> NearestNames(std::string_view name,
+                                      const std::vector<std::string>& candidates, size_t most) {
+  // Punctuation aside too: "PODBot" is "P.O.D.Bot".
+  auto fold = [](std::string_view text) {
+    std::string folded;
+    for (char c : text) {
+      if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+        folded += c;
+      }
+    }
+    return folded;
+  };
+  std::vector<std::pair<size_t, const std::string*>> near;
+  const size_t allowed = std::max<size_t>(1, name.size() / 3);
+  const std::string folded_name = fold(name);
+  for (const std::string& candidate : candidates) {
+    const size_t distance = std::min(EditDistanceNoCase(name, candidate),
+                                     EditDistanceNoCase(folded_name, fold(candidate)));
+    const bool prefix = name.size() >= 2 && candidate.size() > name.size() &&
+                        EqualsNoCase(std::string_view(candidate).substr(0, name.size()), name);
+    if (distance <= allowed || prefix) near.emplace_back(prefix ? 0 : distance, &candidate);
+  }
+  std::stable_sort(near.begin(), near.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  // Only the nearest: a name one edit away hides those two away.
+  std::vector<std::string> names;
+  for (size_t i = 0; i < near.size() && i < most && near[i].first == near[0].first; ++i) {
+    names.push_back(*near[i].second);
+  }
+  return names;
+}
+
 }  // namespace orvane

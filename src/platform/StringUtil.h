@@ -28,6 +28,12 @@ bool Contains(std::string_view text, std::string_view part);
 // (the map lists hold 20,000 names).
 void SortNoCase(std::vector<std::string>& names);
 
+// The candidates nearest to a mistyped name, the nearest ones, at most `most`:
+// within a third of its length in single-letter edits (letter case and
+// punctuation aside), or beginning with it. Empty when none is near, for "did you mean ...?".
+std::vector<std::string> NearestNames(std::string_view name,
+                                      const std::vector<std::string>& candidates, size_t most = 3);
+
 // A whole decimal integer: an optional sign, then digits only, within int's
 // range; nullopt for anything else (an empty text included).
 std::optional<int> ParseDecimalInt(std::string_view text);

@@ -82,6 +82,62 @@ TEST(ConfigCommand, ExitStatusesAndNothingWrittenUnlessApplied) {
   EXPECT_EQ(RunCtl(t.tree, {"configure"}).status, 2);
 }
 
+// Every command that names a mod decides the same way: a name it does not
+// know is 2 with the nearest names on one line, a state of the tree is 1.
+TEST(CtlRefusals, OneWayForEveryCommandWithTheNearestNames) {
+  GameTree tree;
+  DemoGame(tree);  // no bot chosen yet for the three mods of bots
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* err;  // all of stderr
+  } kCases[] = {
+      {{"config", "Botmn", "show"},
+       2,
+       "orvanectl: unknown mod \"Botmn\"; did you mean Botman? (orvanectl mods lists the "
+       "installed ones)\n"},
+      {{"launch", "cstrike"},
+       2,
+       "orvanectl: unknown mod \"cstrike\"; did you mean CStrike? "
+       "(orvanectl mods lists the installed ones)\n"},
+      {{"restore", "Quake"},
+       2,
+       "orvanectl: unknown mod \"Quake\" (orvanectl mods lists the installed ones)\n"},
+      {{"lanch", "Botman"},
+       2,
+       "orvanectl: unknown command \"lanch\"; did you mean launch? (orvanectl --help lists "
+       "them)\n"},
+      {{"launch", "Botman", "--nostart"},
+       2,
+       "orvanectl: unknown option \"--nostart\"; did you mean --no-start? (orvanectl --help)\n"},
+      {{"config", "CStrike", "--bot", "PODBot", "show"},
+       1,
+       "orvanectl: unknown bot \"PODBot\"; did you mean P.O.D.Bot? (orvanectl mods lists the "
+       "usable bots of CStrike)\n"},
+      {{"config", "CStrike", "show"},
+       1,
+       "orvanectl: You must select a bot first. (use --bot NAME; orvanectl mods lists the usable "
+       "bots)\n"},
+      {{"config", "TFC", "set", "TF_addmap=1"},
+       1,
+       "orvanectl: You must select a bot first. (use --bot NAME; orvanectl mods lists the usable "
+       "bots)\n"},
+      {{"launch", "Frontline", "--no-start"},
+       1,
+       "orvanectl: You must select a bot first. (use --bot NAME; orvanectl mods lists the usable "
+       "bots)\n"},
+  };
+  for (const auto& c : kCases) {
+    const std::string krv_before = ReadHostFileOr(tree.app_dir() / "KRV.ini");
+    const CtlRun run = RunCtl(tree, c.args);
+    EXPECT_EQ(run.status, c.status) << c.args[1];
+    EXPECT_EQ(run.err, c.err) << c.args[1];
+    EXPECT_EQ(run.out, "") << c.args[1];
+    EXPECT_EQ(ReadHostFileOr(tree.app_dir() / "KRV.ini"), krv_before);
+    EXPECT_FALSE(std::filesystem::exists(tree.app_dir() / "log.txt"));
+  }
+}
+
 TEST(ConfigCommand, SetsUpALanPartyFromAScript) {
   ModTree t = BotmanTree();
   const CtlRun run =

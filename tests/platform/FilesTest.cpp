@@ -176,3 +176,31 @@ TEST(SortNoCase, OrdersAsAStableSortWithLessNoCase) {
 
 }  // namespace
 }  // namespace orvane::test
+
+namespace orvane::test {
+namespace {
+
+TEST(NearestNames, TheNearestTierOnly) {
+  const std::vector<std::string> mods = {"Action", "Botman",  "CStrike", "Firebot", "Frontline",
+                                         "Jumbot", "Phineas", "Rocket",  "Scihunt", "TFC"};
+  const struct {
+    const char* typed;
+    std::vector<std::string> near;
+  } kRows[] = {
+      {"Botmn", {"Botman"}},     // one letter missing
+      {"cstrike", {"CStrike"}},  // letter case alone
+      {"Jumbo", {"Jumbot"}},     // a beginning
+      {"Fire", {"Firebot"}},     // a beginning, nothing nearer
+      {"Quake", {}},             // nothing near
+      {"", {}},                  // nothing typed: no guess
+      {"Rocket", {"Rocket"}},    // exact: itself
+  };
+  for (const auto& row : kRows) EXPECT_EQ(NearestNames(row.typed, mods), row.near) << row.typed;
+  EXPECT_EQ(NearestNames("PODBot", {"PlBot", "P.O.D.Bot", "RealBot"}),
+            std::vector<std::string>{"P.O.D.Bot"});
+  EXPECT_EQ(NearestNames("BM_fraglimt", {"BM_fraglimit", "BM_timelimit", "BM_fraglimit2"}, 1),
+            std::vector<std::string>{"BM_fraglimit"});
+}
+
+}  // namespace
+}  // namespace orvane::test
