@@ -15,13 +15,13 @@
 #include <string>
 
 #include "LargeTree.h"
-#include "app/Documents.h"
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
 #include "core/Startup.h"
 #include "editors/BotmanFiles.h"
 #include "editors/CstrikeLaunch.h"
 #include "editors/LaunchFiles.h"
+#include "editors/ModRegistry.h"
 #include "platform/HostPath.h"
 #include "platform/TextFile.h"
 #include "services/MapLists.h"

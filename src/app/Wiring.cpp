@@ -1,8 +1,7 @@
 #include "app/Wiring.h"
 
 #include "core/Backup.h"
-#include "editors/CstrikeLaunch.h"
-#include "editors/LaunchFiles.h"
+#include "editors/ModRegistry.h"
 #include "services/MapLists.h"
 #include "services/Models.h"
 
@@ -18,15 +17,7 @@ StartupHooks LauncherStartupHooks(LauncherState& state, RegistryStore& registry)
 
 LaunchHooks LauncherLaunchHooks() {
   LaunchHooks hooks;
-  hooks.cstrike = [](const LauncherState& state, const std::string& bot) {
-    WriteCsLaunchFiles(state, bot);
-  };
-  hooks.tfc = [](const LauncherState& state, const std::string& bot) {
-    WriteTfcLaunchFiles(state, bot);
-  };
-  hooks.frontline = [](const LauncherState& state, const std::string& bot) {
-    WriteFrontlineLaunchFiles(state, bot);
-  };
+  hooks.bot_files = WriteLaunchFiles;
   return hooks;
 }
 

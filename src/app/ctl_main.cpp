@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/Documents.h"
 #include "app/Wiring.h"
 #include "core/Backup.h"
 #include "core/CommandLine.h"
@@ -18,6 +17,7 @@
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
 #include "core/Startup.h"
+#include "editors/ModRegistry.h"
 #include "platform/FileError.h"
 #include "platform/GameStart.h"
 #include "platform/HostEnvironment.h"

@@ -22,18 +22,13 @@ void RemoveOurMotd(const std::string& dir) {
   if (ReadFileBytes(motd).find(kProductName) != std::string::npos) DeleteFileAt(motd);
 }
 
-void RemoveBotmanMaps(const std::string& dir) {
+void RemoveModMaps(const std::string& dir) {
   const std::string maps = dir + "\\maps";
   if (!DirectoryExists(maps)) return;
   for (const DirEntry& entry : ListDirectory(maps, "*.*")) {
     if ((entry.attributes & kAttrDirectory) == 0) DeleteFileAt(maps + "\\" + entry.name);
   }
   RemoveDirectoryAt(maps);
-}
-
-void Call(const std::function<void(const LauncherState&, const std::string&)>& hook,
-          const LauncherState& state) {
-  if (hook) hook(state, state.bot_choice.text);
 }
 
 }  // namespace
@@ -58,19 +53,22 @@ std::string BuildCommandLine(const LauncherState& state) {
 }
 
 void PrepareLaunch(const LauncherState& state, const LaunchHooks& hooks) {
-  const std::string& mod = state.selected_mod;
-  if (mod == "Botman") {
-    const std::string& dir = DirsOf(state, "Botman").dir;
-    RemoveOurMotd(dir);
-    RemoveBotmanMaps(dir);
-  } else if (mod == "CStrike") {
-    Call(hooks.cstrike, state);
-  } else if (mod == "Frontline") {
-    Call(hooks.frontline, state);
-  } else if (mod == "Phineas") {
-    RemoveOurMotd(DirsOf(state, "Phineas").dir);
-  } else if (mod == "TFC") {
-    Call(hooks.tfc, state);
+  const ModInfo* mod = FindMod(state.selected_mod);
+  if (mod == nullptr) return;
+  const std::string& dir = DirsOf(state, mod->key).dir;
+  switch (mod->launch) {
+    case LaunchWork::kNone:
+      break;
+    case LaunchWork::kRemoveMotdAndMaps:
+      RemoveOurMotd(dir);
+      RemoveModMaps(dir);
+      break;
+    case LaunchWork::kRemoveMotd:
+      RemoveOurMotd(dir);
+      break;
+    case LaunchWork::kBotFiles:
+      if (hooks.bot_files) hooks.bot_files(state, mod->key, state.bot_choice.text);
+      break;
   }
 }
 

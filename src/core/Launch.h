@@ -12,13 +12,12 @@
 
 namespace orvane {
 
-// What a launch asks of later units: the launch-time bot files of the three
-// mods whose bot is chosen in the main window (given the chosen bot's name),
+// What a launch asks of later units: the launch-time bot files of a mod whose
+// bot is chosen in the main window (the mod's key and the chosen bot's name),
 // and dropping the editors' in-memory rosters.
 struct LaunchHooks {
-  std::function<void(const LauncherState&, const std::string& bot)> cstrike;
-  std::function<void(const LauncherState&, const std::string& bot)> frontline;
-  std::function<void(const LauncherState&, const std::string& bot)> tfc;
+  std::function<void(const LauncherState&, std::string_view mod_key, const std::string& bot)>
+      bot_files;
   std::function<void()> drop_rosters;
 };
 
@@ -30,8 +29,8 @@ std::string GameDirName(std::string_view mod_key);
 // The parameters of the game program, with its leading blank.
 std::string BuildCommandLine(const LauncherState& state);
 
-// Botman and Phineas lose a motd.txt that carries our name; Botman also loses
-// its bot\maps directory; CStrike, Frontline and TFC write their files.
+// The selected mod's launch-time work (its LaunchWork): a motd.txt that
+// carries our name goes, Botman's maps folder too, or the bot's files are written.
 void PrepareLaunch(const LauncherState& state, const LaunchHooks& hooks);
 
 // Drops the rosters. The map and model catalogues stay: a later editor needs

@@ -88,7 +88,7 @@ BotEditorForm::BotEditorForm(LauncherState& state, std::unique_ptr<EditorSetting
       settings_(*owned_settings_),
       mod_(settings_.mod()),
       random_(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count())) {
-  setObjectName(Q(mod_.editor));
+  setObjectName(Q(mod_.window_name));
   // No system menu or close box: Exit and Apply are the ways out.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   ApplyLauncherLook(this);
@@ -96,9 +96,7 @@ BotEditorForm::BotEditorForm(LauncherState& state, std::unique_ptr<EditorSetting
 
   auto* layout = new QVBoxLayout(this);
   pages_ = new QTabWidget(this);
-  // Named after the mod; Front Line Force's by its short name.
-  pages_->setObjectName(QStringLiteral("PC_") +
-                        (mod_.key == "Frontline" ? QStringLiteral("FLF") : Q(mod_.key)));
+  pages_->setObjectName(Q(mod_.page_control));
   layout->addWidget(pages_);
 
   auto* buttons = new QHBoxLayout;
@@ -604,8 +602,8 @@ void BotEditorForm::ShowPreviewModel(const QString& team_name, const QString& mo
 }
 
 void BotEditorForm::OnOpenPreviewClicked() {
-  if (state_.preview_open && preview_) return;
-  preview_ = new ModelPreviewWindow(state_, this);
+  if (preview_) return;  // open already (the pointer clears when it closes)
+  preview_ = new ModelPreviewWindow(state_, mod_, this);
   preview_->move(x() + kPreviewLeft, y() + kPreviewTop);
   ShowTeamPreview(teams_[0]);
   PreviewOpened();
@@ -729,9 +727,9 @@ void BotEditorForm::BuildRoster(QWidget* page, OptionValues* beside) {
   } else {
     form->addRow(Q(settings_.ModelCaption()), model_row);
   }
-  connect(prev, &QToolButton::clicked, this, [this] { StepModel("Prev"); });
-  connect(next, &QToolButton::clicked, this, [this] { StepModel("Next"); });
-  connect(bot_model_, &QComboBox::activated, this, [this] { StepModel("All"); });
+  connect(prev, &QToolButton::clicked, this, [this] { StepModel(ModelStepAction::kPrevious); });
+  connect(next, &QToolButton::clicked, this, [this] { StepModel(ModelStepAction::kNext); });
+  connect(bot_model_, &QComboBox::activated, this, [this] { StepModel(ModelStepAction::kChosen); });
 
   const std::vector<RosterProperty>& properties = settings_.properties();
   // Properties of named sub-pages go on tabs of their own under the model.
@@ -878,7 +876,7 @@ void BotEditorForm::ShowSelectedEntry() {
     }
   }
   if (current != nullptr) {
-    bot_pic_->LoadFile(ModelPicturePath(state_, settings_.PictureName()));
+    bot_pic_->LoadFile(ModelPicturePath(state_, mod_, settings_.PictureName()));
     bot_pic_->setVisible(!settings_.ModelCaption().empty());
   } else {
     bot_pic_->Clear();
@@ -955,7 +953,7 @@ void BotEditorForm::OnBotNameEdited(const QString& text) {
   MarkModified();
 }
 
-void BotEditorForm::StepModel(const char* action) {
+void BotEditorForm::StepModel(ModelStepAction action) {
   ModelBox& box = settings_.bot_model;
   box.selected = bot_model_->currentIndex();
   box.text = ToGame(bot_model_->currentText());
@@ -978,7 +976,7 @@ void BotEditorForm::PropertyChanged(size_t property) {
     settings_.SetProperty(property, std::to_string(group->checkedId()));
     // The team's own models at the same position, and their picture.
     ShowModelBox();
-    bot_pic_->LoadFile(ModelPicturePath(state_, settings_.PictureName()));
+    bot_pic_->LoadFile(ModelPicturePath(state_, mod_, settings_.PictureName()));
   } else if (auto* edit = qobject_cast<QLineEdit*>(property_controls_[property])) {
     settings_.SetProperty(property, ToGame(edit->text()));
   } else if (auto* check = qobject_cast<QCheckBox*>(property_controls_[property])) {

@@ -168,7 +168,7 @@ class BotEditorForm : public QDialog {
   void MoveBot(int step);
   void OnDeleteBotClicked();
   void OnBotNameEdited(const QString& text);
-  void StepModel(const char* action);
+  void StepModel(ModelStepAction action);
   void PropertyChanged(size_t property);
 
   std::string first_activation_ = "N";

@@ -13,21 +13,33 @@
 #include "gui/editors/TfcWindow.h"
 
 namespace orvane {
+namespace {
+
+template <typename Window>
+std::unique_ptr<QDialog> Make(LauncherState& state, QWidget* parent) {
+  return std::make_unique<Window>(state, parent);
+}
+
+}  // namespace
+
+const std::vector<EditorWindowMaker>& EditorWindowMakers() {
+  static const std::vector<EditorWindowMaker> kMakers = {
+      {"Action", Make<ActionWindow>},       {"Botman", Make<BotmanWindow>},
+      {"CStrike", Make<CstrikeWindow>},     {"Firebot", Make<FirebotWindow>},
+      {"Frontline", Make<FrontlineWindow>}, {"Jumbot", Make<JumbotWindow>},
+      {"Phineas", Make<PhineasWindow>},     {"Rocket", Make<RocketWindow>},
+      {"Scihunt", Make<ScihuntWindow>},     {"TFC", Make<TfcWindow>},
+  };
+  return kMakers;
+}
 
 MainWindowHooks LauncherWindowHooks(LauncherState& state) {
   MainWindowHooks hooks;
   hooks.create_editor = [&state](std::string_view mod_key,
                                  QWidget* parent) -> std::unique_ptr<QDialog> {
-    if (mod_key == "Action") return std::make_unique<ActionWindow>(state, parent);
-    if (mod_key == "Botman") return std::make_unique<BotmanWindow>(state, parent);
-    if (mod_key == "Phineas") return std::make_unique<PhineasWindow>(state, parent);
-    if (mod_key == "Jumbot") return std::make_unique<JumbotWindow>(state, parent);
-    if (mod_key == "CStrike") return std::make_unique<CstrikeWindow>(state, parent);
-    if (mod_key == "Scihunt") return std::make_unique<ScihuntWindow>(state, parent);
-    if (mod_key == "Firebot") return std::make_unique<FirebotWindow>(state, parent);
-    if (mod_key == "Rocket") return std::make_unique<RocketWindow>(state, parent);
-    if (mod_key == "TFC") return std::make_unique<TfcWindow>(state, parent);
-    if (mod_key == "Frontline") return std::make_unique<FrontlineWindow>(state, parent);
+    for (const EditorWindowMaker& maker : EditorWindowMakers()) {
+      if (maker.key == mod_key) return maker.make(state, parent);
+    }
     return nullptr;
   };
   hooks.show_about = [](QWidget* parent) {

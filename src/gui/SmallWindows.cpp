@@ -85,8 +85,9 @@ void TextEditorWindow::OnSaveClicked() {
   accept();
 }
 
-ModelPreviewWindow::ModelPreviewWindow(LauncherState& state, QWidget* parent)
-    : QWidget(parent, Qt::Tool), state_(state) {
+ModelPreviewWindow::ModelPreviewWindow(const LauncherState& state, const ModInfo& mod,
+                                       QWidget* parent)
+    : QWidget(parent, Qt::Tool), state_(state), mod_(mod) {
   setObjectName(QStringLiteral("TPreview"));
   setWindowTitle(QStringLiteral("Preview"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -98,14 +99,11 @@ ModelPreviewWindow::ModelPreviewWindow(LauncherState& state, QWidget* parent)
   image_->setObjectName(QStringLiteral("Image"));
   image_->setMinimumSize(164, 200);
   layout->addWidget(image_);
-  state_.preview_open = true;
 }
-
-ModelPreviewWindow::~ModelPreviewWindow() { state_.preview_open = false; }
 
 void ModelPreviewWindow::ShowModel(const QString& control_name, const QString& model) {
   setWindowTitle(FromGame(TeamPreviewCaption(ToGame(control_name), ToGame(model))));
-  image_->LoadFile(ModelPicturePath(state_, ToGame(model)));
+  image_->LoadFile(ModelPicturePath(state_, mod_, ToGame(model)));
 }
 
 AboutWindow::AboutWindow(bool splash, QWidget* parent)

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/LauncherState.h"
+#include "core/ModTable.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -41,15 +42,15 @@ class ModelPreviewWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  // Lives until closed; closing clears state.preview_open.
-  ModelPreviewWindow(LauncherState& state, QWidget* parent);
-  ~ModelPreviewWindow() override;
+  // Lives until closed (deleted then), showing the models of mod.
+  ModelPreviewWindow(const LauncherState& state, const ModInfo& mod, QWidget* parent);
 
   // The model of a team drop-down: "Team 3 - gina" and gina's picture.
   void ShowModel(const QString& control_name, const QString& model);
 
  private:
-  LauncherState& state_;
+  const LauncherState& state_;
+  const ModInfo& mod_;
   PictureView* image_ = nullptr;
 };
 

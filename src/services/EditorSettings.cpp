@@ -181,7 +181,9 @@ std::string EditorSettings::OptionText(std::string_view control) const {
   return {};
 }
 
-std::vector<std::string> EditorSettings::AvailableMaps() const { return FillAvailableMaps(state_); }
+std::vector<std::string> EditorSettings::AvailableMaps() const {
+  return FillAvailableMaps(state_, mod_);
+}
 
 std::vector<std::string> EditorSettings::ModelList() const { return ModelChoices(state_); }
 
@@ -397,11 +399,10 @@ std::string EditorSettings::SetBotName(std::string_view typed) {
   return name;
 }
 
-std::optional<std::string> EditorSettings::StepModel(std::string_view action) {
+std::optional<std::string> EditorSettings::StepModel(ModelStepAction action) {
   if (roster.current < 0 || roster.current >= roster.size()) return std::nullopt;
-  const TrackChangesAt change(state_, 1);  // model stepping acts on the player's changes only
-  const ModelStep step =
-      StepBotModel(state_, action, bot_model, &roster.items[static_cast<size_t>(roster.current)]);
+  const ModelStep step = StepBotModel(state_, mod_, action, bot_model,
+                                      &roster.items[static_cast<size_t>(roster.current)]);
   if (!step.changed) return std::nullopt;
   return step.picture_path;
 }
@@ -688,7 +689,7 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
     if (index < 0) return Refuse(control, "one of its models: " + ItemsText(bot_model.items));
     bot_model.selected = index;
     bot_model.text = bot_model.items[static_cast<size_t>(index)];
-    StepModel("All");
+    StepModel(ModelStepAction::kChosen);
     return std::nullopt;
   }
   for (size_t i = property_index; i < properties_.size(); ++i) {

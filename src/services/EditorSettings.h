@@ -174,9 +174,9 @@ class EditorSettings {
   // The name edit's text after the dropped characters; the current entry
   // takes it when it is not empty. Returns the text the edit keeps.
   std::string SetBotName(std::string_view typed);
-  // "Prev", "Next" or "All" (the drop-down's own choice, bot_model already
+  // The < or > button, or the drop-down's own choice (bot_model already
   // set); the picture to show when the model changed.
-  std::optional<std::string> StepModel(std::string_view action);
+  std::optional<std::string> StepModel(ModelStepAction action);
   // A property's new text; a radio group's change refills the model drop-down.
   void SetProperty(size_t property, std::string text);
 

@@ -64,26 +64,22 @@ void LoadMapCatalogue(LauncherState& state) {
   for (std::string_view map : kStandardMaps) state.map_list.push_back(std::string(map) + ".bsp");
 }
 
-std::vector<std::string> FillAvailableMaps(const LauncherState& state) {
+std::vector<std::string> FillAvailableMaps(const LauncherState& state, const ModInfo& mod) {
   std::vector<std::string> entries;
-  const std::string& mod = state.selected_mod;
-  const bool bare = mod == "Botman" || mod == "Phineas";
-  const bool marked = mod == "Jumbot" || mod == "Rocket";
-  if (!bare && !marked) return entries;
-  const std::string& dir = DirsOf(state, mod).dir;
+  const CatalogueMaps& rule = mod.catalogue_maps;
+  if (!rule.offered) return entries;
+  const bool marked = !rule.star_ext.empty();
+  const std::string& dir = DirsOf(state, mod.key).dir;
+  auto below = [&dir](std::string_view sub) {
+    return sub.empty() ? dir : dir + "\\" + std::string(sub);
+  };
   // Which maps have the files behind the "*" and "+" marks.
   LowerNameSet star, plus;
-  std::string star_ext, plus_ext;
-  if (mod == "Jumbot") {
-    star = LowerNameSet(dir + "\\wpfiles");
-    plus = LowerNameSet(dir + "\\mapcfgs");
-    star_ext = ".jrf";
-    plus_ext = ".cfg";
-  } else if (mod == "Rocket") {
-    star = LowerNameSet(dir + "\\botnodes");
-    plus = LowerNameSet(dir);
-    star_ext = ".nod";
-    plus_ext = ".cfg";
+  const std::string star_ext(rule.star_ext);
+  const std::string plus_ext(rule.plus_ext);
+  if (marked) {
+    star = LowerNameSet(below(rule.star_dir));
+    plus = LowerNameSet(below(rule.plus_dir));
   }
   entries.reserve(state.map_list.size());
   for (const std::string& file : state.map_list) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/LauncherState.h"
+#include "core/ModTable.h"
 #include "services/ListOf.h"
 
 namespace orvane {
@@ -28,9 +29,10 @@ bool IsStandardMap(std::string_view name);
 // directory entries), then the eight standard maps as file names.
 void LoadMapCatalogue(LauncherState& state);
 
-// The "Available Maps" entries of Botman, Phineas (bare names), Jumbot and
-// Rocket (name, a space, then "*" and "+" marks); nothing for other mods.
-std::vector<std::string> FillAvailableMaps(const LauncherState& state);
+// The "Available Maps" entries of a mod that offers the launcher's catalogue:
+// bare names, or the name, a space, then its "*" and "+" marks; nothing for a
+// mod that lists maps of its own.
+std::vector<std::string> FillAvailableMaps(const LauncherState& state, const ModInfo& mod);
 
 // A file beside a map that marks it: <dir>\<map><ext>. An empty ext marks nothing.
 struct MapMark {

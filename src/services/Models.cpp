@@ -40,48 +40,56 @@ int FindModelIndex(const LauncherState& state, std::string_view name) {
   return -1;
 }
 
-ModelStep StepBotModel(const LauncherState& state, std::string_view action, ModelBox& box,
-                       BotEntry* current) {
+ModelStep StepBotModel(const LauncherState& state, const ModInfo& mod, ModelStepAction action,
+                       ModelBox& box, BotEntry* current) {
   ModelStep step;
-  if (state.track_changes != 1 || current == nullptr) return step;
+  if (current == nullptr) return step;
   const int last = static_cast<int>(box.items.size()) - 1;
-  if (action == "Prev") {
-    if (box.selected <= 0) return step;
-    --box.selected;
-  } else if (action == "Next") {
-    if (box.selected >= last) return step;
-    ++box.selected;
-  } else if (action == "All") {
-    if (box.text.empty()) return step;
-  } else {
-    return step;
+  switch (action) {
+    case ModelStepAction::kPrevious:
+      if (box.selected <= 0) return step;
+      --box.selected;
+      break;
+    case ModelStepAction::kNext:
+      if (box.selected >= last) return step;
+      ++box.selected;
+      break;
+    case ModelStepAction::kChosen:
+      if (box.text.empty()) return step;
+      break;
   }
-  if (action != "All") box.text = box.items[static_cast<size_t>(box.selected)];
-  const std::string& mod = state.selected_mod;
+  if (action != ModelStepAction::kChosen) box.text = box.items[static_cast<size_t>(box.selected)];
   std::string value = box.text;
-  if (mod == "CStrike") value = std::to_string(box.selected);
-  if (mod == "TFC" || mod == "Frontline") value = std::to_string(box.selected + 1);
+  switch (mod.model_value) {
+    case ModelValue::kName:
+      break;
+    case ModelValue::kPosition:
+      value = std::to_string(box.selected);
+      break;
+    case ModelValue::kPositionFromOne:
+      value = std::to_string(box.selected + 1);
+      break;
+  }
   current->model = value;
-  const bool team_pictures = mod == "CStrike" || mod == "TFC" || mod == "Frontline";
+  const bool team_pictures = !mod.picture_dir.empty();
   step.picture_path =
-      ModelPicturePath(state, team_pictures ? current->param1 + "_" + value : value);
+      ModelPicturePath(state, mod, team_pictures ? current->param1 + "_" + value : value);
   step.changed = true;
   return step;
 }
 
-std::string ModelPicturePath(const LauncherState& state, std::string_view name) {
+std::string ModelPicturePath(const LauncherState& state, const ModInfo& mod,
+                             std::string_view name) {
   std::string result = state.app_path + "\\models\\nopic.jpg";
-  const std::string& mod = state.selected_mod;
   std::string models_dir = state.valve_models_dir;
-  if (mod == "Action") {
-    const ModDirs& dirs = DirsOf(state, "Action");
-    models_dir = dirs.extra.size() > 1 ? dirs.extra[1] : std::string();
+  if (mod.models_dir >= 0) {
+    const ModDirs& dirs = DirsOf(state, mod.key);
+    const auto index = static_cast<size_t>(mod.models_dir);
+    models_dir = dirs.extra.size() > index ? dirs.extra[index] : std::string();
   }
   std::string picture(name);
   const std::string base = models_dir + "\\" + picture + "\\";
-  if (mod == "CStrike") picture = "cs\\" + picture;
-  if (mod == "Frontline") picture = "flf\\" + picture;
-  if (mod == "TFC") picture = "tfc\\" + picture;
+  if (!mod.picture_dir.empty()) picture = std::string(mod.picture_dir) + "\\" + picture;
   const std::string own_picture = state.app_path + "\\models\\" + picture + ".jpg";
   if (FileExists(own_picture)) result = own_picture;
   const std::string bitmap = base + picture + ".bmp";

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/LauncherState.h"
+#include "core/ModTable.h"
 #include "services/BotEntry.h"
 
 namespace orvane {
@@ -39,14 +40,18 @@ struct ModelStep {
   std::string picture_path;  // the picture to show when changed
 };
 
-// "Prev", "Next" or "All" (the drop-down's own change) for the current
-// roster entry; acts only while TrackChanges is 1 and an entry is current.
-ModelStep StepBotModel(const LauncherState& state, std::string_view action, ModelBox& box,
-                       BotEntry* current);
+// How the player moves the selected bot's model: the < and > buttons, or the
+// drop-down's own choice (box.text already set).
+enum class ModelStepAction { kPrevious, kNext, kChosen };
 
-// The picture file of a model: the model's own bitmap, else the launcher's
-// picture, else AppPath\models\nopic.jpg.
-std::string ModelPicturePath(const LauncherState& state, std::string_view name);
+// Moves the current roster entry's model (null: none is current, nothing
+// happens); its Model field takes what the mod keeps there.
+ModelStep StepBotModel(const LauncherState& state, const ModInfo& mod, ModelStepAction action,
+                       ModelBox& box, BotEntry* current);
+
+// The picture file of a model of the mod: the model's own bitmap, else the
+// launcher's picture, else AppPath\models\nopic.jpg.
+std::string ModelPicturePath(const LauncherState& state, const ModInfo& mod, std::string_view name);
 
 // "Team 3 - gina" for the drop-down BM_team3 holding gina.
 std::string TeamPreviewCaption(std::string_view control_name, std::string_view model);

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <thread>
 
-#include "app/Documents.h"
 #include "app/Wiring.h"
 #include "core/Launch.h"
 #include "core/LauncherSettings.h"
@@ -14,6 +13,7 @@
 #include "core/Startup.h"
 #include "editors/CstrikeFiles.h"
 #include "editors/CstrikeLaunch.h"
+#include "editors/ModRegistry.h"
 #include "editors/ScihuntFiles.h"
 #include "platform/GameStart.h"
 #include "platform/TextFile.h"

@@ -101,7 +101,9 @@ TEST(LaunchSelectedMod, CatalogueModWithoutABotWritesNothing) {
   LauncherState state = Prepared(tree, "CStrike");
   bool hook_ran = false;
   LaunchHooks hooks;
-  hooks.cstrike = [&hook_ran](const LauncherState&, const std::string&) { hook_ran = true; };
+  hooks.bot_files = [&hook_ran](const LauncherState&, std::string_view, const std::string&) {
+    hook_ran = true;
+  };
   StartRecorder recorder;
   EXPECT_EQ(LaunchSelectedMod(state, hooks, recorder.Starter()).outcome, LaunchResult::kNoBot);
   EXPECT_FALSE(hook_ran);
@@ -116,9 +118,11 @@ TEST(LaunchSelectedMod, ChosenBotReachesTheModsHook) {
   ASSERT_TRUE(ChooseBot(state, "p.o.d.bot"));  // any case, as typed in a shortcut
   std::string bot;
   LaunchHooks hooks;
-  hooks.cstrike = [&bot](const LauncherState&, const std::string& name) { bot = name; };
+  hooks.bot_files = [&bot](const LauncherState&, std::string_view mod, const std::string& name) {
+    bot = std::string(mod) + "/" + name;
+  };
   EXPECT_EQ(LaunchSelectedMod(state, hooks, nullptr).outcome, LaunchResult::kWritten);
-  EXPECT_EQ(bot, "P.O.D.Bot");
+  EXPECT_EQ(bot, "CStrike/P.O.D.Bot");
 }
 
 TEST(PrepareLaunch, OurMessageOfTheDayAndBotmansMapsGo) {

@@ -158,7 +158,7 @@ TEST(CstrikeSettings, EveryTeamModelHasAShippedPicture) {
   for (const char* team : {"0", "1", "2"}) {
     for (size_t model = 0; model < CsModelTable(team).size(); ++model) {
       const std::string name = std::string(team) + "_" + std::to_string(model);
-      const std::string path = ModelPicturePath(state, name);
+      const std::string path = ModelPicturePath(state, *FindMod("CStrike"), name);
       EXPECT_EQ(path, tree.AppPath() + "\\models\\cs\\" + name + ".jpg");
       EXPECT_EQ(LoadPicture(path).width, 164) << name;
     }

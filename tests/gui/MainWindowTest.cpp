@@ -10,11 +10,14 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "core/LauncherSettings.h"
 #include "core/ModTable.h"
+#include "gui/EditorWindows.h"
 #include "gui/GameDirectoryDialog.h"
 #include "platform/FileError.h"
 #include "support/GameTree.h"
 #include "support/Isolation.h"
+#include "support/ModTree.h"
 #include "support/WindowTest.h"
 
 namespace orvane::test {
@@ -312,6 +315,22 @@ class MainWindowTest final : public QObject {
     QCOMPARE(answerer.boxes(), 2);
     QCOMPARE(recorded.starts.size(), size_t{1});
     QVERIFY(std::filesystem::exists(tree.app_dir() / "log.txt"));
+  }
+
+  // One window maker per mod of the mod table, each making the mod's window.
+  void EveryModHasItsWindow() {
+    GameTree tree;
+    DemoGame(tree);
+    LauncherState state = tree.State();
+    RegistryStore store = tree.Store();
+    ReadLauncherSettings(state, store);
+    QCOMPARE(EditorWindowMakers().size(), Mods().size());
+    for (size_t i = 0; i < Mods().size(); ++i) {
+      QCOMPARE(EditorWindowMakers()[i].key, Mods()[i].key);
+      SelectMod(state, Mods()[i].key);
+      const std::unique_ptr<QDialog> window = EditorWindowMakers()[i].make(state, nullptr);
+      QCOMPARE(window->objectName(), QString::fromLatin1(Mods()[i].window_name));
+    }
   }
 
   void MalformedStoreGivesAnErrorBoxNamingIt() {

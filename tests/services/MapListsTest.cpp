@@ -32,7 +32,7 @@ TEST(MapCatalogue, BspFilesThenTheStandardMaps) {
                                 "boot_camp.bsp", "crossfire.bsp", "snark_pit.bsp",
                                 "lambda_bunker.bsp", "stalkyard.bsp", "boot_camp.bsp",
                                 "undertow.bsp", "datacore.bsp", "subtransit.bsp", "bounce.bsp"}));
-  EXPECT_EQ(FillAvailableMaps(state).size(), 10u);
+  EXPECT_EQ(FillAvailableMaps(state, *FindMod("Botman")).size(), 10u);
   GameTree empty;
   LauncherState none = StateFor(empty, "Botman");
   LoadMapCatalogue(none);
@@ -58,13 +58,13 @@ TEST(MapCatalogue, JumbotAndRocketEntriesCarryMarks) {
            {"Phineas", {"crossfire", "snark_pit", "lambda_bunker", "stalkyard", "boot_camp"}}}) {
     LauncherState state = StateFor(tree, row.mod);
     LoadMapCatalogue(state);
-    std::vector<std::string> entries = FillAvailableMaps(state);
+    std::vector<std::string> entries = FillAvailableMaps(state, *FindMod(row.mod));
     entries.resize(5);
     EXPECT_EQ(entries, row.first_entries) << row.mod;
   }
   LauncherState cs = StateFor(tree, "CStrike");
   LoadMapCatalogue(cs);
-  EXPECT_TRUE(FillAvailableMaps(cs).empty());
+  EXPECT_TRUE(FillAvailableMaps(cs, *FindMod("CStrike")).empty());
 }
 
 // A mod's own maps: the required file filters, the marks follow their

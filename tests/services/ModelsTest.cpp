@@ -13,7 +13,6 @@ LauncherState StateFor(const GameTree& tree, const char* mod) {
   state.app_path = tree.AppPath();
   state.hl_path = tree.HLPath();
   state.selected_mod = mod;
-  state.track_changes = 1;
   SetModDirectories(state);
   return state;
 }
@@ -41,31 +40,29 @@ TEST(ModelCatalogue, FoldersWithTheirModelAndTheStandardOnes) {
 TEST(ModelStepping, PrevNextAndTheModelField) {
   GameTree tree;
   LauncherState state = StateFor(tree, "Botman");
+  const ModInfo& botman = *FindMod("Botman");
   ModelBox box{{"barney", "gina", "gordon"}, 1, "gina"};
   BotEntry bot{"Alpha", "gina", "", "", "3"};
-  ModelStep step = StepBotModel(state, "Next", box, &bot);
+  ModelStep step = StepBotModel(state, botman, ModelStepAction::kNext, box, &bot);
   EXPECT_TRUE(step.changed);
   EXPECT_EQ(bot.model, "gordon");
   EXPECT_EQ(step.picture_path, tree.AppPath() + "\\models\\nopic.jpg");
-  EXPECT_FALSE(StepBotModel(state, "Next", box, &bot).changed);  // already last
+  EXPECT_FALSE(StepBotModel(state, botman, ModelStepAction::kNext, box, &bot).changed);  // last
   EXPECT_EQ(box.selected, 2);
   box.selected = 0;
-  EXPECT_FALSE(StepBotModel(state, "Prev", box, &bot).changed);     // already first
-  EXPECT_FALSE(StepBotModel(state, "Next", box, nullptr).changed);  // no current bot
-  state.track_changes = 0;
-  EXPECT_FALSE(StepBotModel(state, "Next", box, &bot).changed);  // loading
+  EXPECT_FALSE(StepBotModel(state, botman, ModelStepAction::kPrevious, box, &bot).changed);
+  EXPECT_FALSE(StepBotModel(state, botman, ModelStepAction::kNext, box, nullptr).changed);
 
   // Counter-Strike keeps the position; the picture is team_model.
   state = StateFor(tree, "CStrike");
   tree.AppFile("models/cs/2_1.jpg", "x");
   ModelBox cs{{"Phoenix", "Elite", "Arctic"}, 0, "Phoenix"};
   BotEntry cs_bot{"B", "0", "2", "", "50"};
-  step = StepBotModel(state, "Next", cs, &cs_bot);
+  step = StepBotModel(state, *FindMod("CStrike"), ModelStepAction::kNext, cs, &cs_bot);
   EXPECT_EQ(cs_bot.model, "1");
   EXPECT_EQ(step.picture_path, tree.AppPath() + "\\models\\cs\\2_1.jpg");
-  state.selected_mod = "TFC";
   cs.text = "Elite";
-  StepBotModel(state, "All", cs, &cs_bot);
+  StepBotModel(state, *FindMod("TFC"), ModelStepAction::kChosen, cs, &cs_bot);
   EXPECT_EQ(cs_bot.model, "2");  // TFC: position + 1
 }
 
@@ -76,12 +73,12 @@ TEST(ModelPictures, OwnBitmapThenLauncherPictureThenNoPicture) {
       .File("valve/models/player/gordon/gordon.bmp", "b")
       .File("action/models/player/gina/gina.bmp", "b");
   LauncherState state = StateFor(tree, "Botman");
-  EXPECT_EQ(ModelPicturePath(state, "gordon"),
+  const ModInfo& botman = *FindMod("Botman");
+  EXPECT_EQ(ModelPicturePath(state, botman, "gordon"),
             tree.HLPath() + "\\valve\\models\\player\\gordon\\gordon.bmp");
-  EXPECT_EQ(ModelPicturePath(state, "gina"), tree.AppPath() + "\\models\\gina.jpg");
-  EXPECT_EQ(ModelPicturePath(state, "robo"), tree.AppPath() + "\\models\\nopic.jpg");
-  state.selected_mod = "Action";
-  EXPECT_EQ(ModelPicturePath(state, "gina"),
+  EXPECT_EQ(ModelPicturePath(state, botman, "gina"), tree.AppPath() + "\\models\\gina.jpg");
+  EXPECT_EQ(ModelPicturePath(state, botman, "robo"), tree.AppPath() + "\\models\\nopic.jpg");
+  EXPECT_EQ(ModelPicturePath(state, *FindMod("Action"), "gina"),
             tree.HLPath() + "\\action\\models\\player\\gina\\gina.bmp");
 }
 

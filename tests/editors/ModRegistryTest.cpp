@@ -1,0 +1,35 @@
+// The mod table and the registry of documents and launch files hold one row
+// per mod, in the same order: a mod added to one and not the other fails here.
+#include "editors/ModRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include "core/LauncherSettings.h"
+#include "core/ModTable.h"
+#include "support/ModTree.h"
+
+namespace orvane::test {
+namespace {
+
+TEST(ModRegistry, OneRowPerModOfTheTableEachMakingItsOwnDocument) {
+  GameTree tree;
+  DemoGame(tree);
+  LauncherState state = tree.State();
+  RegistryStore store = tree.Store();
+  ReadLauncherSettings(state, store);
+  ASSERT_EQ(ModRegistrations().size(), Mods().size());
+  for (size_t i = 0; i < Mods().size(); ++i) {
+    const ModInfo& mod = Mods()[i];
+    const ModRegistration& row = ModRegistrations()[i];
+    EXPECT_EQ(row.key, mod.key);
+    EXPECT_EQ(row.write_launch_files != nullptr, mod.launch == LaunchWork::kBotFiles) << mod.key;
+    const std::unique_ptr<EditorSettings> doc = MakeSettings(state, mod.key);
+    ASSERT_NE(doc, nullptr) << mod.key;
+    EXPECT_EQ(doc->mod().key, mod.key);
+  }
+  EXPECT_EQ(MakeSettings(state, "Quake"), nullptr);
+  EXPECT_EQ(FindRegistration("cstrike"), nullptr);  // keys are exact
+}
+
+}  // namespace
+}  // namespace orvane::test
