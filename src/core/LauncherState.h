@@ -26,11 +26,6 @@ struct BotChoice {
   std::string text;                // the combo box's text (typed or selected)
 };
 
-struct ButtonCursor {
-  int left = 10;
-  int top = 24;
-};
-
 struct LauncherState {
   std::string app_path;
   std::string hl_path;
@@ -42,8 +37,6 @@ struct LauncherState {
   std::array<ModDirs, 10> mod_dirs;           // in mod-table order
   std::string valve_maps_dir;
   std::string valve_models_dir;
-  int track_changes = 0;
-  bool preview_open = false;
 
   // The two check items of the Options menu.
   bool close_krv_checked = false;
@@ -57,27 +50,10 @@ struct LauncherState {
   SteamEnvironment steam_env;
   GameSource game_source = GameSource::kNone;
 
-  ButtonCursor button_cursor;
   BotChoice bot_choice;
   std::vector<std::string> bot_names;
   std::vector<std::string> map_list;
   std::vector<std::string> model_list;
-};
-
-// Holds TrackChanges at a value for a scope (0 while code fills controls, 1
-// for a change the player makes), and puts back what it was.
-class TrackChangesAt {
- public:
-  TrackChangesAt(LauncherState& state, int value) : state_(state), before_(state.track_changes) {
-    state_.track_changes = value;
-  }
-  ~TrackChangesAt() { state_.track_changes = before_; }
-  TrackChangesAt(const TrackChangesAt&) = delete;
-  TrackChangesAt& operator=(const TrackChangesAt&) = delete;
-
- private:
-  LauncherState& state_;
-  int before_;
 };
 
 }  // namespace orvane

@@ -28,8 +28,6 @@ void Guarded(const char* message, StartupReporter& reporter, Step step) {
 }  // namespace
 
 void ResetLauncherState(LauncherState& state, const StartupHooks& hooks) {
-  state.button_cursor = ButtonCursor{};
-  state.preview_open = false;
   state.hl_path.clear();
   state.hl_exe.clear();
   for (ModDirs& dirs : state.mod_dirs) dirs = ModDirs{};
@@ -42,7 +40,6 @@ void ResetLauncherState(LauncherState& state, const StartupHooks& hooks) {
 void InitLauncher(LauncherState& state, RegistryStore& registry, const StartupHooks& hooks,
                   StartupReporter& reporter) {
   ResetLauncherState(state, hooks);
-  state.track_changes = 0;
   Guarded(kMsgDefaultDirs, reporter, [&] { ReadLauncherSettings(state, registry); });
   Guarded(kMsgStartParams, reporter, [&] { Call(hooks.first_run_backup); });
   if (DirectoryExists(state.hl_path)) {
@@ -58,7 +55,6 @@ void InitLauncher(LauncherState& state, RegistryStore& registry, const StartupHo
   } else {
     state.bot_names.push_back("NewBot");
   }
-  state.track_changes = 1;
 }
 
 void RunStartupGuarded(LauncherState& state, RegistryStore& registry, const StartupHooks& hooks,

@@ -154,7 +154,7 @@ void BotEditorForm::RunLoad() {
   Messages messages;
   {
     // Reading the files is filling the controls: no change handler reacts.
-    FillingControls filling(state_);
+    FillingControls filling(*this);
     messages = settings_.Load();
   }
   ShowDocument();
@@ -167,7 +167,7 @@ void BotEditorForm::ShowMessages(const Messages& messages) {
 }
 
 void BotEditorForm::ShowDocument() {
-  FillingControls filling(state_);
+  FillingControls filling(*this);
   if (maps_ != nullptr) maps_->Show();
   if (teams_[0] != nullptr || !game_kinds_.empty()) {
     QStringList models;
@@ -191,7 +191,7 @@ void BotEditorForm::ShowDocument() {
 }
 
 void BotEditorForm::ShowValues(bool roster) {
-  FillingControls filling(state_);
+  FillingControls filling(*this);
   for (const auto& options : options_) options->Show();
   for (const auto& [index, memo] : memos_) {
     QStringList lines;
@@ -220,7 +220,7 @@ void BotEditorForm::ShowStates() {
 }
 
 void BotEditorForm::OptionChanged(const std::string& control) {
-  if (state_.track_changes != 1) return;
+  if (!PlayerChange()) return;
   MarkModified();
   Messages messages;
   if (settings_.OptionChanged(control, messages)) ShowValues();
@@ -285,7 +285,7 @@ QToolButton* BotEditorForm::BuildAction(QWidget* parent, const char* name, const
 void BotEditorForm::EditFile(const std::string& path) { TextEditorWindow::Edit_File(path, this); }
 
 void BotEditorForm::ControlChanged() {
-  if (state_.track_changes == 1) MarkModified();
+  if (PlayerChange()) MarkModified();
 }
 
 void BotEditorForm::Finish(int result) {
@@ -331,7 +331,7 @@ void BotEditorForm::OnRestoreDefaultClicked() {
   }
   Messages messages;
   {
-    FillingControls filling(state_);
+    FillingControls filling(*this);
     messages = settings_.RestoreDefault();
   }
   ShowDocument();
@@ -584,7 +584,7 @@ void BotEditorForm::GameTypeClicked(int kind) {
 }
 
 void BotEditorForm::NumTeamChanged(int value) {
-  if (state_.track_changes != 1 || !settings_.teams.teamplay) return;
+  if (!PlayerChange() || !settings_.teams.teamplay) return;
   settings_.SetTeamCount(value, team_editing_);
   ShowTeams();
   MarkModified();
@@ -840,7 +840,7 @@ void BotEditorForm::ShowRoster() {
 }
 
 void BotEditorForm::ShowSelectedEntry() {
-  FillingControls filling(state_);
+  FillingControls filling(*this);
   const BotEntry* current = settings_.CurrentBot();
   const BotEntry empty;
   const BotEntry& entry = current != nullptr ? *current : empty;
@@ -937,7 +937,7 @@ void BotEditorForm::OnDeleteBotClicked() {
 
 void BotEditorForm::OnBotNameEdited(const QString& text) {
   const std::string typed = ToGame(text);
-  if (state_.track_changes != 1 || settings_.CurrentBot() == nullptr) {
+  if (!PlayerChange() || settings_.CurrentBot() == nullptr) {
     const std::string kept = DropCharacters(typed, settings_.name_drops());
     if (kept != typed) bot_name_->setText(Q(kept));
     return;
@@ -966,7 +966,7 @@ void BotEditorForm::StepModel(ModelStepAction action) {
 }
 
 void BotEditorForm::PropertyChanged(size_t property) {
-  if (state_.track_changes != 1 || settings_.CurrentBot() == nullptr) return;
+  if (!PlayerChange() || settings_.CurrentBot() == nullptr) return;
   if (auto* slider = qobject_cast<QSlider*>(property_controls_[property])) {
     settings_.SetProperty(property, std::to_string(slider->value()));
   } else if (auto* spin = qobject_cast<QSpinBox*>(property_controls_[property])) {

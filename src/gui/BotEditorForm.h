@@ -47,12 +47,6 @@ class PictureView;
 class ColorButton;
 class ModelPreviewWindow;
 
-// Holds TrackChanges at 0 while code fills controls.
-class FillingControls : TrackChangesAt {
- public:
-  explicit FillingControls(LauncherState& state) : TrackChangesAt(state, 0) {}
-};
-
 class OptionControls;
 
 class BotEditorForm : public QDialog {
@@ -81,6 +75,21 @@ class BotEditorForm : public QDialog {
                      const std::string& ext);
 
  protected:
+  // While alive, the window is filling its controls from the document: the
+  // change handlers then leave the document and the modified mark alone.
+  class FillingControls {
+   public:
+    explicit FillingControls(BotEditorForm& form) : form_(form) { ++form_.filling_; }
+    ~FillingControls() { --form_.filling_; }
+    FillingControls(const FillingControls&) = delete;
+    FillingControls& operator=(const FillingControls&) = delete;
+
+   private:
+    BotEditorForm& form_;
+  };
+  // A change made by the player, not by filling.
+  bool PlayerChange() const { return filling_ == 0; }
+
   // The shared parts, built when the mod asks for them.
   QWidget* AddPage(const QString& object_name, const QString& caption);
   QWidget* AddPage(const char* suffix, const QString& caption);  // "TS_<prefix>_<suffix>"
@@ -145,6 +154,7 @@ class BotEditorForm : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  int filling_ = 0;  // FillingControls alive
   void RunLoad();
   void ShowDocument();  // every control from the document
   // Options and text pages (and the roster), after a rule changed them.

@@ -240,11 +240,10 @@ void MainWindow::OpenDirectoryDialog() {
 
 void MainWindow::ShowModButtons() {
   for (QToolButton* button : mod_buttons_) button->hide();
-  state_.button_cursor = ButtonCursor{};
+  ButtonCursor cursor;
   const auto& mods = Mods();
   for (size_t i = 0; i < mods.size(); ++i) {
     if (!ModButtonShown(state_, mods[i])) continue;
-    ButtonCursor& cursor = state_.button_cursor;
     mod_buttons_[i]->move(cursor.left, cursor.top);
     mod_buttons_[i]->show();
     cursor.left += kStep;

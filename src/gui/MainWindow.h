@@ -92,6 +92,11 @@ class MainWindow final : public QMainWindow, public StartupReporter {
   std::function<StartResult(std::string_view)> open_document_;
   MainWindowHooks window_hooks_;
   std::function<QString(QWidget*, const QString&)> directory_browser_;
+  // Where the next mod button goes: the buttons fill rows from the left.
+  struct ButtonCursor {
+    int left = 10;
+    int top = 24;
+  };
   bool activated_ = false;
   bool filling_bots_ = false;
 

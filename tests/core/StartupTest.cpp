@@ -39,15 +39,10 @@ TEST(InitLauncher, RunsEveryStepInOrder) {
   RegistryStore store = tree.Store();
   Calls calls;
   Recorder reporter;
-  state.preview_open = true;
-  state.button_cursor.left = 164;
   InitLauncher(state, store, calls.Hooks(), reporter);
   EXPECT_EQ(calls.order, (std::vector<std::string>{"reset", "keys", "backup", "maps", "models"}));
   EXPECT_TRUE(reporter.messages.empty());
   EXPECT_EQ(state.bot_names, std::vector<std::string>{"Alpha"});
-  EXPECT_EQ(state.track_changes, 1);
-  EXPECT_FALSE(state.preview_open);
-  EXPECT_EQ(state.button_cursor.left, 10);
 }
 
 TEST(InitLauncher, WhichListsAreBuilt) {
@@ -90,7 +85,6 @@ TEST(InitLauncher, GuardedStepsReportAndStartUpGoesOn) {
   EXPECT_EQ(calls.order,
             (std::vector<std::string>{"reset", "keys", "backup"}));  // HLExe empty: no models
   EXPECT_TRUE(state.bot_names.empty());  // a file of comments gives no names, not "NewBot"
-  EXPECT_EQ(state.track_changes, 1);
 }
 
 TEST(RunStartupGuarded, AnErrorOutsideTheStepsIsReportedOnce) {
@@ -104,7 +98,6 @@ TEST(RunStartupGuarded, AnErrorOutsideTheStepsIsReportedOnce) {
   Recorder reporter;
   RunStartupGuarded(state, store, hooks, reporter);
   EXPECT_EQ(reporter.messages, std::vector<std::string>{"Can't prepare parameters."});
-  EXPECT_EQ(state.track_changes, 0);
 }
 
 }  // namespace
