@@ -85,7 +85,7 @@ void BM_ReadMapCycle(benchmark::State& s) {
   const std::string dir = state.hl_path + "\\bot";
   for (auto _ : s) {
     std::vector<std::string> play = {"boot_camp"};
-    ReadMapCycle(state, "N", dir, state.valve_maps_dir, play);
+    ReadMapCycle(state, *FindMod("Botman"), dir, state.valve_maps_dir, play);
     if (play.size() != kCycle + 1) s.SkipWithError("maps were dropped");
     benchmark::DoNotOptimize(play.data());
   }
@@ -109,7 +109,7 @@ void BM_WriteMapCycle(benchmark::State& s) {
   LauncherState state = Tree().LoadedState();
   const std::vector<std::string> play = CycleList();
   const std::string dir = state.hl_path + "\\bot";
-  for (auto _ : s) WriteMapCycle(state, "N", dir, play);
+  for (auto _ : s) WriteMapCycle(state, *FindMod("Botman"), dir, play);
 }
 
 void BM_WriteMapCycle_Baseline(benchmark::State& s) {
@@ -244,7 +244,7 @@ const std::vector<DocumentRow>& DocumentRows() {
 void LoadDocument(benchmark::State& s, const DocumentRow& row) {
   LauncherState state = Tree().LoadedState(row.mod);
   for (auto _ : s) {
-    std::unique_ptr<EditorSettings> doc = MakeSettings(state, row.mod);
+    std::unique_ptr<EditorSettings> doc = MakeSettings(state, row.mod, state.bot_choice.text);
     if (const Messages problems = doc->Load(); !problems.empty()) {
       s.SkipWithError(("the load reported: " + problems.front().text).c_str());
       break;
@@ -268,14 +268,14 @@ void LoadDocumentBaseline(benchmark::State& s, const DocumentRow& row) {
 
 void SaveDocument(benchmark::State& s, const DocumentRow& row) {
   LauncherState state = Tree().LoadedState(row.mod);
-  std::unique_ptr<EditorSettings> doc = MakeSettings(state, row.mod);
+  std::unique_ptr<EditorSettings> doc = MakeSettings(state, row.mod, state.bot_choice.text);
   doc->Load();
   for (auto _ : s) doc->Save();
 }
 
 void SaveDocumentBaseline(benchmark::State& s, const DocumentRow& row) {
   LauncherState state = Tree().LoadedState(row.mod);
-  std::unique_ptr<EditorSettings> doc = MakeSettings(state, row.mod);
+  std::unique_ptr<EditorSettings> doc = MakeSettings(state, row.mod, state.bot_choice.text);
   doc->Load();
   doc->Save();  // the first save comments out listenserver.cfg; later ones leave it
   std::vector<std::pair<std::string, std::string>> files;

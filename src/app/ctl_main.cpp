@@ -276,7 +276,8 @@ int Config(orvane::LauncherState& state, const std::vector<std::string>& args) {
   if (const ModChoice choice = ChooseMod(state, key, bot, true); choice.status != 0) {
     return choice.status;
   }
-  const std::unique_ptr<orvane::EditorSettings> settings = orvane::MakeSettings(state, key);
+  const std::unique_ptr<orvane::EditorSettings> settings =
+      orvane::MakeSettings(state, key, state.bot_choice.text);
   for (const orvane::Message& m : settings->Load()) {
     std::fprintf(stderr, "orvanectl: %s%s%s\n", m.text.c_str(), m.detail.empty() ? "" : " ",
                  m.detail.c_str());

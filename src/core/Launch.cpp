@@ -42,7 +42,7 @@ std::string BuildCommandLine(const LauncherState& state) {
   const std::string game = GameDirName(state.selected_mod);
   std::string line;
   if (state.auto_start == "O") {
-    const std::string first_map = GetFirstMap(state);
+    const std::string first_map = GetFirstMap(state, state.selected_mod);
     line = " -console -game " + game + " +sv_lan 1 +maxplayers 32 +connect +map " + first_map;
   } else {
     line = " -nointro -console -game " + game + " +maxplayers 32";

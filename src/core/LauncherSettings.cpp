@@ -124,20 +124,21 @@ const ModDirs& DirsOf(const LauncherState& state, std::string_view mod_key) {
 
 std::string KrvIniPath(const LauncherState& state) { return state.app_path + "\\KRV.ini"; }
 
-std::string ModIniValue(const LauncherState& state, std::string_view key, std::string_view value,
-                        std::string_view mode) {
-  if (mode == "Read") return GetProfileString(KrvIniPath(state), state.selected_mod, key, "");
-  // With no mod chosen there is no section to write to.
-  if (mode == "Write" && !state.selected_mod.empty()) {
-    WriteProfileString(KrvIniPath(state), state.selected_mod, key, value);
-  }
-  return {};
+std::string ReadModSetting(const LauncherState& state, std::string_view mod_key,
+                           std::string_view key) {
+  return GetProfileString(KrvIniPath(state), mod_key, key, "");
 }
 
-std::string GetFirstMap(const LauncherState& state) {
-  std::string map = ModIniValue(state, "First Map", "", "Read");
+void WriteModSetting(const LauncherState& state, std::string_view mod_key, std::string_view key,
+                     std::string_view value) {
+  // With no mod chosen there is no section to write to.
+  if (!mod_key.empty()) WriteProfileString(KrvIniPath(state), mod_key, key, value);
+}
+
+std::string GetFirstMap(const LauncherState& state, std::string_view mod_key) {
+  std::string map = ReadModSetting(state, mod_key, "First Map");
   if (!Trim(map).empty()) return map;
-  const ModInfo* mod = FindMod(state.selected_mod);
+  const ModInfo* mod = FindMod(mod_key);
   return mod != nullptr ? std::string(mod->default_first_map) : std::string("boot_camp");
 }
 
@@ -213,7 +214,7 @@ bool ChooseBot(LauncherState& state, std::string_view name) {
   if (found < 0) return false;
   choice.selected = found;
   choice.text = choice.names[found];
-  ModIniValue(state, "Last Bot", choice.text, "Write");
+  WriteModSetting(state, state.selected_mod, "Last Bot", choice.text);
   return true;
 }
 

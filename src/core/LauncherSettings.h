@@ -24,11 +24,14 @@ void SetModDirectories(LauncherState& state);
 const ModDirs& DirsOf(const LauncherState& state, std::string_view mod_key);
 std::string KrvIniPath(const LauncherState& state);
 
-// One key of the selected mod's section of KRV.ini; mode "Read" or "Write",
-// any other mode does nothing. Always returns "" for "Write".
-std::string ModIniValue(const LauncherState& state, std::string_view key, std::string_view value,
-                        std::string_view mode);
-std::string GetFirstMap(const LauncherState& state);
+// One key of a mod's section of KRV.ini ("" when missing); writing with no
+// mod (an empty key) does nothing.
+std::string ReadModSetting(const LauncherState& state, std::string_view mod_key,
+                           std::string_view key);
+void WriteModSetting(const LauncherState& state, std::string_view mod_key, std::string_view key,
+                     std::string_view value);
+// The map the mod's listen server starts on: "First Map", else the mod's default.
+std::string GetFirstMap(const LauncherState& state, std::string_view mod_key);
 
 // A key of a bot's section in the mod's bot catalogue; "" when absent.
 std::string BotCatalogueValue(const LauncherState& state, std::string_view mod_key,

@@ -41,6 +41,7 @@ const std::array<ModInfo, 10>& Mods() {
           .window_name = "TFBotman",
           .page_control = "PC_Botman",
           .catalogue_maps = {.offered = true},
+          .starting_map = StartingMap::kInModFiles,
           .launch = LaunchWork::kRemoveMotdAndMaps,
       },
       {
@@ -125,6 +126,7 @@ const std::array<ModInfo, 10>& Mods() {
                              .star_ext = ".jrf",
                              .plus_dir = "mapcfgs",
                              .plus_ext = ".cfg"},
+          .starting_map = StartingMap::kInModFiles,
       },
       {
           .key = "Phineas",
@@ -183,6 +185,7 @@ const std::array<ModInfo, 10>& Mods() {
           .exit_caption = "Exit Scihunt",
           .window_name = "TFScihunt",
           .page_control = "PC_Scihunt",
+          .starting_map = StartingMap::kInModFiles,
       },
       {
           .key = "TFC",

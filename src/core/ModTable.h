@@ -33,6 +33,10 @@ struct CatalogueMaps {
   std::string_view plus_ext = {};
 };
 
+// Where the mod's starting map is kept: in KRV.ini's "First Map" (the launch
+// starts the server there), or in the mod's own files, which the document reads.
+enum class StartingMap { kInLauncherSettings, kInModFiles };
+
 // What a launch does for the mod before the game starts.
 enum class LaunchWork {
   kNone,
@@ -67,6 +71,7 @@ struct ModInfo {
   std::string_view picture_dir = {};
   int models_dir = -1;  // index in extra_dirs of the mod's own player models; -1: valve's
   CatalogueMaps catalogue_maps = {};
+  StartingMap starting_map = StartingMap::kInLauncherSettings;
   LaunchWork launch = LaunchWork::kNone;
 };
 

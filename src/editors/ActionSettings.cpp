@@ -130,7 +130,7 @@ void ActionSettings::ReadFiles(Messages& messages) {
     const std::string path = File("teams.ini");
     if (FileExists(path)) team_tree = ParseTeamsIni(ReadLines(path));
   });
-  ReadPlayListFrom(messages, "O", File("maps"));
+  ReadPlayListFrom(messages, File("maps"));
   ReadBotFile(messages);
   Step(messages, [&] {
     const std::string path = File("user.scr");
@@ -157,7 +157,7 @@ void ActionSettings::WriteFiles(FileBatch& batch) const {
   const ActionGameCfg cfg = Collected();
   batch.PutLines(File("game.cfg"), ActionGameCfgLines(cfg));
   batch.PutLines(File("teams.ini"), TeamsIniLines(team_tree));
-  WriteMapCycle(state(), "O", ModDirectory(), maps.play.items, batch);
+  WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
   batch.PutLines(File(kBotFile), ActionBotsLines(roster.items));
   const std::string scr = File("settings.scr");
   if (FileExists(scr)) batch.PutLines(scr, SettingsScrLines(ReadLines(scr), ActionScrBlocks(cfg)));

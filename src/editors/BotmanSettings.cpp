@@ -37,7 +37,7 @@ BotmanSettings::BotmanSettings(LauncherState& state)
 void BotmanSettings::ReadFiles(Messages& messages) {
   ReadStandardGame(game, messages);
   ReadBotFile(messages);
-  ReadPlayList(messages, "N");
+  ReadPlayList(messages);
 }
 
 void BotmanSettings::ReadBotFile(Messages& messages) {
@@ -66,7 +66,7 @@ void BotmanSettings::WriteFiles(FileBatch& batch) const {
   batch.PutLines(File(kBotmanBotFile),
                  BotmanBotCfgLines(play.empty() ? "" : play.front(), cfg.default_skill,
                                    cfg.spawn_delay, roster.items));
-  WriteMapCycle(state(), "N", ModDirectory(), play, batch);
+  WriteMapCycle(state(), mod(), ModDirectory(), play, batch);
   NeutraliseListenServer(batch, File("listenserver.cfg"), ListenServerNames("Botman"));
 }
 

@@ -153,13 +153,15 @@ const std::vector<std::string>& CsModelTable(std::string_view team) {
   return kNone;
 }
 
-CstrikeSettings::CstrikeSettings(LauncherState& state)
-    : TeamBotSettings(state, {"CStrike",
-                              "CStrike.ini",
-                              "CS_Bots.ini",
-                              "BotA|BotT|BotCT",
-                              "Auto|Terrorists|Counter-Terrorists",
-                              {}}),
+CstrikeSettings::CstrikeSettings(LauncherState& state, std::string chosen_bot)
+    : TeamBotSettings(state,
+                      {"CStrike",
+                       "CStrike.ini",
+                       "CS_Bots.ini",
+                       "BotA|BotT|BotCT",
+                       "Auto|Terrorists|Counter-Terrorists",
+                       {}},
+                      std::move(chosen_bot)),
       game(GameRows()),
       version(VersionRows()),
       misc(MiscRows()),
@@ -261,7 +263,7 @@ void CstrikeSettings::WriteFiles(FileBatch& batch) const {
   // P.O.D.Bot's folder is named inside PodBot.
   how.wptfolder = waypoint_dir_.size() > 7 ? waypoint_dir_.substr(7) : std::string();
   PutCsBotsIni(batch, BotsIniPath(), options, roster.items, how);
-  WriteMapCycle(state(), "O", ModDirectory(), maps.play.items, batch);
+  WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
   PutChat(batch);
   if (HasSkillsPage()) batch.PutLines(SkillsPath(), PodSkillLines(pod));
   const std::string scr = File("settings.scr");

@@ -23,7 +23,8 @@ const std::vector<std::string>& CsModelTable(std::string_view team);
 
 class CstrikeSettings final : public TeamBotSettings {
  public:
-  explicit CstrikeSettings(LauncherState& state);
+  // The document for chosen_bot, the bot chosen in the main window.
+  CstrikeSettings(LauncherState& state, std::string chosen_bot);
 
   // The pages the bot has beyond the chat page: "A.I." (PlBot), "Skills" (P.O.D.Bot).
   bool HasAiPage() const;

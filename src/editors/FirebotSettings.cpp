@@ -140,7 +140,7 @@ void FirebotSettings::ReadFiles(Messages& messages) {
     Fill(cfg);
   });
   ReadBotFile(messages);
-  ReadPlayListFrom(messages, "O", File("maps"), ".fwp", WaypointDir());
+  ReadPlayListFrom(messages, File("maps"), ".fwp", WaypointDir());
   Step(messages, [&] {
     const std::string path = SkillsPath();
     if (FileExists(path)) skills = ParseFbSkills(ReadLines(path));
@@ -167,7 +167,7 @@ void FirebotSettings::WriteFiles(FileBatch& batch) const {
   const FirebotCfg cfg = Collected();
   batch.PutLines(File("game.cfg"), FirebotGameCfgLines(cfg));
   batch.PutLines(ConfigDir() + "\\" + kBotFile, FirebotBotLines(cfg, roster.items));
-  WriteMapCycle(state(), "O", ModDirectory(), maps.play.items, batch);
+  WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
   batch.PutLines(SkillsPath(), FbSkillLines(skills));
   const std::string scr = File("settings.scr");
   if (FileExists(scr)) batch.PutLines(scr, SettingsScrLines(ReadLines(scr), FirebotScrBlocks(cfg)));

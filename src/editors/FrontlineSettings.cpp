@@ -51,10 +51,11 @@ const std::vector<std::string>& FlClassTable() {
   return kClasses;
 }
 
-FrontlineSettings::FrontlineSettings(LauncherState& state)
+FrontlineSettings::FrontlineSettings(LauncherState& state, std::string chosen_bot)
     : TeamBotSettings(state,
                       {"Frontline", "FLF.ini", "FL_Bots.ini", "TeamAuto|TeamRebel|TeamCommando",
-                       "Auto|Rebels|Commandos", FlClassTable()}),
+                       "Auto|Rebels|Commandos", FlClassTable()},
+                      std::move(chosen_bot)),
       game(GameRows()),
       skills(SkillRows(profile())) {
   AddOptions(game);
@@ -109,7 +110,7 @@ void FrontlineSettings::WriteFiles(FileBatch& batch) const {
   const FrontlineConfig cfg = Collected();
   batch.PutLines(File("game.cfg"), FrontlineGameCfgLines(cfg));
   PutTeamBotsIni(batch, BotsIniPath(), cfg, roster.items, profile().max_skill, "dodge_bullets");
-  WriteMapCycle(state(), "O", ModDirectory(), maps.play.items, batch);
+  WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
   PutChat(batch);
   const std::string scr = File("settings.scr");
   if (FileExists(scr))

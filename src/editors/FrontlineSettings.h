@@ -14,7 +14,8 @@ const std::vector<std::string>& FlClassTable();
 
 class FrontlineSettings final : public TeamBotSettings {
  public:
-  explicit FrontlineSettings(LauncherState& state);
+  // The document for chosen_bot, the bot chosen in the main window.
+  FrontlineSettings(LauncherState& state, std::string chosen_bot);
 
   BoundOptions<FrontlineConfig> game;
   BoundOptions<FrontlineConfig> skills;  // beside the roster

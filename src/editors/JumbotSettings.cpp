@@ -357,20 +357,20 @@ bool JumbotOptions::EditModeChanged(std::string_view control) {
   return true;
 }
 
-void JumbotOptions::ReadKeys(const LauncherState& state) {
+void JumbotOptions::ReadKeys(const LauncherState& state, std::string_view mod_key) {
   JumbotKeys read;
   std::string* fields[] = {&read.makewp, &read.makewpj, &read.remwp, &read.writewpfile};
   for (size_t i = 0; i < kKeyNames.size(); ++i) {
-    *fields[i] = TrimCopy(ModIniValue(state, kKeyNames[i], "", "Read"));
+    *fields[i] = TrimCopy(ReadModSetting(state, mod_key, kKeyNames[i]));
   }
   keys.Fill(read);
 }
 
-void JumbotOptions::WriteKeys(const LauncherState& state, const std::string& config_path,
-                              FileBatch& batch) const {
+void JumbotOptions::WriteKeys(const LauncherState& state, std::string_view mod_key,
+                              const std::string& config_path, FileBatch& batch) const {
   const std::array<std::string, 4> texts = KeyTexts();
   for (size_t i = 0; i < kKeyNames.size(); ++i) {
-    WriteProfileString(batch, KrvIniPath(state), state.selected_mod, kKeyNames[i], texts[i]);
+    WriteProfileString(batch, KrvIniPath(state), mod_key, kKeyNames[i], texts[i]);
   }
   // The game's own config.cfg is the one to start from when the mod has none.
   std::vector<std::string> lines;
@@ -506,8 +506,8 @@ ControlState JumbotSettings::ModState(std::string_view control) const {
 void JumbotSettings::ReadFiles(Messages& messages) {
   ReadStandardGame(game, messages);
   ReadJumbotCfg(messages);
-  Step(messages, [&] { jumbot.ReadKeys(state()); });
-  ReadPlayList(messages, "N");
+  Step(messages, [&] { jumbot.ReadKeys(state(), mod().key); });
+  ReadPlayList(messages);
   ReadRoster(messages, true);
   ReadTextPages(messages);
 }
@@ -538,7 +538,7 @@ void JumbotSettings::ReadTextPages(Messages& messages) {
        {std::pair{chat_page, kChatFile}, std::pair{orders_page, kOrdersFile},
         std::pair{morons_page, kMoronsFile}}) {
     Step(messages,
-         [&, page = page, file = file] { MemoFile("Read", text_page(page).lines, dir, file); });
+         [&, page = page, file = file] { ReadTextPage(text_page(page).lines, dir, file); });
   }
 }
 
@@ -554,8 +554,8 @@ void JumbotSettings::WriteFiles(FileBatch& batch) const {
   const JumbotCfg cfg = jumbot.Cfg();
   const std::string start = maps.play.items.empty() ? std::string() : maps.play.items.front();
   batch.PutLines(File("jumbot.cfg"), JumbotCfgLines(cfg, start, JumbotFlavour::kJumbot));
-  jumbot.WriteKeys(state(), File("config.cfg"), batch);
-  WriteMapCycle(state(), "N", ModDirectory(), maps.play.items, batch);
+  jumbot.WriteKeys(state(), mod().key, File("config.cfg"), batch);
+  WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
   if (!cfg.botcfgfile.empty())
     batch.PutLines(File(cfg.botcfgfile), JumbotRosterLines(roster.items));
   for (const auto& [page, file] :

@@ -49,14 +49,14 @@ class JumbotOptions {
   std::string Name(std::string_view suffix) const { return prefix_ + "_" + std::string(suffix); }
   const std::string& roster_file_control() const { return roster_file_; }
 
-  // The key choices from KRV.ini (the selected mod's section); a name not
-  // in the key table is left out.
-  void ReadKeys(const LauncherState& state);
+  // The key choices from KRV.ini (the mod's section); a name not in the key
+  // table is left out.
+  void ReadKeys(const LauncherState& state, std::string_view mod_key);
   // The keys to KRV.ini and the bindings to config_path: its lines (or, when
   // it is missing, valve\config.cfg's) without the old bindings, the new
   // ones at the end.
-  void WriteKeys(const LauncherState& state, const std::string& config_path,
-                 FileBatch& batch) const;
+  void WriteKeys(const LauncherState& state, std::string_view mod_key,
+                 const std::string& config_path, FileBatch& batch) const;
 
  private:
   std::string prefix_;

@@ -17,8 +17,13 @@ namespace orvane {
 namespace {
 
 template <typename Settings>
-std::unique_ptr<EditorSettings> Make(LauncherState& state) {
+std::unique_ptr<EditorSettings> Make(LauncherState& state, const std::string& /*bot*/) {
   return std::make_unique<Settings>(state);
+}
+
+template <typename Settings>
+std::unique_ptr<EditorSettings> MakeForBot(LauncherState& state, const std::string& bot) {
+  return std::make_unique<Settings>(state, bot);
 }
 
 }  // namespace
@@ -27,14 +32,14 @@ const std::vector<ModRegistration>& ModRegistrations() {
   static const std::vector<ModRegistration> kRegistrations = {
       {"Action", Make<ActionSettings>, nullptr},
       {"Botman", Make<BotmanSettings>, nullptr},
-      {"CStrike", Make<CstrikeSettings>, WriteCsLaunchFiles},
+      {"CStrike", MakeForBot<CstrikeSettings>, WriteCsLaunchFiles},
       {"Firebot", Make<FirebotSettings>, nullptr},
-      {"Frontline", Make<FrontlineSettings>, WriteFrontlineLaunchFiles},
+      {"Frontline", MakeForBot<FrontlineSettings>, WriteFrontlineLaunchFiles},
       {"Jumbot", Make<JumbotSettings>, nullptr},
       {"Phineas", Make<PhineasSettings>, nullptr},
       {"Rocket", Make<RocketSettings>, nullptr},
       {"Scihunt", Make<ScihuntSettings>, nullptr},
-      {"TFC", Make<TfcSettings>, WriteTfcLaunchFiles},
+      {"TFC", MakeForBot<TfcSettings>, WriteTfcLaunchFiles},
   };
   return kRegistrations;
 }
@@ -46,9 +51,10 @@ const ModRegistration* FindRegistration(std::string_view mod_key) {
   return nullptr;
 }
 
-std::unique_ptr<EditorSettings> MakeSettings(LauncherState& state, std::string_view mod_key) {
+std::unique_ptr<EditorSettings> MakeSettings(LauncherState& state, std::string_view mod_key,
+                                             const std::string& bot) {
   const ModRegistration* registration = FindRegistration(mod_key);
-  return registration != nullptr ? registration->make_settings(state) : nullptr;
+  return registration != nullptr ? registration->make_settings(state, bot) : nullptr;
 }
 
 void WriteLaunchFiles(const LauncherState& state, std::string_view mod_key,

@@ -17,8 +17,8 @@ namespace orvane {
 
 struct ModRegistration {
   std::string_view key;
-  // The document for the mod (and, for a mod of bots, the bot chosen now).
-  std::unique_ptr<EditorSettings> (*make_settings)(LauncherState& state);
+  // The document for the mod (and, for a mod of bots, that bot).
+  std::unique_ptr<EditorSettings> (*make_settings)(LauncherState& state, const std::string& bot);
   // The launch-time files for the chosen bot, all or nothing; null: none.
   void (*write_launch_files)(const LauncherState& state, const std::string& bot);
 };
@@ -26,8 +26,10 @@ struct ModRegistration {
 const std::vector<ModRegistration>& ModRegistrations();
 const ModRegistration* FindRegistration(std::string_view mod_key);
 
-// nullptr for a key that is no mod.
-std::unique_ptr<EditorSettings> MakeSettings(LauncherState& state, std::string_view mod_key);
+// nullptr for a key that is no mod. bot: the bot the document is made for,
+// for a mod whose bot is chosen in the main window ("" for the others).
+std::unique_ptr<EditorSettings> MakeSettings(LauncherState& state, std::string_view mod_key,
+                                             const std::string& bot = "");
 // What a launch asks of the mod: nothing when it has no launch-time files.
 void WriteLaunchFiles(const LauncherState& state, std::string_view mod_key, const std::string& bot);
 

@@ -45,7 +45,7 @@ PhineasSettings::PhineasSettings(LauncherState& state)
 
 void PhineasSettings::ReadFiles(Messages& messages) {
   ReadStandardGame(game, messages);
-  ReadPlayList(messages, "O");
+  ReadPlayList(messages);
   ReadBotFile(messages);
 }
 
@@ -71,7 +71,7 @@ void PhineasSettings::ModChecks(std::vector<std::string>& failed) const {
 
 void PhineasSettings::WriteFiles(FileBatch& batch) const {
   WriteStandardGame(game, batch);
-  WriteMapCycle(state(), "O", ModDirectory(), maps.play.items, batch);
+  WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
   PhineasBotsIni ini = bots.Collected();
   ini.roster = roster.items;
   batch.PutLines(File(kPhineasBotFile), PhineasBotsIniLines(ini));

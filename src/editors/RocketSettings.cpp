@@ -115,7 +115,7 @@ void RocketSettings::ReadFiles(Messages& messages) {
     SetGameType(cfg.game_type);
     team_text_ = cfg.team_text;
   });
-  ReadPlayList(messages, "O");
+  ReadPlayList(messages);
   ReadBotFile(messages);
 }
 
@@ -132,7 +132,7 @@ void RocketSettings::ReadBotFile(Messages& messages) {
 void RocketSettings::WriteFiles(FileBatch& batch) const {
   const RocketGameCfg cfg = Collected();
   batch.PutLines(File("game.cfg"), RocketGameCfgLines(cfg));
-  WriteMapCycle(state(), "O", ModDirectory(), maps.play.items, batch);
+  WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
   batch.PutLines(File(kBotFile), RocketBotLines(roster.items));
   const std::string scr = File("settings.scr");
   if (FileExists(scr)) batch.PutLines(scr, SettingsScrLines(ReadLines(scr), RocketScrBlocks(cfg)));

@@ -280,8 +280,8 @@ void ScihuntSettings::ReadFiles(Messages& messages) {
       for (const std::string& map : cfg.start_maps) maps.play.Append(map);
     });
   }
-  Step(messages, [&] { jumbot.ReadKeys(state()); });
-  ReadPlayListFrom(messages, "N", File("maps"));
+  Step(messages, [&] { jumbot.ReadKeys(state(), mod().key); });
+  ReadPlayListFrom(messages, File("maps"));
   ReadRoster(messages, true);
   ReadChat(messages, true);
   ReadArsenal(messages);
@@ -354,8 +354,8 @@ void ScihuntSettings::WriteFiles(FileBatch& batch) const {
   const std::string start = maps.play.items.empty() ? std::string() : maps.play.items.front();
   batch.PutLines(BotFilesDir() + "\\jumbot.cfg",
                  JumbotCfgLines(cfg, start, JumbotFlavour::kScihunt));
-  jumbot.WriteKeys(state(), File("config.cfg"), batch);
-  WriteMapCycle(state(), "N", ModDirectory(), maps.play.items, batch);
+  jumbot.WriteKeys(state(), mod().key, File("config.cfg"), batch);
+  WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
   if (!cfg.botcfgfile.empty())
     batch.PutLines(BotFilesDir() + "\\" + cfg.botcfgfile, JumbotRosterLines(roster.items));
   if (!cfg.chatfile.empty()) {

@@ -7,10 +7,10 @@
 
 namespace orvane {
 
-TeamBotSettings::TeamBotSettings(LauncherState& state, TeamBotMod mod)
+TeamBotSettings::TeamBotSettings(LauncherState& state, TeamBotMod mod, std::string chosen_bot)
     : EditorSettings(state, mod.key),
       team_mod_(std::move(mod)),
-      bot_(state.bot_choice.text),
+      bot_(std::move(chosen_bot)),
       profile_(
           ReadBotProfile(state.app_path + "\\" + team_mod_.catalogue, bot_, profile_messages_)),
       waypoint_dir_(profile_.waypoint_dir) {}
@@ -58,7 +58,7 @@ void TeamBotSettings::ProfileMessages(Messages& messages) const {
 }
 
 void TeamBotSettings::ReadCycleAndChat(Messages& messages) {
-  ReadPlayListFrom(messages, "O", File("maps"), profile_.waypoint_ext,
+  ReadPlayListFrom(messages, File("maps"), profile_.waypoint_ext,
                    profile_.waypoint_ext.empty() ? "" : File(waypoint_dir_));
   ReadChat(messages);
 }
@@ -66,7 +66,7 @@ void TeamBotSettings::ReadCycleAndChat(Messages& messages) {
 void TeamBotSettings::ReadChat(Messages& messages) {
   if (!HasChatPage()) return;
   Step(messages, [&] {
-    MemoFile("Read", text_page(chat_page).lines, ModDirectory() + "\\", profile_.chat_file);
+    ReadTextPage(text_page(chat_page).lines, ModDirectory() + "\\", profile_.chat_file);
   });
 }
 

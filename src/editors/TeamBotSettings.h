@@ -34,7 +34,7 @@ class TeamBotSettings : public EditorSettings {
   BotProfile profile_;
 
  public:
-  TeamBotSettings(LauncherState& state, TeamBotMod mod);
+  TeamBotSettings(LauncherState& state, TeamBotMod mod, std::string chosen_bot);
 
   const std::string& bot() const { return bot_; }
   const BotProfile& profile() const { return profile_; }

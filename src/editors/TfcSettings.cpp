@@ -78,9 +78,11 @@ const std::vector<std::string>& TfClassTable() {
   return kClasses;
 }
 
-TfcSettings::TfcSettings(LauncherState& state)
-    : TeamBotSettings(state, {"TFC", "TFC.ini", "TF_Bots.ini", "TeamAuto|TeamBlue|TeamRed",
-                              "Auto|Blue|Red", TfClassTable()}),
+TfcSettings::TfcSettings(LauncherState& state, std::string chosen_bot)
+    : TeamBotSettings(state,
+                      {"TFC", "TFC.ini", "TF_Bots.ini", "TeamAuto|TeamBlue|TeamRed",
+                       "Auto|Blue|Red", TfClassTable()},
+                      std::move(chosen_bot)),
       game(GameRows()),
       abot(AbotRows()),
       addmap(AddmapRows()),
@@ -116,7 +118,7 @@ void TfcSettings::ReadDamage(Messages& messages) {
   TfcConfig cfg = Collected();
   int* const positions[] = {&cfg.damage_2, &cfg.damage_8, &cfg.damage_128, &cfg.damage_512};
   for (size_t i = 0; i < kTeamDamageKeys.size(); ++i) {
-    const std::string stored = ModIniValue(state(), kTeamDamageKeys[i], "", "Read");
+    const std::string stored = ReadModSetting(state(), mod().key, kTeamDamageKeys[i]);
     const std::optional<int> n = ParseDecimalInt(Trim(stored));
     *positions[i] = n && *n >= 0 && *n <= 2 ? *n : 0;
     if (!Trim(stored).empty() && *positions[i] != n.value_or(-1)) {
@@ -165,12 +167,12 @@ void TfcSettings::WriteFiles(FileBatch& batch) const {
   const TfcConfig cfg = Collected();
   const int positions[] = {cfg.damage_2, cfg.damage_8, cfg.damage_128, cfg.damage_512};
   for (size_t i = 0; i < kTeamDamageKeys.size(); ++i) {
-    WriteProfileString(batch, KrvIniPath(state()), state().selected_mod, kTeamDamageKeys[i],
+    WriteProfileString(batch, KrvIniPath(state()), mod().key, kTeamDamageKeys[i],
                        std::to_string(positions[i]));
   }
   batch.PutLines(File("game.cfg"), TfcGameCfgLines(cfg, IsAbot()));
   PutTeamBotsIni(batch, BotsIniPath(), cfg, roster.items, profile().max_skill, "addmap");
-  WriteMapCycle(state(), "O", ModDirectory(), maps.play.items, batch);
+  WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
   PutChat(batch);
 }
 

@@ -15,7 +15,8 @@ const std::vector<std::string>& TfClassTable();
 
 class TfcSettings final : public TeamBotSettings {
  public:
-  explicit TfcSettings(LauncherState& state);
+  // The document for chosen_bot, the bot chosen in the main window.
+  TfcSettings(LauncherState& state, std::string chosen_bot);
 
   bool IsAbot() const;
 

@@ -295,7 +295,7 @@ void MainWindow::OnBotChoiceEdited(const QString& text) {
   for (size_t i = 0; i < choice.names.size(); ++i) {
     if (choice.names[i] == choice.text) choice.selected = static_cast<int>(i);
   }
-  ModIniValue(state_, "Last Bot", choice.text, "Write");
+  WriteModSetting(state_, state_.selected_mod, "Last Bot", choice.text);
 }
 
 void MainWindow::OnEditConfigClicked() {

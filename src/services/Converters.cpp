@@ -53,14 +53,15 @@ std::string KeyBindName(std::string_view display_name) {
   return {};
 }
 
-void MemoFile(std::string_view action, std::vector<std::string>& memo, std::string_view dir,
-              std::string_view file_name) {
+void ReadTextPage(std::vector<std::string>& lines, std::string_view dir,
+                  std::string_view file_name) {
   const std::string path = std::string(dir) + std::string(file_name);
-  if (action == "Read") {
-    if (FileExists(path)) memo = ReadLines(path);
-  } else if (action == "Write") {
-    if (!file_name.empty()) WriteLines(path, memo);
-  }
+  if (FileExists(path)) lines = ReadLines(path);
+}
+
+void WriteTextPage(const std::vector<std::string>& lines, std::string_view dir,
+                   std::string_view file_name) {
+  if (!file_name.empty()) WriteLines(std::string(dir) + std::string(file_name), lines);
 }
 
 }  // namespace orvane

@@ -27,10 +27,12 @@ std::vector<std::string> KeyDisplayNames();
 // The game key name of a display name (exact), or "" when it is not in the table.
 std::string KeyBindName(std::string_view display_name);
 
-// A text page and its file: "Read" replaces the lines when dir + file_name
-// exists (else leaves them); "Write" writes them when file_name is not empty.
-// dir carries its own trailing "\". Any other action does nothing.
-void MemoFile(std::string_view action, std::vector<std::string>& memo, std::string_view dir,
-              std::string_view file_name);
+// A text page and its file (dir carries its own trailing "\"): reading
+// replaces the lines when the file exists (else leaves them); writing
+// writes them when file_name is not empty.
+void ReadTextPage(std::vector<std::string>& lines, std::string_view dir,
+                  std::string_view file_name);
+void WriteTextPage(const std::vector<std::string>& lines, std::string_view dir,
+                   std::string_view file_name);
 
 }  // namespace orvane

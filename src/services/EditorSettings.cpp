@@ -110,10 +110,7 @@ EditorSettings::EditorSettings(LauncherState& state, std::string_view mod_key)
       mod_(*FindMod(mod_key)),
       map_dispo_name_(Control("MapDispo")),
       map_cycle_name_(Control("MapCycle")),
-      picture_name_(Control("BotPic")) {
-  // The shared routines (available maps, pictures, KRV.ini) serve the selected mod.
-  state_.selected_mod = std::string(mod_.key);
-}
+      picture_name_(Control("BotPic")) {}
 
 EditorSettings::~EditorSettings() = default;
 
@@ -284,21 +281,20 @@ void EditorSettings::SetRoster(std::vector<BotEntry> entries) {
   CurrentBotChanged();
 }
 
-void EditorSettings::ReadPlayList(Messages& messages, std::string_view mode,
-                                  std::string_view extra_ext, std::string_view extra_dir) {
+void EditorSettings::ReadPlayList(Messages& messages, std::string_view extra_ext,
+                                  std::string_view extra_dir) {
   Step(messages, [&] {
     std::vector<std::string> cycle;
-    ReadMapCycle(state_, mode, ModDirectory(), state_.valve_maps_dir, cycle, extra_ext, extra_dir);
+    ReadMapCycle(state_, mod_, ModDirectory(), state_.valve_maps_dir, cycle, extra_ext, extra_dir);
     for (std::string& map : cycle) maps.play.Append(std::move(map));
   });
 }
 
-void EditorSettings::ReadPlayListFrom(Messages& messages, std::string_view mode,
-                                      std::string_view maps_dir, std::string_view extra_ext,
-                                      std::string_view extra_dir) {
+void EditorSettings::ReadPlayListFrom(Messages& messages, std::string_view maps_dir,
+                                      std::string_view extra_ext, std::string_view extra_dir) {
   Step(messages, [&] {
     std::vector<std::string> cycle;
-    ReadMapCycle(state_, mode, ModDirectory(), maps_dir, cycle, extra_ext, extra_dir);
+    ReadMapCycle(state_, mod_, ModDirectory(), maps_dir, cycle, extra_ext, extra_dir);
     for (std::string& map : cycle) maps.play.Append(std::move(map));
   });
 }

@@ -268,10 +268,11 @@ class EditorSettings {
   static Message MissingFile(std::string_view file, std::string_view dir);
   void SetRoster(std::vector<BotEntry> entries);  // the first entry current
 
-  // The map cycle (mode "N" or "O") appended to the play list.
-  void ReadPlayList(Messages& messages, std::string_view mode, std::string_view extra_ext = "",
+  // The starting map (where KRV.ini keeps it) and the map cycle appended to
+  // the play list: maps of the launcher's catalogue, or of maps_dir.
+  void ReadPlayList(Messages& messages, std::string_view extra_ext = "",
                     std::string_view extra_dir = "");
-  void ReadPlayListFrom(Messages& messages, std::string_view mode, std::string_view maps_dir,
+  void ReadPlayListFrom(Messages& messages, std::string_view maps_dir,
                         std::string_view extra_ext = "", std::string_view extra_dir = "");
   // The standard game.cfg of Botman, Jumbot and Phineas, with the teams.
   void ReadStandardGame(BoundOptions<StandardGameCfg>& options, Messages& messages);

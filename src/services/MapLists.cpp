@@ -169,12 +169,12 @@ std::vector<std::string> MapCycleEntries(std::string_view bytes,
   return entries;
 }
 
-void ReadMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,
+void ReadMapCycle(const LauncherState& state, const ModInfo& mod, std::string_view cycle_dir,
                   std::string_view maps_dir, std::vector<std::string>& play_list,
                   std::string_view extra_ext, std::string_view extra_dir) {
   const MapValidator usable(maps_dir, extra_dir, extra_ext);
-  if (mode == "O") {
-    std::string first = ModIniValue(state, "First Map", "", "Read");
+  if (mod.starting_map == StartingMap::kInLauncherSettings) {
+    std::string first = ReadModSetting(state, mod.key, "First Map");
     if (usable(first)) play_list.push_back(std::move(first));
   }
   const std::string cycle = std::string(cycle_dir) + "\\mapcycle.txt";
@@ -186,19 +186,17 @@ void ReadMapCycle(const LauncherState& state, std::string_view mode, std::string
   }
 }
 
-void WriteMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,
+void WriteMapCycle(const LauncherState& state, const ModInfo& mod, std::string_view cycle_dir,
                    const std::vector<std::string>& play_list) {
   FileBatch batch;
-  WriteMapCycle(state, mode, cycle_dir, play_list, batch);
+  WriteMapCycle(state, mod, cycle_dir, play_list, batch);
   batch.Commit();
 }
 
-void WriteMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,
+void WriteMapCycle(const LauncherState& state, const ModInfo& mod, std::string_view cycle_dir,
                    const std::vector<std::string>& play_list, FileBatch& batch) {
-  // "First Map" of the selected mod's section, as ModIniValue writes it.
-  if (mode == "O" && !play_list.empty() && !state.selected_mod.empty()) {
-    WriteProfileString(batch, KrvIniPath(state), state.selected_mod, "First Map",
-                       play_list.front());
+  if (mod.starting_map == StartingMap::kInLauncherSettings && !play_list.empty()) {
+    WriteProfileString(batch, KrvIniPath(state), mod.key, "First Map", play_list.front());
   }
   const std::vector<std::string> cycle(play_list.empty() ? play_list.end() : play_list.begin() + 1,
                                        play_list.end());

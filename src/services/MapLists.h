@@ -86,16 +86,17 @@ std::string MapCommentKey(std::string_view entry);
 std::vector<std::string> MapCycleEntries(std::string_view bytes,
                                          const std::function<bool(std::string_view)>& usable);
 
-// Appends the starting map (mode "O": KRV.ini "First Map") and the map cycle
-// of cycle_dir\mapcycle.txt to play_list, dropping unusable names.
-void ReadMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,
+// Appends the mod's starting map (when KRV.ini keeps it: "First Map") and the
+// map cycle of cycle_dir\mapcycle.txt to play_list, dropping unusable names.
+void ReadMapCycle(const LauncherState& state, const ModInfo& mod, std::string_view cycle_dir,
                   std::string_view maps_dir, std::vector<std::string>& play_list,
                   std::string_view extra_ext = "", std::string_view extra_dir = "");
-// Entry 1 goes to "First Map" (mode "O"); entries 2..n to mapcycle.txt.
-void WriteMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,
+// Entry 1 goes to "First Map" when KRV.ini keeps the mod's starting map (else
+// the mod's own files keep it); entries 2..n to mapcycle.txt.
+void WriteMapCycle(const LauncherState& state, const ModInfo& mod, std::string_view cycle_dir,
                    const std::vector<std::string>& play_list);
 // The same files as part of a batch.
-void WriteMapCycle(const LauncherState& state, std::string_view mode, std::string_view cycle_dir,
+void WriteMapCycle(const LauncherState& state, const ModInfo& mod, std::string_view cycle_dir,
                    const std::vector<std::string>& play_list, FileBatch& batch);
 
 // Map comments: CR as "#13", LF as "#10"; only "#13#10" decodes (to CR LF).

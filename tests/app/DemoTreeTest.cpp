@@ -91,7 +91,7 @@ TEST(DemoGameTree, EachModsFilesReadWithoutAProblem) {
   InitLauncher(state, store, LauncherStartupHooks(state, store), reporter);
   for (const char* mod :
        {"Botman", "Phineas", "Jumbot", "Scihunt", "Rocket", "Action", "Firebot"}) {
-    const std::unique_ptr<EditorSettings> doc = MakeSettings(state, mod);
+    const std::unique_ptr<EditorSettings> doc = MakeSettings(state, mod, state.bot_choice.text);
     const Messages messages = doc->Load();
     EXPECT_TRUE(messages.empty()) << mod << ": " << (messages.empty() ? "" : messages[0].text);
     EXPECT_TRUE(doc->Checks().empty()) << mod;
@@ -105,7 +105,7 @@ TEST(DemoGameTree, EachModsFilesReadWithoutAProblem) {
     EXPECT_EQ(state.bot_choice.names.size(), bots) << mod;
     for (const std::string& bot : std::vector<std::string>(state.bot_choice.names)) {
       ASSERT_TRUE(ChooseBot(state, bot));
-      const std::unique_ptr<EditorSettings> doc = MakeSettings(state, mod);
+      const std::unique_ptr<EditorSettings> doc = MakeSettings(state, mod, state.bot_choice.text);
       const Messages messages = doc->Load();
       EXPECT_TRUE(messages.empty()) << bot << ": " << (messages.empty() ? "" : messages[0].detail);
       EXPECT_TRUE(doc->Checks().empty()) << bot;

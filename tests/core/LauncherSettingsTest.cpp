@@ -125,20 +125,18 @@ TEST(GetFirstMap, StoredValueOrTheModsDefault) {
     }
     LauncherState state = tree.State();
     state.app_path = tree.AppPath();
-    state.selected_mod = row.mod;
-    EXPECT_EQ(GetFirstMap(state), row.expected) << row.mod;
+    EXPECT_EQ(GetFirstMap(state, row.mod), row.expected) << row.mod;
   }
 }
 
-TEST(ModIniValue, ReadsAndWritesTheSelectedModsSection) {
+TEST(ModSetting, ReadsAndWritesTheModsSection) {
   GameTree tree;
   LauncherState state = tree.State();
   state.app_path = tree.AppPath();
-  state.selected_mod = "TFC";
-  EXPECT_EQ(ModIniValue(state, "Teamplay_2", "1", "Write"), "");
-  EXPECT_EQ(ModIniValue(state, "Teamplay_2", "", "Read"), "1");
-  EXPECT_EQ(ModIniValue(state, "Teamplay_2", "2", "write"), "");  // not an action word
-  EXPECT_EQ(ModIniValue(state, "Teamplay_2", "", "Read"), "1");
+  WriteModSetting(state, "TFC", "Teamplay_2", "1");
+  EXPECT_EQ(ReadModSetting(state, "TFC", "Teamplay_2"), "1");
+  EXPECT_EQ(ReadModSetting(state, "Botman", "Teamplay_2"), "");
+  WriteModSetting(state, "", "Teamplay_2", "2");  // no mod: no section to write to
   EXPECT_EQ(ReadHostFile(tree.app_dir() / "KRV.ini"), "[TFC]\r\nTeamplay_2=1\r\n");
 }
 

@@ -45,7 +45,7 @@ struct Cstrike {
         }) {
     SelectMod(t.state, "CStrike");
     EXPECT_TRUE(ChooseBot(t.state, bot)) << bot;
-    doc = std::make_unique<CstrikeSettings>(t.state);
+    doc = std::make_unique<CstrikeSettings>(t.state, bot);
   }
   std::string Show(const std::string& control) const { return ShownValue(doc->Show(), control); }
   void Set(const Lines& changes) {

@@ -23,7 +23,7 @@ TEST(ModRegistry, OneRowPerModOfTheTableEachMakingItsOwnDocument) {
     const ModRegistration& row = ModRegistrations()[i];
     EXPECT_EQ(row.key, mod.key);
     EXPECT_EQ(row.write_launch_files != nullptr, mod.launch == LaunchWork::kBotFiles) << mod.key;
-    const std::unique_ptr<EditorSettings> doc = MakeSettings(state, mod.key);
+    const std::unique_ptr<EditorSettings> doc = MakeSettings(state, mod.key, "P.O.D.Bot");
     ASSERT_NE(doc, nullptr) << mod.key;
     EXPECT_EQ(doc->mod().key, mod.key);
   }

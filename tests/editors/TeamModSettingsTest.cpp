@@ -31,7 +31,7 @@ struct Team {
       : t(mod, files) {
     SelectMod(t.state, mod);
     EXPECT_TRUE(ChooseBot(t.state, bot)) << bot;
-    doc = std::make_unique<Document>(t.state);
+    doc = std::make_unique<Document>(t.state, t.state.bot_choice.text);
   }
   std::string Show(const std::string& control) const { return ShownValue(doc->Show(), control); }
   void Set(const Lines& changes) {

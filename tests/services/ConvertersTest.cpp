@@ -34,23 +34,21 @@ TEST(Converters, KeyBindNames) {
   EXPECT_EQ(KeyNameTable()[12].game, "KP_ENTER");
 }
 
-TEST(Converters, MemoFileReadsAndWritesPages) {
+TEST(Converters, TextPagesReadAndWriteTheirFiles) {
   GameTree tree;
   tree.File("jumbot/botchat.txt", "hello\r\n%n rocks\r\n");
   const std::string dir = tree.HLPath() + "\\jumbot\\";
   std::vector<std::string> memo = {"kept"};
-  MemoFile("Read", memo, dir, "missing.txt");
+  ReadTextPage(memo, dir, "missing.txt");
   EXPECT_EQ(memo, std::vector<std::string>{"kept"});
-  MemoFile("Read", memo, dir, "botchat.txt");
+  ReadTextPage(memo, dir, "botchat.txt");
   EXPECT_EQ(memo, (std::vector<std::string>{"hello", "%n rocks"}));
   memo.push_back("third");
-  MemoFile("Write", memo, dir, "botchat.txt");
+  WriteTextPage(memo, dir, "botchat.txt");
   EXPECT_EQ(tree.Read("jumbot/botchat.txt"), "hello\r\n%n rocks\r\nthird\r\n");
-  MemoFile("Write", memo, dir, "");  // no file name: nothing written
-  MemoFile("Save", memo, dir, "other.txt");
-  EXPECT_FALSE(tree.Exists("jumbot/other.txt"));
+  WriteTextPage(memo, dir, "");  // no file name: nothing written
   std::vector<std::string> empty;
-  MemoFile("Write", empty, dir, "botchat.txt");
+  WriteTextPage(empty, dir, "botchat.txt");
   EXPECT_EQ(tree.Read("jumbot/botchat.txt"), "");
 }
 

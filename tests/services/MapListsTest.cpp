@@ -158,22 +158,21 @@ TEST(MapCycle, RoundTripInBothModes) {
   LauncherState state = StateFor(tree, "Phineas");
   const std::string dir = tree.HLPath() + "\\phineas";
   std::vector<std::string> play;
-  ReadMapCycle(state, "O", dir, state.valve_maps_dir, play);
+  ReadMapCycle(state, *FindMod("Phineas"), dir, state.valve_maps_dir, play);
   EXPECT_EQ(play, (std::vector<std::string>{"datacore", " boot_camp ", "crossfire", "stalkyard"}));
   play.push_back("crossfire");  // twice is allowed
-  WriteMapCycle(state, "O", dir, play);
+  WriteMapCycle(state, *FindMod("Phineas"), dir, play);
   EXPECT_EQ(tree.Read("phineas/mapcycle.txt"),
             " boot_camp \r\ncrossfire\r\nstalkyard\r\ncrossfire\r\n");
-  EXPECT_EQ(ModIniValue(state, "First Map", "", "Read"), "datacore");
+  EXPECT_EQ(ReadModSetting(state, "Phineas", "First Map"), "datacore");
 
-  // Mode "N" leaves KRV.ini alone: the caller keeps the starting map.
-  state.selected_mod = "Botman";
+  // Botman keeps its starting map in its own files: KRV.ini is left alone.
   tree.Dir("bot");
   const std::string bot = tree.HLPath() + "\\bot";
-  WriteMapCycle(state, "N", bot, {"undertow"});
+  WriteMapCycle(state, *FindMod("Botman"), bot, {"undertow"});
   EXPECT_EQ(tree.Read("bot/mapcycle.txt"), "");
   std::vector<std::string> bot_play = {"undertow"};
-  ReadMapCycle(state, "N", bot, state.valve_maps_dir, bot_play);
+  ReadMapCycle(state, *FindMod("Botman"), bot, state.valve_maps_dir, bot_play);
   EXPECT_EQ(bot_play, std::vector<std::string>{"undertow"});
   EXPECT_EQ(ReadHostFile(tree.app_dir() / "KRV.ini"), "[Phineas]\r\nFirst Map=datacore\r\n");
 }

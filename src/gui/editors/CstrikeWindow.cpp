@@ -25,7 +25,8 @@ constexpr const char* kParamTitles[] = {" Min Delay",      " Max Delay",    " Mi
 }  // namespace
 
 CstrikeWindow::CstrikeWindow(LauncherState& state, QWidget* parent)
-    : TeamBotForm(state, std::make_unique<CstrikeSettings>(state), "Counter Strike", parent) {
+    : TeamBotForm(state, std::make_unique<CstrikeSettings>(state, state.bot_choice.text),
+                  "Counter Strike", parent) {
   CstrikeSettings& doc = document();
 
   QWidget* game = AddPage("Game", QStringLiteral("Game"));

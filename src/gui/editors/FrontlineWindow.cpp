@@ -6,7 +6,8 @@
 namespace orvane {
 
 FrontlineWindow::FrontlineWindow(LauncherState& state, QWidget* parent)
-    : TeamBotForm(state, std::make_unique<FrontlineSettings>(state), "Front Line Force", parent) {
+    : TeamBotForm(state, std::make_unique<FrontlineSettings>(state, state.bot_choice.text),
+                  "Front Line Force", parent) {
   FrontlineSettings& doc = document();
   QWidget* game = AddPage("Game", QStringLiteral("Game"));
   // Half the page: the spin edits stay the size of their numbers.

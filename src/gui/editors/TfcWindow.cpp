@@ -8,7 +8,8 @@
 namespace orvane {
 
 TfcWindow::TfcWindow(LauncherState& state, QWidget* parent)
-    : TeamBotForm(state, std::make_unique<TfcSettings>(state), "Team Fortress Classic", parent) {
+    : TeamBotForm(state, std::make_unique<TfcSettings>(state, state.bot_choice.text),
+                  "Team Fortress Classic", parent) {
   TfcSettings& doc = document();
   QWidget* game = AddPage("Game", QStringLiteral("Game"));
   const std::vector<QWidget*> columns = AddColumns(game, 2);
