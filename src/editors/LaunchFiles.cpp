@@ -41,7 +41,7 @@ bool PlainMapName(std::string_view map) {
 }
 
 void PutMapBotFiles(const LauncherState& state, const std::string& dir, FileBatch& batch) {
-  std::vector<std::string> maps = {GetFirstMap(state, state.selected_mod)};
+  std::vector<std::string> maps = {GetFirstMap(state, "TFC")};  // Abot's maps are TFC's
   const std::string cycle = dir + "\\mapcycle.txt";
   if (FileExists(cycle)) {
     for (const std::string& line : ReadLines(cycle)) maps.push_back(TrimCopy(line));
