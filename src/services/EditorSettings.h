@@ -180,12 +180,11 @@ class EditorSettings {
   // A property's new text; a radio group's change refills the model drop-down.
   void SetProperty(size_t property, std::string text);
 
-  // By control name, as orvanectl config reads and sets them.
+  // By control name, as orvanectl config reads and sets them: ControlScript's
+  // Show and Set on this document. Set applies one change as the player would
+  // make it; the refusal (naming the control and what it accepts) when the
+  // control is unknown, disabled, or the value is not one it takes.
   std::vector<std::pair<std::string, std::string>> Show() const;
-  // Applies one change as the player would make it; the refusal (naming the
-  // control and what it accepts) when the control is unknown, disabled, or
-  // the value is not one it takes. What the window would show in boxes on
-  // the way (a file the change reads) goes to messages.
   std::optional<std::string> Set(std::string_view control, std::string_view value,
                                  Messages* messages = nullptr);
 
@@ -285,11 +284,8 @@ class EditorSettings {
   int game_type_ = 0;
 
  private:
+  friend class ControlScript;  // walks the parts, the roster's properties and the actions
   void Reset();
-  std::optional<std::string> SetOption(OptionValues& table, const OptionValues::Found& found,
-                                       std::string_view control, std::string_view value);
-  std::optional<std::string> SetPlayList(std::string_view control, std::string_view value);
-  std::optional<std::string> SelectBots(std::string_view control, std::string_view value);
 
   LauncherState& state_;
   const ModInfo& mod_;
