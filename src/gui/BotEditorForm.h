@@ -48,6 +48,8 @@ class ColorButton;
 class ModelPreviewWindow;
 
 class OptionControls;
+class RosterPanel;
+class TeamsBox;
 
 class BotEditorForm : public QDialog {
   Q_OBJECT
@@ -58,7 +60,7 @@ class BotEditorForm : public QDialog {
   ~BotEditorForm() override;
 
   bool modified() const { return modified_; }
-  bool loaded() const { return first_activation_ == "O"; }
+  bool loaded() const { return loaded_; }
   void MarkModified() { modified_ = true; }
   const Roster& roster() const { return settings_.roster; }
   EditorSettings& settings() { return settings_; }
@@ -75,6 +77,9 @@ class BotEditorForm : public QDialog {
                      const std::string& ext);
 
  protected:
+  // Parts of the window: they fill, mark and show the preview as the window does.
+  friend class RosterPanel;
+  friend class TeamsBox;
   // While alive, the window is filling its controls from the document: the
   // change handlers then leave the document and the modified mark alone.
   class FillingControls {
@@ -147,11 +152,12 @@ class BotEditorForm : public QDialog {
   // The preview window has just opened: a window without team rows shows its own team.
   virtual void PreviewOpened() {}
   void OnOpenPreviewClicked();
+  // A team drop-down's model in the preview window, when it is open.
+  void ShowTeamPreview(QComboBox* team);
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void reject() override;  // Escape: the same as the Exit button
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   int filling_ = 0;  // FillingControls alive
@@ -166,26 +172,10 @@ class BotEditorForm : public QDialog {
   bool CheckAndSave();  // false: a check failed or a file could not be written
   void Finish(int result);
   void ControlChanged();  // a change by the player (not by code filling controls)
-  void GameTypeClicked(int kind);
-  void NumTeamChanged(int value);
-  void ShowTeams();
-  void ShowTeamPreview(QComboBox* team);
-  void ShowRoster();
-  void ShowSelectedEntry();
-  void ShowModelBox();
-  void OnRosterClicked();
-  void OnCreateBotClicked(bool random);
-  void MoveBot(int step);
-  void OnDeleteBotClicked();
-  void OnBotNameEdited(const QString& text);
-  void StepModel(ModelStepAction action);
-  void PropertyChanged(size_t property);
 
-  std::string first_activation_ = "N";
+  bool loaded_ = false;  // the first showing loads the document
   bool modified_ = false;
-  bool team_editing_ = false;
   bool closing_ = false;
-  std::mt19937 random_;
 
   std::vector<std::pair<QTableWidget*, GridCell>> grids_;
   QTabWidget* pages_ = nullptr;
@@ -195,21 +185,9 @@ class BotEditorForm : public QDialog {
   ColorButton* b_apply_conf_ = nullptr;
   std::vector<std::unique_ptr<OptionControls>> options_;
   std::vector<std::pair<size_t, QPlainTextEdit*>> memos_;
-
-  QRadioButton* deathmatch_ = nullptr;
-  QRadioButton* teamplay_ = nullptr;
-  std::vector<QRadioButton*> game_kinds_;  // in the order of the kinds
-  QLabel* label_numteam_ = nullptr;
-  QSpinBox* numteam_ = nullptr;
-  std::array<QLabel*, 10> team_labels_{};
-  std::array<QComboBox*, 10> teams_{};
   QPointer<ModelPreviewWindow> preview_;
-
-  QListWidget* roster_list_ = nullptr;
-  QLineEdit* bot_name_ = nullptr;
-  QComboBox* bot_model_ = nullptr;
-  PictureView* bot_pic_ = nullptr;
-  std::vector<QWidget*> property_controls_;
+  std::unique_ptr<TeamsBox> teams_;
+  std::unique_ptr<RosterPanel> roster_;
 };
 
 }  // namespace orvane
