@@ -139,7 +139,10 @@ ModChoice ChooseMod(orvane::LauncherState& state, const std::string& key,
   if (bot && mod->bot_caption.empty()) {
     return {nullptr, Refused("the mod " + key + " has no bot to choose.")};
   }
-  if (!orvane::ModButtonShown(state, *mod)) {
+  state.bot_choice.problem.clear();
+  const bool installed = orvane::ModButtonShown(state, *mod);
+  if (!state.bot_choice.problem.empty()) Fail(state.bot_choice.problem);
+  if (!installed) {
     return {nullptr, Fail(state.hl_path.empty()
                               ? "the mod " + key + " is not installed: Half-Life was not found."
                               : "the mod " + key + " is not installed in " + state.hl_path + ".")};
@@ -159,7 +162,12 @@ ModChoice ChooseMod(orvane::LauncherState& state, const std::string& key,
 int ListMods(orvane::LauncherState& state) {
   int shown = 0;
   for (const orvane::ModInfo& mod : orvane::Mods()) {
-    if (!orvane::ModButtonShown(state, mod)) continue;
+    state.bot_choice.problem.clear();
+    const bool installed = orvane::ModButtonShown(state, mod);
+    if (!mod.catalogue.empty() && !state.bot_choice.problem.empty()) {
+      Fail(state.bot_choice.problem);
+    }
+    if (!installed) continue;
     ++shown;
     std::printf("%s\t%s\n", std::string(mod.key).c_str(),
                 orvane::DirsOf(state, mod.key).dir.c_str());

@@ -5,8 +5,10 @@
 #include "core/GameDirectory.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
+#include "platform/HostPath.h"
 #include "platform/ProfileFile.h"
 #include "platform/StringUtil.h"
+#include "platform/TextFile.h"
 
 namespace orvane {
 namespace {
@@ -157,10 +159,28 @@ bool LoadBotChoice(LauncherState& state, std::string_view mod_key) {
   if (mod == nullptr || mod->catalogue.empty()) return false;
   const std::string catalogue = state.app_path + "\\" + std::string(mod->catalogue);
   const std::string& mod_dir = DirsOf(state, mod_key).dir;
-  const int count = GetProfileInt(catalogue, "Default", "dispo", 0);
+  std::string text;
+  try {
+    if (FileExists(catalogue) || DirectoryExists(catalogue)) text = ReadFileBytes(catalogue);
+  } catch (const FileError& e) {
+    choice.problem = e.what();
+    return false;
+  }
+  const ProfileIndex index(text);
+  const std::string dispo = index.Text("Default", "dispo", "");
+  int count = ParseProfileInt(dispo, 0);
+  // A count past the bound, or so large that it wrapped, as written in the file.
+  if (count > kMaxCatalogueBots || TrimCopy(dispo).size() > 9) {
+    choice.problem =
+        FileError(HostPath(catalogue).string(), 0,
+                  "[Default] dispo=" + TrimCopy(dispo) + " lists more bot add-ons than the " +
+                      std::to_string(kMaxCatalogueBots) + " a catalogue may hold")
+            .what();
+    count = std::min(count, kMaxCatalogueBots);
+  }
   for (int i = 1; i <= count; ++i) {
-    const std::string name = GetProfileString(catalogue, "Default", "Bot" + std::to_string(i), "");
-    const std::string dll = GetProfileString(catalogue, name, "dll", "");
+    const std::string name = index.Text("Default", "Bot" + std::to_string(i), "");
+    const std::string dll = index.Text(name, "dll", "");
     if (!mod_dir.empty() && !dll.empty() && FileExists(mod_dir + "\\" + dll)) {
       choice.names.push_back(name);
     }

@@ -37,7 +37,12 @@ std::string GetFirstMap(const LauncherState& state, std::string_view mod_key);
 std::string BotCatalogueValue(const LauncherState& state, std::string_view mod_key,
                               std::string_view bot, std::string_view key);
 
-// Refills state.bot_choice for mod_key from its catalogue; true when a usable bot was found.
+// No catalogue lists more add-ons than this; a larger "dispo" is the file's
+// problem (bot_choice.problem), not a count to obey.
+inline constexpr int kMaxCatalogueBots = 1000;
+
+// Refills state.bot_choice for mod_key from its catalogue, read once; true
+// when a usable bot was found.
 bool LoadBotChoice(LauncherState& state, std::string_view mod_key);
 
 // The mod table's "button shown when" rule; for the catalogue mods this

@@ -24,6 +24,7 @@ struct BotChoice {
   std::vector<std::string> names;  // sorted
   int selected = -1;               // index into names, -1 = nothing selected
   std::string text;                // the combo box's text (typed or selected)
+  std::string problem;             // what is wrong with the catalogue ("" when nothing)
 };
 
 struct LauncherState {

@@ -241,9 +241,15 @@ void MainWindow::OpenDirectoryDialog() {
 void MainWindow::ShowModButtons() {
   for (QToolButton* button : mod_buttons_) button->hide();
   ButtonCursor cursor;
+  std::string catalogue_problems;
   const auto& mods = Mods();
   for (size_t i = 0; i < mods.size(); ++i) {
-    if (!ModButtonShown(state_, mods[i])) continue;
+    state_.bot_choice.problem.clear();
+    const bool shown = ModButtonShown(state_, mods[i]);
+    if (!mods[i].catalogue.empty() && !state_.bot_choice.problem.empty()) {
+      catalogue_problems += (catalogue_problems.empty() ? "" : "\n") + state_.bot_choice.problem;
+    }
+    if (!shown) continue;
     mod_buttons_[i]->move(cursor.left, cursor.top);
     mod_buttons_[i]->show();
     cursor.left += kStep;
@@ -260,6 +266,9 @@ void MainWindow::ShowModButtons() {
     FillBotChoice();
   }
   update();
+  if (!catalogue_problems.empty()) {
+    ShowErrorBox(this, "Can't read a bot catalogue.", catalogue_problems);
+  }
 }
 
 void MainWindow::OnModButtonClicked(int mod_index) {

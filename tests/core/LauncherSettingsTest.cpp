@@ -5,6 +5,7 @@
 #include "core/ModTable.h"
 #include "platform/FileError.h"
 #include "support/GameTree.h"
+#include "support/ModTree.h"
 
 namespace orvane::test {
 namespace {
@@ -167,6 +168,35 @@ TEST(LoadBotChoice, UsableBotsSortedAndTheLastChoiceSelected) {
   EXPECT_FALSE(LoadBotChoice(state, "Botman"));  // no catalogue: emptied, false
   EXPECT_TRUE(state.bot_choice.names.empty());
   EXPECT_FALSE(LoadBotChoice(state, "TFC"));  // no TFC.ini: no bots
+}
+
+// A hand-edited count of millions is the file's problem, not a loop to run:
+// the catalogue is read once and at most kMaxCatalogueBots entries looked at.
+TEST(LoadBotChoice, AHugeCountIsReportedAndNotObeyed) {
+  GameTree tree;
+  CatalogueTree(tree, "Zed Bot");
+  for (const char* dispo : {"2147483647", "99999999999999999999"}) {
+    tree.AppFile("CStrike.ini", "[Default]\r\ndispo=" + std::string(dispo) +
+                                    "\r\nBot1=Zed Bot\r\n[Zed Bot]\r\ndll=dlls\\zed.dll\r\n");
+    LauncherState state = tree.State();
+    state.app_path = tree.AppPath();
+    state.hl_path = tree.HLPath();
+    SetModDirectories(state);
+    EXPECT_TRUE(LoadBotChoice(state, "CStrike")) << dispo;
+    EXPECT_EQ(state.bot_choice.names, std::vector<std::string>{"Zed Bot"});
+    EXPECT_EQ(state.bot_choice.problem, (tree.app_dir() / "CStrike.ini").string() +
+                                            ": [Default] dispo=" + dispo +
+                                            " lists more bot add-ons than the 1000 a catalogue "
+                                            "may hold");
+  }
+  // The same through orvanectl: the problem on stderr, the bot still usable.
+  tree.StandardRegistry();
+  const CtlRun run = RunCtl(tree, {"mods"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.err.find("CStrike.ini: [Default] dispo=99999999999999999999 lists more bot"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.out.find("CStrike\t"), std::string::npos) << run.out;
 }
 
 TEST(LoadBotChoice, NoLibraryPresentHidesTheButton) {

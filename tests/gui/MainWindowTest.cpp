@@ -333,6 +333,28 @@ class MainWindowTest final : public QObject {
     }
   }
 
+  // A catalogue whose count is absurd does not freeze the start: the buttons
+  // come, and a box names the file.
+  void AnAbsurdCatalogueCountIsReportedNotObeyed() {
+    GameTree tree;
+    tree.StandardRegistry().File("hl.exe").ShippedData();
+    Install(tree, "CStrike");
+    tree.AppFile("CStrike.ini",
+                 "[Default]\r\ndispo=2000000000\r\nBot1=P.O.D.Bot\r\n"
+                 "[P.O.D.Bot]\r\ndll=PODBot\\podbot_mm.dll\r\n");
+    LauncherState state = tree.State();
+    RegistryStore store = tree.Store();
+    MainWindow window(state, store, {}, {});
+    ModalAnswerer answerer;
+    window.ShowModButtons();
+    QVERIFY(Find<QToolButton>(window, "SB_CStrike")->isVisibleTo(&window));
+    QCOMPARE(answerer.boxes(), 1);
+    QCOMPARE(answerer.texts()[0], QStringLiteral("Can't read a bot catalogue."));
+    QVERIFY2(
+        answerer.texts()[1].contains(QStringLiteral("CStrike.ini: [Default] dispo=2000000000")),
+        qPrintable(answerer.texts()[1]));
+  }
+
   void MalformedStoreGivesAnErrorBoxNamingIt() {
     GameTree tree;
     tree.RegistryText("WINE REGISTRY Version 2\n[Software\\\\Tarrow Inc.\\\\KRV]\nHLPath=x\n");
