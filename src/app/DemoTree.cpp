@@ -228,8 +228,7 @@ std::vector<std::pair<std::string, std::string>> BotFiles() {
   const std::vector<BotEntry> roster = {{"Vole", "gina", "30", "200", "0"},
                                         {"Old Tom", "barney", "160", "90", "3"}};
   JumbotCfg jumbot;
-  JumbotCfg scihunt;
-  scihunt.chatfile = "botchat.cfg";
+  JumbotCfg scihunt = DefaultJumbotCfg(JumbotFlavour::kScihunt);
   ScihuntChat chat;
   chat.after_killing = {"Sorry, %.", "Science wins."};
   chat.after_dying = {"Not again, %!"};

@@ -121,6 +121,12 @@ std::string_view UpToBlank(std::string_view& rest) {
 
 }  // namespace
 
+JumbotCfg DefaultJumbotCfg(JumbotFlavour flavour) {
+  JumbotCfg cfg;
+  if (flavour == JumbotFlavour::kScihunt) cfg.chatfile = "botchat.cfg";
+  return cfg;
+}
+
 void TurnEditModeOn(JumbotCfg& cfg) {
   cfg.wp_edit = true;
   cfg.bot_num = 0;

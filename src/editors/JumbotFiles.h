@@ -84,6 +84,10 @@ struct JumbotCfg {
 // Where Sci-hunt's botfiles\jumbot.cfg differs from Jumbot's.
 enum class JumbotFlavour { kJumbot, kScihunt };
 
+// The file as each mod has it before any change: Sci-hunt's bots chat from
+// botchat.cfg, Jumbot's from exchat.cfg.
+JumbotCfg DefaultJumbotCfg(JumbotFlavour flavour);
+
 // "Play in edit mode" turned on: no bots, and the waypoint files in use.
 void TurnEditModeOn(JumbotCfg& cfg);
 

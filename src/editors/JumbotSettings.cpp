@@ -218,10 +218,11 @@ Rows ChatRows(const std::string& p, JumbotFlavour flavour) {
                              "The bots answer the orders they are given"),
                     &Cfg::bot_ackteam});
   } else {
-    rows.push_back({TextRow(p + "_chatfile", "Bots chat file", "Bots chat", "botchat.cfg", 64,
-                            "The file of the bots' chat lines")
-                        .Browse("botfiles", "Chat file (*.cfg)|*.cfg"),
-                    &Cfg::chatfile});
+    rows.push_back(
+        {TextRow(p + "_chatfile", "Bots chat file", "Bots chat", DefaultJumbotCfg(flavour).chatfile,
+                 64, "The file of the bots' chat lines")
+             .Browse("botfiles", "Chat file (*.cfg)|*.cfg"),
+         &Cfg::chatfile});
   }
   rows.push_back(
       {SliderRow(p + "_chatfreq_kill", jumbot ? "Chat when kill" : "Bots chat when kill",
@@ -300,7 +301,7 @@ JumbotOptions::JumbotOptions(std::string_view prefix, JumbotFlavour flavour)
       skills(SkillsRows(std::string(prefix), flavour)),
       behaviour(BehaviourRows(std::string(prefix), flavour)),
       weapons(WeaponRows(std::string(prefix), flavour)),
-      chat(ChatRows(std::string(prefix), flavour)),
+      chat(ChatRows(std::string(prefix), flavour), DefaultJumbotCfg(flavour)),
       waypoints(WaypointRows(std::string(prefix), flavour)),
       morons(MoronRows(std::string(prefix), flavour)),
       keys(KeyRows(std::string(prefix))),

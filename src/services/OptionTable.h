@@ -94,6 +94,9 @@ class OptionValues {
     int button;
   };
   std::optional<Found> Find(std::string_view control) const;
+  // The rows whose reset differs from what a default file record holds, for
+  // tables bound to one (each default should stand once).
+  virtual std::vector<std::string> ResetsOtherThanRecord() const { return {}; }
 
  private:
   std::vector<OptionInfo> rows_;
@@ -115,8 +118,10 @@ struct OptionRow {
 template <typename Record>
 class BoundOptions final : public OptionValues {
  public:
-  explicit BoundOptions(const std::vector<OptionRow<Record>>& rows)
-      : OptionValues(Infos(rows)), fields_(Fields(rows)) {}
+  // defaults: the record as the file has it when no option was changed (a
+  // record shared by two mods may default otherwise than Record{}).
+  explicit BoundOptions(const std::vector<OptionRow<Record>>& rows, Record defaults = {})
+      : OptionValues(Infos(rows)), fields_(Fields(rows)), defaults_(std::move(defaults)) {}
 
   // A text row takes a text field as it stands, a drop-down its item of that
   // text; other rows hold numbers.
@@ -157,6 +162,21 @@ class BoundOptions final : public OptionValues {
     return record;
   }
 
+  std::vector<std::string> ResetsOtherThanRecord() const override {
+    BoundOptions reset = *this;
+    reset.Reset();
+    BoundOptions filled = *this;
+    filled.Fill(defaults_);
+    std::vector<std::string> rows;
+    for (size_t i = 0; i < fields_.size(); ++i) {
+      if (reset.Shown(i) != filled.Shown(i)) {
+        rows.push_back(this->rows()[i].name + " resets to " + reset.Shown(i) +
+                       ", the record holds " + filled.Shown(i));
+      }
+    }
+    return rows;
+  }
+
  private:
   static std::vector<OptionInfo> Infos(const std::vector<OptionRow<Record>>& rows) {
     std::vector<OptionInfo> out;
@@ -177,6 +197,7 @@ class BoundOptions final : public OptionValues {
   static void FromInt(std::string& v, int value) { v = std::to_string(value); }
 
   std::vector<OptionField<Record>> fields_;
+  Record defaults_;
 };
 
 }  // namespace orvane

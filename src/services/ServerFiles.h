@@ -47,9 +47,9 @@ struct StandardGameCfg {
   bool friendlyfire = false;
   bool weaponstay = false;
   bool forcerespawn = false;
-  bool footsteps = false;
-  bool flashlight = false;
-  bool autocrosshair = false;
+  bool footsteps = true;
+  bool flashlight = true;
+  bool autocrosshair = true;
 };
 
 // Row 1's text, then ";" and each later non-empty row.

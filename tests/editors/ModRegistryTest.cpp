@@ -31,5 +31,24 @@ TEST(ModRegistry, OneRowPerModOfTheTableEachMakingItsOwnDocument) {
   EXPECT_EQ(FindRegistration("cstrike"), nullptr);  // keys are exact
 }
 
+// Each option's default stands once: a row's reset is what the default file
+// record holds, for every table of every mod bound to a record.
+TEST(ModRegistry, EveryRowResetsToTheRecordsDefault) {
+  GameTree tree;
+  DemoGame(tree);
+  LauncherState state = tree.State();
+  RegistryStore store = tree.Store();
+  ReadLauncherSettings(state, store);
+  for (const ModInfo& mod : Mods()) {
+    const std::unique_ptr<EditorSettings> doc = MakeSettings(state, mod.key, "P.O.D.Bot");
+    for (const DocumentPart& part : doc->parts()) {
+      if (part.options == nullptr) continue;
+      for (const std::string& row : part.options->ResetsOtherThanRecord()) {
+        ADD_FAILURE() << mod.key << ": " << row;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace orvane::test

@@ -38,8 +38,7 @@ TEST(SplitCfgLine, EveryRule) {
 TEST(StandardGameCfg, ExactBytes) {
   StandardGameCfg deathmatch;
   deathmatch.fraglimit = "20";
-  deathmatch.footsteps = true;
-  deathmatch.flashlight = true;
+  deathmatch.autocrosshair = false;
   GameTree tree;
   tree.Dir("bot");
   const std::string path = tree.HLPath() + "\\bot\\game.cfg";
@@ -63,6 +62,7 @@ TEST(StandardGameCfg, ExactBytes) {
   teams.timelimit = "30";
   teams.fall_realistic = teams.teamplay = teams.friendlyfire = teams.weaponstay = true;
   teams.forcerespawn = teams.autocrosshair = true;
+  teams.footsteps = teams.flashlight = false;
   WriteStandardGameCfg(path, teams);
   StandardGameCfg read;
   ASSERT_TRUE(ReadStandardGameCfg(path, read));
