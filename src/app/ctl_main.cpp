@@ -97,22 +97,12 @@ int Refused(const std::string& message) {
   return kRefused;
 }
 
-std::string JoinOr(const std::vector<std::string>& names) {
-  std::string text;
-  for (size_t i = 0; i < names.size(); ++i) {
-    text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
-  }
-  return text;
-}
-
 // One line for a name that is not known: the nearest known ones, and the
 // command that lists them all.
 std::string Unknown(const std::string& what, const std::string& name,
                     const std::vector<std::string>& known, const std::string& lister) {
-  std::string text = "unknown " + what + " \"" + name + "\"";
-  const std::vector<std::string> near = orvane::NearestNames(name, known);
-  if (!near.empty()) text += "; did you mean " + JoinOr(near) + "?";
-  return text + " (" + lister + ")";
+  return "unknown " + what + " \"" + name + "\"" + orvane::DidYouMean(name, known) + " (" + lister +
+         ")";
 }
 
 std::vector<std::string> ModKeys() {

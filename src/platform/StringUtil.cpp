@@ -146,4 +146,13 @@ std::vector<std::string> NearestNames(std::string_view name,
   return names;
 }
 
+std::string DidYouMean(std::string_view name, const std::vector<std::string>& candidates) {
+  const std::vector<std::string> near = NearestNames(name, candidates);
+  std::string text;
+  for (size_t i = 0; i < near.size(); ++i) {
+    text += (i == 0 ? "; did you mean " : i + 1 == near.size() ? " or " : ", ") + near[i];
+  }
+  return near.empty() ? text : text + "?";
+}
+
 }  // namespace orvane

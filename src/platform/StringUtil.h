@@ -33,6 +33,8 @@ void SortNoCase(std::vector<std::string>& names);
 // punctuation aside), or beginning with it. Empty when none is near, for "did you mean ...?".
 std::vector<std::string> NearestNames(std::string_view name,
                                       const std::vector<std::string>& candidates, size_t most = 3);
+// "; did you mean A, B or C?" for the nearest names, "" when none is near.
+std::string DidYouMean(std::string_view name, const std::vector<std::string>& candidates);
 
 // A whole decimal integer: an optional sign, then digits only, within int's
 // range; nullopt for anything else (an empty text included).

@@ -106,13 +106,8 @@ std::string ControlScript::Unknown(std::string_view control) const {
   const std::string key(doc_.mod().key);
   std::vector<std::string> names;
   for (auto& [name, value] : Show()) names.push_back(std::move(name));
-  std::string text = "unknown control " + std::string(control) + " for " + key;
-  const std::vector<std::string> near = NearestNames(control, names);
-  for (size_t i = 0; i < near.size(); ++i) {
-    text += (i == 0 ? "; did you mean " : i + 1 == near.size() ? " or " : ", ") + near[i];
-  }
-  if (!near.empty()) text += "?";
-  return text + " (orvanectl config " + key + " show lists them)";
+  return "unknown control " + std::string(control) + " for " + key + DidYouMean(control, names) +
+         " (orvanectl config " + key + " show lists them)";
 }
 
 std::vector<std::pair<std::string, std::string>> ControlScript::Show() const {

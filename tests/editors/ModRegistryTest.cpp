@@ -11,12 +11,18 @@
 namespace orvane::test {
 namespace {
 
-TEST(ModRegistry, OneRowPerModOfTheTableEachMakingItsOwnDocument) {
-  GameTree tree;
+// The demo tree with the launcher's settings read, as at start-up.
+LauncherState DemoState(GameTree& tree) {
   DemoGame(tree);
   LauncherState state = tree.State();
   RegistryStore store = tree.Store();
   ReadLauncherSettings(state, store);
+  return state;
+}
+
+TEST(ModRegistry, OneRowPerModOfTheTableEachMakingItsOwnDocument) {
+  GameTree tree;
+  LauncherState state = DemoState(tree);
   ASSERT_EQ(ModRegistrations().size(), Mods().size());
   for (size_t i = 0; i < Mods().size(); ++i) {
     const ModInfo& mod = Mods()[i];
@@ -35,10 +41,7 @@ TEST(ModRegistry, OneRowPerModOfTheTableEachMakingItsOwnDocument) {
 // record holds, for every table of every mod bound to a record.
 TEST(ModRegistry, EveryRowResetsToTheRecordsDefault) {
   GameTree tree;
-  DemoGame(tree);
-  LauncherState state = tree.State();
-  RegistryStore store = tree.Store();
-  ReadLauncherSettings(state, store);
+  LauncherState state = DemoState(tree);
   for (const ModInfo& mod : Mods()) {
     const std::unique_ptr<EditorSettings> doc = MakeSettings(state, mod.key, "P.O.D.Bot");
     for (const DocumentPart& part : doc->parts()) {
