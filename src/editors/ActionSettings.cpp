@@ -80,8 +80,9 @@ ActionSettings::ActionSettings(LauncherState& state)
     : EditorSettings(state, "Action"), game(GameRows()), bots(BotRows()) {
   AddOptions(game);
   AddOptions(bots);
-  AddRoster({{RosterProperty::kSlider, "Botskill", "Skill", 1, 5, 1, &BotEntry::skill,
-              "The bot's skill", "Bad|Medium|Good"}},
+  AddRoster({{SliderRow(Control("Botskill"), "Skill", "", 1, 5, 1, "The bot's skill",
+                        "Bad|Medium|Good"),
+              &BotEntry::skill}},
             " \"'", false);
 }
 

@@ -17,10 +17,11 @@ const std::vector<OptionRow<BotmanBotCfg>>& BotRows() {
   return kRows;
 }
 
-std::vector<RosterProperty> BotProperties() {
-  return {{RosterProperty::kSlider, "Botskill", "Skill", 0, 5, 1, &BotEntry::skill,
-           "If skill is set to default, the bot will have the AI skill level",
-           "Default|Bad|Medium|Good"}};
+BotProperties BotmanBotProperties() {
+  return {{SliderRow("BM_Botskill", "Skill", "", 0, 5, 1,
+                     "If skill is set to default, the bot will have the AI skill level",
+                     "Default|Bad|Medium|Good"),
+           &BotEntry::skill}};
 }
 
 }  // namespace
@@ -31,7 +32,7 @@ BotmanSettings::BotmanSettings(LauncherState& state)
   AddOptions(game);
   AddTeams();
   AddOptions(bots);
-  AddRoster(BotProperties(), kBotmanNameDrops, true);
+  AddRoster(BotmanBotProperties(), kBotmanNameDrops, true);
 }
 
 void BotmanSettings::ReadFiles(Messages& messages) {

@@ -73,17 +73,17 @@ std::vector<OptionRow<C>> BotRows() {
            &C::default_skill}};
 }
 
-std::vector<RosterProperty> BotProperties() {
-  std::string weapons;
-  for (const std::string& w : FbWeaponList()) weapons += (weapons.empty() ? "" : "|") + w;
+BotProperties FirebotBotProperties() {
   return {
-      {RosterProperty::kRadios, "TeamAuto|TeamRed|TeamBlue", "Auto|Red|Blue", 0, 2, -1,
-       &BotEntry::model, "The bot's team", ""},
-      {RosterProperty::kSlider, "botskill", "Skill", 0, 5, 0, &BotEntry::skill,
-       "If skill is set to default, the bot will have the AI skill level",
-       "Random|Good|Medium|Bad"},
-      {RosterProperty::kChoiceIndex, "botweapon", "Weapon", 0, 0, 0, &BotEntry::param1,
-       "Select a default weapon for the bot", weapons},
+      {RadioRow("FB_TeamAuto|FB_TeamRed|FB_TeamBlue", "Auto|Red|Blue", "", -1, "The bot's team"),
+       &BotEntry::model},
+      {SliderRow("FB_botskill", "Skill", "", 0, 5, 0,
+                 "If skill is set to default, the bot will have the AI skill level",
+                 "Random|Good|Medium|Bad"),
+       &BotEntry::skill},
+      {ChoiceIndexRow("FB_botweapon", "Weapon", "", FbWeaponList(), 0,
+                      "Select a default weapon for the bot"),
+       &BotEntry::param1},
   };
 }
 
@@ -99,7 +99,7 @@ FirebotSettings::FirebotSettings(LauncherState& state)
   AddOptions(misc);
   AddOptions(maps_options);
   AddOptions(bots);
-  AddRoster(BotProperties(), " \"", true);
+  AddRoster(FirebotBotProperties(), " \"", true);
 }
 
 FirebotCfg FirebotSettings::Collected() const {

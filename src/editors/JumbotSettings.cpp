@@ -398,13 +398,16 @@ void JumbotBotsDocument::AddJumbotRoster() {
   // Typing a double quote in a name is dropped: the roster file quotes names.
   AddRoster(
       {
-          {RosterProperty::kSpin, jumbot_names ? "botParam1" : "botparam1", "Pants color", 0, 255,
-           0, &BotEntry::param1, "The colour of the bot's pants", ""},
-          {RosterProperty::kSpin, "botparam2", "Shirt color", 0, 255, 0, &BotEntry::param2,
-           "The colour of the bot's shirt", ""},
-          {RosterProperty::kSlider, jumbot_names ? "Botskill" : "botskill", "Skill", 0, 4, 0,
-           &BotEntry::skill, "Default uses the game's difficulty level",
-           "Default|Bad|Medium|Good|Very good"},
+          {SpinRow(Control(jumbot_names ? "botParam1" : "botparam1"), "Pants color", "", 0, 255,
+                   0, "The colour of the bot's pants"),
+           &BotEntry::param1},
+          {SpinRow(Control("botparam2"), "Shirt color", "", 0, 255, 0,
+                   "The colour of the bot's shirt"),
+           &BotEntry::param2},
+          {SliderRow(Control(jumbot_names ? "Botskill" : "botskill"), "Skill", "", 0, 4, 0,
+                     "Default uses the game's difficulty level",
+                     "Default|Bad|Medium|Good|Very good"),
+           &BotEntry::skill},
       },
       "\"", false);
 }

@@ -24,10 +24,10 @@ const std::vector<OptionRow<PhineasBotsIni>>& BotRows() {
   return kRows;
 }
 
-std::vector<RosterProperty> BotProperties() {
+BotProperties PhineasBotProperties() {
   return {
-      {RosterProperty::kEdit, "botparam2", "Shirt color", 0, 3, 0, &BotEntry::param2, "", ""},
-      {RosterProperty::kEdit, "botParam1", "Pants color", 0, 3, 0, &BotEntry::param1, "", ""},
+      {TextRow("PH_botparam2", "Shirt color", "", "", 3), &BotEntry::param2},
+      {TextRow("PH_botParam1", "Pants color", "", "", 3), &BotEntry::param1},
   };
 }
 
@@ -40,7 +40,7 @@ PhineasSettings::PhineasSettings(LauncherState& state)
   AddTeams();
   AddOptions(bots);
   // The roster may be empty: "Number of bots" is what must not be 0.
-  AddRoster(BotProperties(), kPhineasNameDrops, false);
+  AddRoster(PhineasBotProperties(), kPhineasNameDrops, false);
 }
 
 void PhineasSettings::ReadFiles(Messages& messages) {

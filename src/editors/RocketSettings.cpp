@@ -55,23 +55,28 @@ std::vector<OptionRow<G>> BotRows() {
            &G::minbots}};
 }
 
-std::vector<RosterProperty> BotProperties() {
-  using P = RosterProperty;
+BotProperties RocketBotProperties() {
+  // Two sub-pages: the bot's properties, and its artificial intelligence.
+  const auto properties = [](OptionInfo row) { return row.OnPage("Properties", "TabSheet1"); };
   const auto spin = [](const char* suffix, const char* caption, int lo, int hi,
                        std::string BotEntry::*field, const char* hint) {
-    return P{P::kSpin, suffix, caption, lo, hi, lo, field, hint, "", "  I.A.", "TabSheet2"};
+    return OptionRow<BotEntry>{
+        SpinRow(std::string("RC_") + suffix, caption, "", lo, hi, lo, hint).OnPage("  I.A.",
+                                                                                   "TabSheet2"),
+        field};
   };
-  std::string weapons;
-  for (const std::string& w : RocketWeapons()) weapons += (weapons.empty() ? "" : "|") + w;
   return {
-      {P::kSlider, "botskill", "Skill", 1, 3, 1, &BotEntry::skill, "The bot's skill",
-       "Bad|Medium|Good", "Properties", "TabSheet1"},
-      {P::kChoice, "botweapon", "Favorite wepon", 0, 0, 0, &BotEntry::weapon,
-       "The weapon the bot prefers", weapons, "Properties", "TabSheet1"},
-      {P::kCheck, "bothunter", "Hunter   ", 0, 1, 1, &BotEntry::hunter, "The bot hunts players", "",
-       "Properties", "TabSheet1"},
-      {P::kCheck, "botphysco", "Kill Scientists / Barneys", 0, 1, 1, &BotEntry::psycho,
-       "The bot kills scientists and guards", "", "Properties", "TabSheet1"},
+      {properties(SliderRow("RC_botskill", "Skill", "", 1, 3, 1, "The bot's skill",
+                            "Bad|Medium|Good")),
+       &BotEntry::skill},
+      {properties(ChoiceRow("RC_botweapon", "Favorite wepon", "", RocketWeapons(), 0,
+                            "The weapon the bot prefers")),
+       &BotEntry::weapon},
+      {properties(CheckRow("RC_bothunter", "Hunter   ", "", true, "The bot hunts players")),
+       &BotEntry::hunter},
+      {properties(CheckRow("RC_botphysco", "Kill Scientists / Barneys", "", true,
+                           "The bot kills scientists and guards")),
+       &BotEntry::psycho},
       spin("botspeed", "Yaw Speed", 10, 720, &BotEntry::yaw_speed, "How fast the bot turns"),
       spin("botmemory", "Memory Length", 1, 60, &BotEntry::memory, "Seconds the bot remembers"),
       spin("botsight", "Sight Distance", 128, 8192, &BotEntry::sight, "How far the bot sees"),
@@ -92,7 +97,7 @@ RocketSettings::RocketSettings(LauncherState& state)
   AddOptions(game);
   AddTeams();
   AddOptions(bots);
-  AddRoster(BotProperties(), " \"", true);
+  AddRoster(RocketBotProperties(), " \"", true);
 }
 
 RocketGameCfg RocketSettings::Collected() const {

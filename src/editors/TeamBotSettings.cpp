@@ -43,11 +43,13 @@ RosterKeys TeamBotSettings::Keys() const {
 void TeamBotSettings::AddTeamRoster() {
   AddRoster(
       {
-          {RosterProperty::kRadios, team_mod_.team_names, team_mod_.team_captions, 0, 2, -1,
-           &BotEntry::param1, "The bot's team", ""},
-          {RosterProperty::kSlider, "Botskill", "Skill", 0, profile_.MaxSkill(), 0,
-           &BotEntry::skill, "0 uses the bots' default skill",
-           profile_.skill0_worst ? "Default|Bad|Medium|Good" : "Default|Good|Medium|Bad"},
+          {RadioRow(Controls(team_mod_.team_names), team_mod_.team_captions, "", -1,
+                    "The bot's team"),
+           &BotEntry::param1},
+          {SliderRow(Control("Botskill"), "Skill", "", 0, profile_.MaxSkill(), 0,
+                     "0 uses the bots' default skill",
+                     profile_.skill0_worst ? "Default|Bad|Medium|Good" : "Default|Good|Medium|Bad"),
+           &BotEntry::skill},
       },
       " \"", true);
   if (HasChatPage()) chat_page = AddTextPage(Control("chatkill"));

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
 
@@ -29,20 +30,43 @@ QString Text(const std::string& text) {
 
 }  // namespace
 
-OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks, int check_columns)
+OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks, OptionLayout layout)
     : table_(table), hooks_(std::move(hooks)) {
+  const int check_columns = layout.check_columns;
   QGridLayout* checks = nullptr;  // the row of check boxes being filled
   QFormLayout* checks_form = nullptr;
   int checks_in_row = 0;
   auto* page_layout = qobject_cast<QBoxLayout*>(page->layout());
+  auto* page_form = qobject_cast<QFormLayout*>(page->layout());
+  QTabWidget* sub_pages = nullptr;
+  std::map<std::string, QFormLayout*> sub_page_forms;
   const std::vector<OptionInfo>& rows = table_.rows();
   controls_.resize(rows.size());
   for (size_t i = 0; i < rows.size(); ++i) {
     const OptionInfo& s = rows[i];
     Control& c = controls_[i];
     QWidget* parent = page;
-    QFormLayout* form = nullptr;
-    if (!s.group.empty()) {
+    QFormLayout* form = page_form;
+    if (!s.page.empty()) {
+      if (sub_pages == nullptr) {
+        sub_pages = new QTabWidget(page);
+        if (page_form != nullptr) page_form->addRow(sub_pages);
+        if (page_layout != nullptr) page_layout->addWidget(sub_pages);
+      }
+      QFormLayout*& sub_form = sub_page_forms[s.page];
+      if (sub_form == nullptr) {
+        auto* sub_page = new QWidget(sub_pages);
+        sub_page->setObjectName(Text(s.page_name));
+        sub_form = new QFormLayout(sub_page);
+        sub_form->setVerticalSpacing(3);
+        // A tab is narrow: a caption that does not fit beside its control goes above it.
+        sub_form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+        sub_pages->addTab(sub_page, Text(s.page));
+        if (first_sub_page_ == nullptr) first_sub_page_ = sub_form;
+      }
+      form = sub_form;
+      parent = sub_form->parentWidget();
+    } else if (!s.group.empty()) {
       auto [it, added] = groups_.try_emplace(Text(s.group), nullptr);
       if (added) {
         it->second = new QGroupBox(Text(s.group), page);
@@ -96,24 +120,29 @@ OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks, 
         add(QString(), box);
         break;
       }
-      case OptionKind::kRadioPair: {
+      case OptionKind::kRadios: {
         const std::vector<std::string> names = s.Names();
         const QStringList captions = Text(s.caption).split('|');
         auto* row = new QWidget(parent);
-        auto* layout = new QHBoxLayout(row);
-        layout->setContentsMargins(0, 0, 0, 0);
-        auto* group = new QButtonGroup(row);  // exclusive within the pair only
-        QRadioButton* radios[2];
-        for (size_t k = 0; k < 2; ++k) {
-          radios[k] = new QRadioButton(captions.value(static_cast<int>(k)), row);
-          radios[k]->setObjectName(Text(names[k]));
-          radios[k]->setToolTip(Text(s.hint));
-          group->addButton(radios[k]);
-          layout->addWidget(radios[k]);
-          QObject::connect(radios[k], &QRadioButton::toggled, radios[k], report);
+        auto* grid = new QGridLayout(row);
+        grid->setContentsMargins(0, 0, 0, 0);
+        auto* group = new QButtonGroup(row);  // exclusive within the row only
+        // All on one line when the captions are short, else two a line.
+        const int count = static_cast<int>(names.size());
+        const int per_line = captions.join(QString()).size() <= 20 ? count : 2;
+        for (int k = 0; k < count; ++k) {
+          auto* radio = new QRadioButton(captions.value(k), row);
+          radio->setObjectName(Text(names[static_cast<size_t>(k)]));
+          radio->setToolTip(Text(s.hint));
+          radio->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+          group->addButton(radio, k);
+          grid->addWidget(radio, k / per_line, k % per_line, Qt::AlignLeft);
+          // The button turned on reports the change; the one turned off follows it.
+          QObject::connect(radio, &QRadioButton::toggled, radio, [report](bool on) {
+            if (on) report();
+          });
+          c.radios.push_back(radio);
         }
-        c.check = radios[0];
-        c.second = radios[1];
         add(QString(), row);
         break;
       }
@@ -134,8 +163,9 @@ OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks, 
         marked.slider->setToolTip(Text(s.hint));
         QObject::connect(marked.slider, &QSlider::valueChanged, marked.slider, report);
         c.slider = marked.slider;
-        if (std::count(s.marks.begin(), s.marks.end(), '|') >= 3 && form != nullptr) {
-          // Four marks and more need the group's whole width.
+        const bool above = layout.slider_caption_above.value_or(
+            std::count(s.marks.begin(), s.marks.end(), '|') >= 3);  // four marks and more
+        if (above && form != nullptr) {
           c.label = new QLabel(Text(s.caption), parent);
           if (!s.label.empty()) c.label->setObjectName(Text(s.label));
           form->addRow(c.label);
@@ -153,6 +183,10 @@ OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks, 
         // A drop-down that may hold no choice offers an empty line first.
         if (s.lo < 0) box->addItem(QString());
         for (const std::string& item : s.items) box->addItem(FromGame(item));
+        if (layout.narrow_choices) {
+          box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+          box->setMinimumContentsLength(12);
+        }
         QObject::connect(box, &QComboBox::currentIndexChanged, box, report);
         c.choice = box;
         add(Text(s.caption), box);
@@ -168,15 +202,15 @@ OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks, 
         QWidget* placed = edit;
         if (!s.browse_filter.empty()) {
           placed = new QWidget(parent);
-          auto* layout = new QHBoxLayout(placed);
-          layout->setContentsMargins(0, 0, 0, 0);
+          auto* row_layout = new QHBoxLayout(placed);
+          row_layout->setContentsMargins(0, 0, 0, 0);
           edit->setParent(placed);
-          layout->addWidget(edit, 1);
+          row_layout->addWidget(edit, 1);
           auto* button = new QToolButton(placed);
           button->setObjectName(Text(s.name) + QStringLiteral("Browse"));
           button->setText(QStringLiteral("..."));
           button->setToolTip(QStringLiteral("Choose the file"));
-          layout->addWidget(button);
+          row_layout->addWidget(button);
           QObject::connect(button, &QToolButton::clicked, edit, [this, i] {
             if (!hooks_.browse) return;
             const std::optional<std::string> chosen = hooks_.browse(table_.rows()[i]);
@@ -197,8 +231,11 @@ int OptionControls::Value(size_t row) const {
   switch (table_.rows()[row].kind) {
     case OptionKind::kCheck:
       return c.check->isChecked() ? 1 : 0;
-    case OptionKind::kRadioPair:
-      return c.second->isChecked() ? 1 : 0;
+    case OptionKind::kRadios:
+      for (size_t k = 0; k < c.radios.size(); ++k) {
+        if (c.radios[k]->isChecked()) return static_cast<int>(k);
+      }
+      return -1;
     case OptionKind::kSpin:
       return c.spin->value();
     case OptionKind::kSlider:
@@ -236,18 +273,25 @@ void OptionControls::Show() {
     const Control& c = controls_[row];
     const int value = table_.value(row);
     std::vector<QSignalBlocker> blocks;
-    for (QObject* control : {static_cast<QObject*>(c.check), static_cast<QObject*>(c.second),
-                             static_cast<QObject*>(c.spin), static_cast<QObject*>(c.slider),
-                             static_cast<QObject*>(c.choice), static_cast<QObject*>(c.edit)}) {
+    for (QObject* control : {static_cast<QObject*>(c.check), static_cast<QObject*>(c.spin),
+                             static_cast<QObject*>(c.slider), static_cast<QObject*>(c.choice),
+                             static_cast<QObject*>(c.edit)}) {
       if (control != nullptr) blocks.emplace_back(control);
     }
+    for (QAbstractButton* radio : c.radios) blocks.emplace_back(radio);
     switch (table_.rows()[row].kind) {
       case OptionKind::kCheck:
         c.check->setChecked(value != 0);
         break;
-      case OptionKind::kRadioPair:
-        (value != 0 ? c.second : c.check)->setChecked(true);
+      case OptionKind::kRadios: {
+        // None checked is a state an exclusive group cannot be put into.
+        QButtonGroup* group = c.radios.front()->group();
+        group->setExclusive(false);
+        for (size_t k = 0; k < c.radios.size(); ++k)
+          c.radios[k]->setChecked(value == static_cast<int>(k));
+        group->setExclusive(true);
         break;
+      }
       case OptionKind::kSpin:
         c.spin->setValue(value);
         break;

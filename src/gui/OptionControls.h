@@ -18,6 +18,7 @@
 
 class QAbstractButton;
 class QComboBox;
+class QFormLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -25,6 +26,18 @@ class QSlider;
 class QSpinBox;
 
 namespace orvane {
+
+// How a table's controls are laid out.
+struct OptionLayout {
+  // Consecutive check boxes of a group side by side, so many options fit on one page.
+  int check_columns = 1;
+  // A slider's caption on a line of its own above it: always, never, or
+  // (unset) when four marks and more need the whole width.
+  std::optional<bool> slider_caption_above = std::nullopt;
+  // Drop-downs sized for a few characters, so long items do not squeeze
+  // the captions of a narrow column.
+  bool narrow_choices = false;
+};
 
 class OptionControls {
  public:
@@ -35,20 +48,24 @@ class OptionControls {
     std::function<std::optional<std::string>(const OptionInfo& row)> browse;
   };
 
-  // check_columns: consecutive check boxes of a group side by side, so
-  // many options fit on one page.
-  OptionControls(QWidget* page, OptionValues& table, Hooks hooks, int check_columns = 1);
+
+  // page's layout is a box (rows go into group boxes by their groups, or
+  // under each other) or a form (rows without a group become its rows);
+  // rows of a sub-page go on tabs of their own in it.
+  OptionControls(QWidget* page, OptionValues& table, Hooks hooks, OptionLayout layout = {});
 
   void Show();  // the table's values into the controls, without change reports
   void ShowStates();
   // The group box of that caption, created for the table (for pages that add
   // controls of their own beside the options).
   QGroupBox* Group(const QString& caption) const;
+  // The form of the first sub-page, if the rows have any.
+  QFormLayout* FirstSubPage() const { return first_sub_page_; }
 
  private:
   struct Control {
-    QAbstractButton* check = nullptr;   // kCheck, or the first radio
-    QAbstractButton* second = nullptr;  // kRadioPair
+    QAbstractButton* check = nullptr;      // kCheck
+    std::vector<QAbstractButton*> radios;  // kRadios
     QSpinBox* spin = nullptr;
     QSlider* slider = nullptr;
     QComboBox* choice = nullptr;
@@ -64,6 +81,7 @@ class OptionControls {
   Hooks hooks_;
   std::vector<Control> controls_;
   std::map<QString, QGroupBox*> groups_;
+  QFormLayout* first_sub_page_ = nullptr;
 };
 
 }  // namespace orvane

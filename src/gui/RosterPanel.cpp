@@ -127,104 +127,19 @@ void RosterPanel::Build(QWidget* page, QBoxLayout* list_column, QBoxLayout* prop
   connect(next, &QToolButton::clicked, this, [this] { StepModel(ModelStepAction::kNext); });
   connect(bot_model_, &QComboBox::activated, this, [this] { StepModel(ModelStepAction::kChosen); });
 
-  const std::vector<RosterProperty>& properties = settings_.properties();
-  // Properties of named sub-pages go on tabs of their own under the model.
-  QTabWidget* sub_pages = nullptr;
-  std::map<std::string, QFormLayout*> page_forms;
-  QFormLayout* first_page_form = nullptr;
-  QFormLayout* const main_form = form;
-  for (size_t i = 0; i < properties.size(); ++i) {
-    const RosterProperty& p = properties[i];
-    form = main_form;
-    if (!p.page.empty()) {
-      if (sub_pages == nullptr) {
-        sub_pages = new QTabWidget(props);
-        main_form->addRow(sub_pages);
-      }
-      QFormLayout*& page_form = page_forms[p.page];
-      if (page_form == nullptr) {
-        auto* sub_page = new QWidget(sub_pages);
-        sub_page->setObjectName(Q(p.page_name));
-        page_form = new QFormLayout(sub_page);
-        page_form->setVerticalSpacing(3);
-        sub_pages->addTab(sub_page, Q(p.page));
-        if (first_page_form == nullptr) first_page_form = page_form;
-      }
-      form = page_form;
-    }
-    QWidget* control = nullptr;
-    if (p.kind == RosterProperty::kCheck) {
-      auto* box = new QCheckBox(QString::fromLatin1(p.caption), props);
-      connect(box, &QCheckBox::clicked, this, [this, i] { PropertyChanged(i); });
-      control = box;
-      form->addRow(box);
-    } else if (p.kind == RosterProperty::kChoice || p.kind == RosterProperty::kChoiceIndex) {
-      auto* box = new QComboBox(props);
-      for (const QString& item : Q(p.marks).split('|')) box->addItem(item);
-      // Long items must not squeeze the caption beside the drop-down.
-      box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-      box->setMinimumContentsLength(12);
-      connect(box, &QComboBox::activated, this, [this, i] { PropertyChanged(i); });
-      control = box;
-      form->addRow(QString::fromLatin1(p.caption), box);
-    } else if (p.kind == RosterProperty::kSlider) {
-      const MarkedSlider marked =
-          MakeMarkedSlider(p.lo, p.hi, QString::fromLatin1(p.marks.c_str()), props);
-      connect(marked.slider, &QSlider::valueChanged, this, [this, i] { PropertyChanged(i); });
-      control = marked.slider;
-      if (beside_options) {
-        // The marks get the group's whole width.
-        form->addRow(new QLabel(QString::fromLatin1(p.caption), props));
-        form->addRow(marked.box);
-      } else {
-        form->addRow(QString::fromLatin1(p.caption), marked.box);
-      }
-    } else if (p.kind == RosterProperty::kRadios) {
-      auto* row_widget = new QWidget(props);
-      auto* row_layout = new QGridLayout(row_widget);
-      row_layout->setContentsMargins(0, 0, 0, 0);
-      auto* group = new QButtonGroup(row_widget);
-      const QStringList names = QString::fromLatin1(p.suffix).split('|');
-      const QStringList captions = QString::fromLatin1(p.caption).split('|');
-      // All on one line when the captions are short, else two a line.
-      const int per_line =
-          captions.join(QString()).size() <= 20 ? static_cast<int>(names.size()) : 2;
-      for (int k = 0; k < names.size(); ++k) {
-        auto* radio = new QRadioButton(captions.value(k), row_widget);
-        radio->setObjectName(form_.ControlName(names[k].toLatin1().constData()));
-        radio->setToolTip(QString::fromLatin1(p.hint));
-        radio->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
-        group->addButton(radio, k);
-        row_layout->addWidget(radio, k / per_line, k % per_line, Qt::AlignLeft);
-      }
-      connect(group, &QButtonGroup::idClicked, this, [this, i] { PropertyChanged(i); });
-      control = row_widget;
-      form->addRow(row_widget);
-      property_controls_.push_back(control);
-      continue;
-    } else if (p.kind == RosterProperty::kSpin) {
-      auto* spin = new QSpinBox(props);
-      spin->setRange(p.lo, p.hi);
-      connect(spin, &QSpinBox::valueChanged, this, [this, i] { PropertyChanged(i); });
-      control = spin;
-      form->addRow(QString::fromLatin1(p.caption), spin);
-    } else {
-      auto* edit = new QLineEdit(props);
-      edit->setMaxLength(p.hi);
-      connect(edit, &QLineEdit::textEdited, this, [this, i] { PropertyChanged(i); });
-      control = edit;
-      form->addRow(QString::fromLatin1(p.caption), edit);
-    }
-    control->setObjectName(form_.ControlName(p.suffix));
-    control->setToolTip(QString::fromLatin1(p.hint));
-    property_controls_.push_back(control);
-  }
+  // The mod's own properties follow in the same form: option rows bound to the selected bot.
+  OptionControls::Hooks hooks;
+  hooks.changed = [this](const std::string& control) { PropertyChanged(control); };
+  bot_controls_ = std::make_unique<OptionControls>(
+      props, settings_.bot_properties(), std::move(hooks),
+      OptionLayout{.slider_caption_above = beside_options, .narrow_choices = true});
   bot_pic_ = new PictureView(props);
   bot_pic_->setObjectName(Q(settings_.picture_name()));
   bot_pic_->setFixedSize(123, 150);
   bot_pic_->hide();
   // With sub-pages the picture goes on the first, beside the model.
-  (first_page_form == nullptr ? main_form : first_page_form)->addRow(bot_pic_);
+  QFormLayout* first_page = bot_controls_->FirstSubPage();
+  (first_page == nullptr ? form : first_page)->addRow(bot_pic_);
   props_column->addWidget(props, 1);
 }
 
@@ -242,35 +157,8 @@ void RosterPanel::ShowSelectedEntry() {
   const BotEntry& entry = current != nullptr ? *current : empty;
   bot_name_->setText(Q(entry.name));
   ShowModelBox();
-  const std::vector<RosterProperty>& properties = settings_.properties();
-  for (size_t i = 0; i < properties.size(); ++i) {
-    const RosterProperty& p = properties[i];
-    if (auto* slider = qobject_cast<QSlider*>(property_controls_[i])) {
-      slider->setValue(current != nullptr ? ParseDecimalInt(entry.*(p.field)).value_or(p.reset)
-                                          : p.reset);
-    } else if (auto* spin = qobject_cast<QSpinBox*>(property_controls_[i])) {
-      spin->setValue(current != nullptr ? ParseDecimalInt(entry.*(p.field)).value_or(p.reset)
-                                        : p.reset);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(property_controls_[i])) {
-      edit->setText(Q(entry.*(p.field)));
-    } else if (auto* check = qobject_cast<QCheckBox*>(property_controls_[i])) {
-      check->setChecked(current != nullptr ? YesOrOne(entry.*(p.field)) : p.reset != 0);
-    } else if (auto* choice = qobject_cast<QComboBox*>(property_controls_[i])) {
-      // No current bot: no item.
-      choice->setCurrentIndex(current == nullptr ? -1
-                              : p.kind == RosterProperty::kChoiceIndex
-                                  ? ParseDecimalInt(entry.*(p.field)).value_or(-1)
-                                  : choice->findText(Q(entry.*(p.field))));
-    } else if (p.kind == RosterProperty::kRadios) {
-      // No current bot, or a value of none of the buttons: none is checked.
-      auto* group = property_controls_[i]->findChild<QButtonGroup*>();
-      group->setExclusive(false);
-      for (QAbstractButton* radio : group->buttons())
-        radio->setChecked(current != nullptr &&
-                          entry.*(p.field) == std::to_string(group->id(radio)));
-      group->setExclusive(true);
-    }
-  }
+  settings_.RefreshBotProperties();
+  bot_controls_->Show();
   if (current != nullptr) {
     bot_pic_->LoadFile(ModelPicturePath(state_, mod_, settings_.PictureName()));
     bot_pic_->setVisible(!settings_.ModelCaption().empty());
@@ -361,27 +249,15 @@ void RosterPanel::StepModel(ModelStepAction action) {
   form_.MarkModified();
 }
 
-void RosterPanel::PropertyChanged(size_t property) {
+void RosterPanel::PropertyChanged(const std::string& control) {
   if (!form_.PlayerChange() || settings_.CurrentBot() == nullptr) return;
-  if (auto* slider = qobject_cast<QSlider*>(property_controls_[property])) {
-    settings_.SetProperty(property, std::to_string(slider->value()));
-  } else if (auto* spin = qobject_cast<QSpinBox*>(property_controls_[property])) {
-    settings_.SetProperty(property, std::to_string(spin->value()));
-  } else if (settings_.properties()[property].kind == RosterProperty::kRadios) {
-    auto* group = property_controls_[property]->findChild<QButtonGroup*>();
-    settings_.SetProperty(property, std::to_string(group->checkedId()));
+  OptionValues& properties = settings_.bot_properties();
+  const size_t row = properties.RowOf(control);
+  settings_.BotPropertyChanged(row);
+  if (properties.rows()[row].kind == OptionKind::kRadios) {
     // The team's own models at the same position, and their picture.
     ShowModelBox();
     bot_pic_->LoadFile(ModelPicturePath(state_, mod_, settings_.PictureName()));
-  } else if (auto* edit = qobject_cast<QLineEdit*>(property_controls_[property])) {
-    settings_.SetProperty(property, ToGame(edit->text()));
-  } else if (auto* check = qobject_cast<QCheckBox*>(property_controls_[property])) {
-    settings_.SetProperty(property, check->isChecked() ? "1" : "0");
-  } else if (auto* choice = qobject_cast<QComboBox*>(property_controls_[property])) {
-    settings_.SetProperty(property,
-                          settings_.properties()[property].kind == RosterProperty::kChoiceIndex
-                              ? std::to_string(choice->currentIndex())
-                              : ToGame(choice->currentText()));
   }
   form_.MarkModified();
 }

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 #include <random>
 #include <vector>
 
 #include "core/LauncherState.h"
 #include "gui/BotEditorForm.h"
+#include "gui/OptionControls.h"
 #include "services/EditorSettings.h"
 
 class QBoxLayout;
@@ -47,7 +49,7 @@ class RosterPanel final : public QObject {
   void OnDeleteBotClicked();
   void OnBotNameEdited(const QString& text);
   void StepModel(ModelStepAction action);
-  void PropertyChanged(size_t property);
+  void PropertyChanged(const std::string& control);
 
   BotEditorForm& form_;
   const LauncherState& state_;
@@ -59,7 +61,7 @@ class RosterPanel final : public QObject {
   QLineEdit* bot_name_ = nullptr;
   QComboBox* bot_model_ = nullptr;
   PictureView* bot_pic_ = nullptr;
-  std::vector<QWidget*> property_controls_;
+  std::unique_ptr<OptionControls> bot_controls_;
 };
 
 }  // namespace orvane

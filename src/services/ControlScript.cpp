@@ -48,18 +48,6 @@ std::optional<int> WholeNumber(std::string_view value, int lo, int hi) {
   return n;
 }
 
-// "BotA|BotT|BotCT" as its names.
-std::vector<std::string> SplitBars(std::string_view text) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  while (true) {
-    const size_t bar = text.find('|', start);
-    parts.emplace_back(text.substr(start, bar - start));
-    if (bar == std::string_view::npos) return parts;
-    start = bar + 1;
-  }
-}
-
 std::string RangeText(int lo, int hi) {
   return "a whole number from " + std::to_string(lo) + " to " + std::to_string(hi);
 }
@@ -115,6 +103,19 @@ std::vector<std::pair<std::string, std::string>> ControlScript::Show() const {
   auto add = [&lines](std::string name, std::string value) {
     lines.emplace_back(std::move(name), std::move(value));
   };
+  // A radio group as one line per button, 1 for the chosen one.
+  auto add_rows = [&add](const OptionValues& table) {
+    for (size_t i = 0; i < table.rows().size(); ++i) {
+      const OptionInfo& row = table.rows()[i];
+      if (row.kind != OptionKind::kRadios) {
+        add(row.name, table.Shown(i));
+        continue;
+      }
+      const std::vector<std::string> names = row.Names();
+      for (size_t k = 0; k < names.size(); ++k)
+        add(names[k], table.value(i) == static_cast<int>(k) ? "1" : "0");
+    }
+  };
   for (const DocumentPart& part : doc_.parts_) {
     switch (part.kind) {
       case DocumentPart::kGameType:
@@ -127,17 +128,7 @@ std::vector<std::pair<std::string, std::string>> ControlScript::Show() const {
         add(doc_.Control("numteam"), std::to_string(doc_.teams.count));
         break;
       case DocumentPart::kOptions:
-        for (size_t i = 0; i < part.options->rows().size(); ++i) {
-          const OptionInfo& row = part.options->rows()[i];
-          const int value = part.options->value(i);
-          if (row.kind == OptionKind::kRadioPair) {
-            const std::vector<std::string> names = row.Names();
-            add(names[0], value == 0 ? "1" : "0");
-            add(names[1], value == 1 ? "1" : "0");
-          } else {
-            add(row.name, part.options->Shown(i));
-          }
-        }
+        add_rows(*part.options);
         break;
       case DocumentPart::kTeams: {
         const std::array<std::string, 10> texts = doc_.teams.Texts(doc_.models_);
@@ -148,31 +139,12 @@ std::vector<std::pair<std::string, std::string>> ControlScript::Show() const {
         add(doc_.text_pages_[part.page].name, EscapeLines(doc_.text_pages_[part.page].lines));
         break;
       case DocumentPart::kRosterProperties: {
+        doc_.RefreshBotProperties();
         const BotEntry* entry = doc_.CurrentBot();
         if (entry == nullptr) break;
         add(doc_.Control("botname"), entry->name);
         add(doc_.Control("botmodel"), doc_.bot_model.selected >= 0 ? doc_.bot_model.text : "");
-        for (const RosterProperty& p : doc_.properties_) {
-          const std::string& text = (*entry).*(p.field);
-          if (p.kind == RosterProperty::kRadios) {
-            const std::vector<std::string> names = SplitBars(p.suffix);
-            for (size_t k = 0; k < names.size(); ++k)
-              add(doc_.Control(names[k]), text == std::to_string(k) ? "1" : "0");
-            continue;
-          }
-          if (p.kind == RosterProperty::kChoiceIndex) {
-            const std::vector<std::string> items = SplitBars(p.marks);
-            const int at = ParseDecimalInt(text).value_or(-1);
-            add(doc_.Control(p.suffix), at >= 0 && at < static_cast<int>(items.size())
-                                            ? items[static_cast<size_t>(at)]
-                                            : std::string());
-            continue;
-          }
-          const bool number = p.kind == RosterProperty::kSlider ||
-                              p.kind == RosterProperty::kSpin || p.kind == RosterProperty::kCheck;
-          add(doc_.Control(p.suffix),
-              number ? std::to_string(ParseDecimalInt(text).value_or(p.reset)) : text);
-        }
+        add_rows(*doc_.bot_properties_);
         break;
       }
     }
@@ -207,10 +179,17 @@ std::optional<std::string> ControlScript::SetOption(OptionValues& table,
     table.Set(found.row, static_cast<int>(it - row.items.begin()));
     return std::nullopt;
   }
-  if (row.kind == OptionKind::kCheck || row.kind == OptionKind::kRadioPair) {
+  if (row.kind == OptionKind::kRadios && (row.lo < 0 || row.hi > 1)) {
+    // A button of a group that may have none chosen, or of three and more,
+    // is chosen, never unchosen.
+    if (value != "1") return Refuse(control, "1 (choose this button)");
+    table.Set(found.row, found.button);
+    return std::nullopt;
+  }
+  if (row.kind == OptionKind::kCheck || row.kind == OptionKind::kRadios) {
     if (value != "0" && value != "1") return Refuse(control, "1 or 0");
     const bool on = value == "1";
-    // A radio pair's value is 1 when its second button is selected.
+    // Unchoosing one button of a pair chooses the other.
     table.Set(found.row, row.kind == OptionKind::kCheck ? on : (on == (found.button == 1)));
     return std::nullopt;
   }
@@ -356,21 +335,8 @@ std::optional<std::string> ControlScript::Set(std::string_view control, std::str
     doc_.MoveBot(button("SBUpBot") ? -1 : +1);
     return std::nullopt;
   }
-  // The property of that control, and for a radio group which button.
-  size_t property_index = doc_.properties_.size();
-  size_t radio = 0;
-  for (size_t i = 0; i < doc_.properties_.size() && property_index == doc_.properties_.size();
-       ++i) {
-    const std::vector<std::string> names = SplitBars(doc_.properties_[i].suffix);
-    for (size_t k = 0; k < names.size(); ++k) {
-      if (is(names[k])) {
-        property_index = i;
-        radio = k;
-      }
-    }
-  }
-  const bool property = is("botname") || is("botmodel") || property_index < doc_.properties_.size();
-  if (!property) return unknown();
+  const std::optional<OptionValues::Found> property = doc_.bot_properties_->Find(control);
+  if (!is("botname") && !is("botmodel") && !property) return unknown();
   if (doc_.CurrentBot() == nullptr) {
     return std::string(control) + " is empty while no bot is selected (select one with " +
            doc_.Control("ListBot") + "=NAME)";
@@ -387,31 +353,10 @@ std::optional<std::string> ControlScript::Set(std::string_view control, std::str
     doc_.StepModel(ModelStepAction::kChosen);
     return std::nullopt;
   }
-  for (size_t i = property_index; i < doc_.properties_.size(); ++i) {
-    const RosterProperty& p = doc_.properties_[i];
-    if (p.kind == RosterProperty::kRadios) {
-      // A radio button is chosen, never unchosen.
-      if (value != "1") return Refuse(control, "1 (choose this button)");
-      doc_.SetProperty(i, std::to_string(radio));
-      return std::nullopt;
-    }
-    if (p.kind == RosterProperty::kChoice || p.kind == RosterProperty::kChoiceIndex) {
-      const std::vector<std::string> items = SplitBars(p.marks);
-      const int at = IndexOf(items, value);
-      if (at < 0) return Refuse(control, "one of its items: " + ItemsText(items));
-      doc_.SetProperty(i,
-                       p.kind == RosterProperty::kChoice ? std::string(value) : std::to_string(at));
-    } else if (p.kind != RosterProperty::kEdit) {
-      const std::optional<int> n = WholeNumber(value, p.lo, p.hi);
-      if (!n) return Refuse(control, RangeText(p.lo, p.hi));
-      doc_.SetProperty(i, std::to_string(*n));
-    } else {
-      // Typed into an edit that holds at most hi characters.
-      doc_.SetProperty(i, std::string(value.substr(0, static_cast<size_t>(p.hi))));
-    }
-    return std::nullopt;
-  }
-  return unknown();
+  doc_.RefreshBotProperties();
+  if (auto refused = SetOption(*doc_.bot_properties_, *property, control, value)) return refused;
+  doc_.BotPropertyChanged(property->row);
+  return std::nullopt;
 }
 
 }  // namespace orvane

@@ -38,6 +38,18 @@ std::string EditorSettings::Control(std::string_view suffix) const {
   return std::string(mod_.prefix) + "_" + std::string(suffix);
 }
 
+std::string EditorSettings::Controls(std::string_view suffixes) const {
+  std::string names;
+  size_t start = 0;
+  while (true) {
+    const size_t bar = suffixes.find('|', start);
+    names += Control(suffixes.substr(start, bar - start));
+    if (bar == std::string_view::npos) return names;
+    names += '|';
+    start = bar + 1;
+  }
+}
+
 std::string EditorSettings::TeamControl(size_t k) const {
   return Control(team_words_.first + std::to_string(k + 1));
 }
@@ -103,11 +115,11 @@ void EditorSettings::AddTeams() {
   parts_.push_back({DocumentPart::kTeams});
 }
 
-void EditorSettings::AddRoster(std::vector<RosterProperty> properties, std::string_view name_drops,
+void EditorSettings::AddRoster(const BotProperties& properties, std::string_view name_drops,
                                bool required) {
   has_roster_ = true;
   roster_required_ = required;
-  properties_ = std::move(properties);
+  bot_properties_ = std::make_unique<BoundOptions<BotEntry>>(properties);
   name_drops_ = std::string(name_drops);
   parts_.push_back({DocumentPart::kRosterProperties});
 }
@@ -257,6 +269,14 @@ void EditorSettings::CurrentBotChanged() {
       position >= 0 && static_cast<size_t>(position) < bot_model.items.size() ? position : -1;
   bot_model.text =
       bot_model.selected >= 0 ? bot_model.items[static_cast<size_t>(bot_model.selected)] : "";
+  RefreshBotProperties();
+}
+
+void EditorSettings::RefreshBotProperties() {
+  if (bot_properties_ == nullptr) return;
+  // No bot: each control at its reset, drop-downs and radio groups at none.
+  const BotEntry* entry = CurrentBot();
+  bot_properties_->Fill(entry != nullptr ? *entry : BotEntry{});
 }
 
 bool EditorSettings::CreateBot(bool random, std::mt19937& draw, Message* refusal) {
@@ -318,11 +338,10 @@ std::optional<std::string> EditorSettings::StepModel(ModelStepAction action) {
   return step.picture_path;
 }
 
-void EditorSettings::SetProperty(size_t property, std::string text) {
+void EditorSettings::BotPropertyChanged(size_t row) {
   if (roster.current < 0 || roster.current >= roster.size()) return;
-  roster.items[static_cast<size_t>(roster.current)].*(properties_[property].field) =
-      std::move(text);
-  if (properties_[property].kind == RosterProperty::kRadios) CurrentBotChanged();
+  bot_properties_->CollectRow(row, roster.items[static_cast<size_t>(roster.current)]);
+  if (bot_properties_->rows()[row].kind == OptionKind::kRadios) CurrentBotChanged();
 }
 
 // ---- by control name ----
@@ -366,7 +385,7 @@ std::vector<OptionRow<StandardGameCfg>> StandardGameRows(std::string_view prefix
       {{OptionKind::kCheck, p + "autocrosshair", "AutoCrossHair", "Game Settings", 0, 1, 1,
         "Allows auto-aiming crosshair"},
        &Game::autocrosshair},
-      {{OptionKind::kRadioPair, p + "fallnorm|" + p + "fallreal", "Normal|Realistic",
+      {{OptionKind::kRadios, p + "fallnorm|" + p + "fallreal", "Normal|Realistic",
         "Fall Damages", 0, 1, 0, "Type of damages applied when a player falls"},
        &Game::fall_realistic},
   };

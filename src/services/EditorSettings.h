@@ -11,6 +11,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -36,23 +37,9 @@ struct Message {
 };
 using Messages = std::vector<Message>;
 
-// A control of the selected bot beyond its name and model.
-struct RosterProperty {
-  // kRadios: one radio button per value 0, 1, ... ("BotA|BotT", "Auto|Terrorists").
-  // kCheck: "1" or "0". kChoice: one of the items in marks ("NONE|crowbar");
-  // kChoiceIndex: the same drop-down, the item's index kept.
-  enum Kind { kSlider, kEdit, kSpin, kRadios, kCheck, kChoice, kChoiceIndex } kind;
-  const char* suffix;  // object name after the prefix: "Botskill" gives BM_Botskill
-  const char* caption;
-  int lo;  // a slider's or spin edit's range; an edit's: lo unused, hi its maximum length
-  int hi;
-  int reset;  // a slider's value; an edit's text is empty
-  std::string BotEntry::*field;
-  const char* hint;
-  std::string marks;           // a slider's marks, or a drop-down's items, "|" separated
-  std::string page = "";       // the sub-page of the bot's properties that shows it ("" for none)
-  std::string page_name = "";  // that sub-page's object name
-};
+// The selected bot's controls beyond its name and model: option rows bound
+// to the roster entry, each row's field the entry's text that it shows.
+using BotProperties = std::vector<OptionRow<BotEntry>>;
 
 // The "Maps" page as values: the sorted available entries and the play list
 // (starting map first).
@@ -99,6 +86,7 @@ class EditorSettings {
   std::string ModDirectory() const;
   std::string File(std::string_view name) const;       // ModDir\name
   std::string Control(std::string_view suffix) const;  // "<prefix>_<suffix>"
+  std::string Controls(std::string_view suffixes) const;  // "a|b" as "<prefix>_a|<prefix>_b"
   // A roster button's name: "<prefix>_<suffix>", or the name the mod's
   // window gives it.
   std::string RosterButton(std::string_view suffix) const;
@@ -117,7 +105,9 @@ class EditorSettings {
   bool has_teams() const { return has_teams_; }
   bool has_roster() const { return has_roster_; }
   const std::vector<std::string>& models() const { return models_; }  // drop-down items
-  const std::vector<RosterProperty>& properties() const { return properties_; }
+  // The selected bot's properties; a change by the player goes into the
+  // table, then into the entry through BotPropertyChanged.
+  OptionValues& bot_properties() { return *bot_properties_; }
   std::string_view name_drops() const { return name_drops_; }
   int name_length() const { return 32; }
 
@@ -165,6 +155,8 @@ class EditorSettings {
   void SetTeamCount(int n, bool editing) { teams.SetCount(n, editing); }
   // The current entry of the roster changed: its model becomes the drop-down's.
   void CurrentBotChanged();
+  // bot_properties as the current entry holds them (after the entry changed elsewhere).
+  void RefreshBotProperties();
   const BotEntry* CurrentBot() const;
   // Plain or random create; false with the message to show when the mod
   // refuses it or a random draw has nothing to draw from.
@@ -177,8 +169,9 @@ class EditorSettings {
   // The < or > button, or the drop-down's own choice (bot_model already
   // set); the picture to show when the model changed.
   std::optional<std::string> StepModel(ModelStepAction action);
-  // A property's new text; a radio group's change refills the model drop-down.
-  void SetProperty(size_t property, std::string text);
+  // The row of bot_properties changed: the current entry takes its value; a
+  // radio group's change refills the model drop-down.
+  void BotPropertyChanged(size_t row);
 
   // By control name, as orvanectl config reads and sets them: ControlScript's
   // Show and Set on this document. Set applies one change as the player would
@@ -197,8 +190,7 @@ class EditorSettings {
   void AddGameTypes(std::string control, std::vector<std::string> kinds);
   void AddOptions(OptionValues& table);
   void AddTeams();
-  void AddRoster(std::vector<RosterProperty> properties, std::string_view name_drops,
-                 bool required);
+  void AddRoster(const BotProperties& properties, std::string_view name_drops, bool required);
   size_t AddTextPage(std::string name);  // its index
   using Action = std::function<bool(Messages&)>;
   // writes_now: the button writes a file at once. From a script it changes
@@ -294,7 +286,7 @@ class EditorSettings {
   bool has_teams_ = false;
   bool has_roster_ = false;
   bool roster_required_ = false;
-  std::vector<RosterProperty> properties_;
+  std::unique_ptr<BoundOptions<BotEntry>> bot_properties_;
   std::string name_drops_;
   std::vector<TextPage> text_pages_;
   struct NamedAction {

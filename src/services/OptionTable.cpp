@@ -1,12 +1,18 @@
 #include "services/OptionTable.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 std::vector<std::string> OptionInfo::Names() const {
-  const std::string_view all = name;
-  const size_t bar = all.find('|');
-  if (bar == std::string_view::npos) return {std::string(all)};
-  return {std::string(all.substr(0, bar)), std::string(all.substr(bar + 1))};
+  std::vector<std::string> names;
+  size_t start = 0;
+  while (true) {
+    const size_t bar = name.find('|', start);
+    names.push_back(name.substr(start, bar - start));
+    if (bar == std::string::npos) return names;
+    start = bar + 1;
+  }
 }
 
 OptionInfo OptionInfo::WithLabel(std::string object_name) const {
@@ -25,6 +31,13 @@ OptionInfo OptionInfo::Browse(std::string dir, std::string filter) const {
 OptionInfo OptionInfo::KeptOnReset() const {
   OptionInfo row = *this;
   row.kept_on_reset = true;
+  return row;
+}
+
+OptionInfo OptionInfo::OnPage(std::string tab_caption, std::string object_name) const {
+  OptionInfo row = *this;
+  row.page = std::move(tab_caption);
+  row.page_name = std::move(object_name);
   return row;
 }
 
@@ -48,9 +61,15 @@ OptionInfo SliderRow(std::string name, std::string caption, std::string group, i
 
 OptionInfo RadioRow(std::string names, std::string captions, std::string group, int reset,
                     std::string hint) {
-  return {
-      OptionKind::kRadioPair, std::move(names), std::move(captions), std::move(group), 0, 1, reset,
-      std::move(hint)};
+  const int buttons = static_cast<int>(std::count(names.begin(), names.end(), '|')) + 1;
+  return {OptionKind::kRadios,
+          std::move(names),
+          std::move(captions),
+          std::move(group),
+          reset < 0 ? -1 : 0,
+          buttons - 1,
+          reset,
+          std::move(hint)};
 }
 
 OptionInfo ChoiceRow(std::string name, std::string caption, std::string group,
@@ -76,6 +95,14 @@ OptionInfo TextRow(std::string name, std::string caption, std::string group, std
   return row;
 }
 
+OptionInfo ChoiceIndexRow(std::string name, std::string caption, std::string group,
+                          std::vector<std::string> items, int reset, std::string hint) {
+  OptionInfo row = ChoiceRow(std::move(name), std::move(caption), std::move(group),
+                             std::move(items), reset, std::move(hint));
+  row.keeps_index = true;
+  return row;
+}
+
 OptionValues::OptionValues(std::vector<OptionInfo> rows)
     : rows_(std::move(rows)), values_(rows_.size(), 0), texts_(rows_.size()) {
   for (size_t i = 0; i < rows_.size(); ++i) {
@@ -85,7 +112,16 @@ OptionValues::OptionValues(std::vector<OptionInfo> rows)
 }
 
 void OptionValues::Set(size_t row, int value) {
-  values_[row] = std::clamp(value, rows_[row].lo, rows_[row].hi);
+  const OptionInfo& info = rows_[row];
+  // A value that is no button's checks none, where none may be checked; a
+  // kept index that is no item's chooses none (a bot file's may be anything).
+  const bool none_for_others =
+      (info.kind == OptionKind::kRadios && info.lo < 0) || info.keeps_index;
+  if (none_for_others && (value < 0 || value > info.hi)) {
+    values_[row] = -1;
+    return;
+  }
+  values_[row] = std::clamp(value, info.lo, info.hi);
 }
 
 void OptionValues::SetText(size_t row, std::string text) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -20,7 +21,8 @@ enum class OptionKind {
   kCheck,      // a check box; value 0/1
   kSpin,       // a spin edit; value in lo..hi
   kSlider,     // a slider with marks; value in lo..hi
-  kRadioPair,  // two radio buttons "name1|name2", "caption1|caption2"; value 1 = the second
+  kRadios,     // radio buttons "name1|name2|...", "caption1|caption2|..."; value the button's
+               // index, -1 for none (allowed when lo is -1)
   kChoice,     // a drop-down list of fixed items; value the item's index, -1 for none
   kText,       // an edit box; its text (hi: the longest text, 0 for no limit)
 };
@@ -44,14 +46,21 @@ struct OptionInfo {
   // Its filter, "Caption|*.ext"; "directory" chooses a directory; "" for no button.
   std::string browse_filter = "";
   bool kept_on_reset = false;  // a reset leaves the value as it is
+  // kChoice bound to a text field: the field keeps the item's index, not its text.
+  bool keeps_index = false;
+  // A bot's property shown on a sub-page of the bot's properties: its caption
+  // and object name ("" for none).
+  std::string page = "";
+  std::string page_name = "";
 
-  // The control names of the row: one, or the two of a radio pair.
+  // The control names of the row: one, or one per radio button.
   std::vector<std::string> Names() const;
 
   // Chained touches on a row.
   OptionInfo WithLabel(std::string object_name) const;
   OptionInfo Browse(std::string dir, std::string filter) const;
   OptionInfo KeptOnReset() const;
+  OptionInfo OnPage(std::string tab_caption, std::string object_name) const;
 };
 
 // The rows of each kind, as the tables list them.
@@ -61,12 +70,17 @@ OptionInfo SpinRow(std::string name, std::string caption, std::string group, int
                    int reset, std::string hint = "");
 OptionInfo SliderRow(std::string name, std::string caption, std::string group, int lo, int hi,
                      int reset, std::string hint, std::string marks);
+// Two or more radio buttons; a reset of -1 checks none, and a value that is
+// no button's then shows none checked.
 OptionInfo RadioRow(std::string names, std::string captions, std::string group, int reset,
                     std::string hint = "");
 OptionInfo ChoiceRow(std::string name, std::string caption, std::string group,
                      std::vector<std::string> items, int reset, std::string hint = "");
 OptionInfo TextRow(std::string name, std::string caption, std::string group, std::string reset_text,
                    int max_length, std::string hint = "");
+// A drop-down whose field keeps the chosen item's index.
+OptionInfo ChoiceIndexRow(std::string name, std::string caption, std::string group,
+                          std::vector<std::string> items, int reset, std::string hint = "");
 
 // The values of one table, one per row, kept within each row's range as the
 // controls keep them.
@@ -127,34 +141,44 @@ class BoundOptions final : public OptionValues {
   // text; other rows hold numbers.
   void Fill(const Record& record) {
     for (size_t i = 0; i < fields_.size(); ++i) {
-      if (const auto* text = std::get_if<std::string Record::*>(&fields_[i]); text != nullptr) {
-        if (rows()[i].kind == OptionKind::kText) {
-          SetText(i, record.**text);
-          continue;
-        }
-        if (rows()[i].kind == OptionKind::kChoice) {
-          SetItemText(i, record.**text);
-          continue;
-        }
-      }
-      std::visit([&](auto member) { Set(i, ToInt(record.*member)); }, fields_[i]);
+      const OptionInfo& row = rows()[i];
+      std::visit(
+          [&](auto member) {
+            const auto& value = record.*member;
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
+              if (row.kind == OptionKind::kText) {
+                SetText(i, value);
+              } else if (row.kind == OptionKind::kChoice && !row.keeps_index) {
+                SetItemText(i, value);
+              } else {
+                Set(i, NumberOf(value, row));
+              }
+            } else {
+              Set(i, static_cast<int>(value));  // a flag as 0 or 1
+            }
+          },
+          fields_[i]);
     }
   }
 
-  void Collect(Record& record) const {
-    for (size_t i = 0; i < fields_.size(); ++i) {
-      if (const auto* text = std::get_if<std::string Record::*>(&fields_[i]); text != nullptr) {
-        if (rows()[i].kind == OptionKind::kText) {
-          record.** text = this->text(i);
-          continue;
-        }
-        if (rows()[i].kind == OptionKind::kChoice) {
-          record.** text = ItemText(i);
-          continue;
-        }
+  // One row's value into the record, the other fields left as they are.
+  void CollectRow(size_t i, Record& record) const {
+    const OptionInfo& row = rows()[i];
+    if (const auto* text = std::get_if<std::string Record::*>(&fields_[i]); text != nullptr) {
+      if (row.kind == OptionKind::kText) {
+        record.**text = this->text(i);
+        return;
       }
-      std::visit([&](auto member) { FromInt(record.*member, value(i)); }, fields_[i]);
+      if (row.kind == OptionKind::kChoice && !row.keeps_index) {
+        record.**text = ItemText(i);
+        return;
+      }
     }
+    std::visit([&](auto member) { FromInt(record.*member, value(i)); }, fields_[i]);
+  }
+
+  void Collect(Record& record) const {
+    for (size_t i = 0; i < fields_.size(); ++i) CollectRow(i, record);
   }
 
   Record Collected(Record record = {}) const {
@@ -188,10 +212,14 @@ class BoundOptions final : public OptionValues {
     for (const OptionRow<Record>& r : rows) out.push_back(r.field);
     return out;
   }
-  static int ToInt(bool v) { return v ? 1 : 0; }
-  static int ToInt(int v) { return v; }
-  // A stored number's text; the file routines have already checked it.
-  static int ToInt(const std::string& v) { return ParseDecimalInt(v).value_or(0); }
+  // A number kept as text (a bot file's, or a file the reader has checked):
+  // an empty or malformed text shows the row's reset, a drop-down none of
+  // its items; a check box is on for "1" or "Yes" only, as bot files say it.
+  static int NumberOf(const std::string& v, const OptionInfo& row) {
+    if (row.kind == OptionKind::kCheck && !v.empty()) return v == "1" || v == "Yes" ? 1 : 0;
+    if (const std::optional<int> n = ParseDecimalInt(v)) return *n;
+    return row.kind == OptionKind::kChoice ? -1 : row.reset;
+  }
   static void FromInt(bool& v, int value) { v = value != 0; }
   static void FromInt(int& v, int value) { v = value; }
   static void FromInt(std::string& v, int value) { v = std::to_string(value); }

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "core/LauncherSettings.h"
 #include "platform/TextFile.h"
 #include "support/GameTree.h"
@@ -46,11 +48,11 @@ class SmallDocument final : public EditorSettings {
       text_page(chat).lines.clear();
       return true;
     });
-    AddRoster({{RosterProperty::kSlider, "skill", "Skill", 1, 5, 3, &BotEntry::skill, "", ""},
-               {RosterProperty::kRadios, "teamA|teamB", "A|B", 0, 1, 0, &BotEntry::param1, "", ""},
-               {RosterProperty::kCheck, "leader", "Leader", 0, 1, 0, &BotEntry::param2, "", ""},
-               {RosterProperty::kChoiceIndex, "weapon", "Weapon", 0, 2, 0, &BotEntry::model, "",
-                "knife|pistol|rifle"}},
+    AddRoster({{SliderRow("BM_skill", "Skill", "", 1, 5, 3, "", ""), &BotEntry::skill},
+               {RadioRow("BM_teamA|BM_teamB", "A|B", "", -1), &BotEntry::param1},
+               {CheckRow("BM_leader", "Leader", "", false), &BotEntry::param2},
+               {ChoiceIndexRow("BM_weapon", "Weapon", "", {"knife", "pistol", "rifle"}, 0),
+                &BotEntry::model}},
               "", false);
   }
 
@@ -170,6 +172,42 @@ TEST(ControlScript, SetsAsTheWindowWouldAndRefusesWhatItWouldNot) {
   EXPECT_EQ(s.doc->roster.items[0].param1, "1");
   EXPECT_EQ(s.doc->roster.items[0].model, "2");  // a drop-down that keeps the item's index
   EXPECT_EQ(s.doc->roster.items[0].skill, "4");
+}
+
+// A bot file written by hand may hold anything: each property shows what the
+// window would, and a change writes that property alone.
+TEST(ControlScript, BotPropertiesShowWhatAHandWrittenEntryHolds) {
+  Small s;
+  s.doc->Load();
+  const struct {
+    BotEntry entry;  // name, model (the weapon's index), param1 (team), param2 (leader), skill
+    const char* skill;
+    const char* team_a;
+    const char* team_b;
+    const char* leader;
+    const char* weapon;
+  } kCases[] = {
+      {{"Ann", "2", "1", "1", "4"}, "4", "0", "1", "1", "rifle"},
+      {{"Ann", "", "", "", ""}, "3", "0", "0", "0", ""},           // empty: resets, none chosen
+      {{"Ann", "x", "x", "x", "x"}, "3", "0", "0", "0", ""},       // malformed: the same
+      {{"Ann", "7", "5", "Yes", "9"}, "5", "0", "0", "1", ""},     // out of range; "Yes" is on
+      {{"Ann", "-1", "-1", "2", "-4"}, "1", "0", "0", "0", ""},    // only "1" or "Yes" is on
+  };
+  for (const auto& c : kCases) {
+    s.doc->roster.items[0] = c.entry;
+    ASSERT_EQ(s.doc->Set("BM_ListBot", "Ann"), std::nullopt);
+    std::map<std::string, std::string> shown;
+    for (auto& [name, value] : s.doc->Show()) shown[name] = value;
+    EXPECT_EQ(shown["BM_skill"], c.skill) << c.entry.skill;
+    EXPECT_EQ(shown["BM_teamA"], c.team_a) << c.entry.param1;
+    EXPECT_EQ(shown["BM_teamB"], c.team_b) << c.entry.param1;
+    EXPECT_EQ(shown["BM_leader"], c.leader) << c.entry.param2;
+    EXPECT_EQ(shown["BM_weapon"], c.weapon) << c.entry.model;
+  }
+  // The last entry: choosing the leader box writes it, the other texts stay as written.
+  ASSERT_EQ(s.doc->Set("BM_leader", "1"), std::nullopt);
+  const BotEntry expected{"Ann", "-1", "-1", "1", "-4"};
+  EXPECT_EQ(s.doc->roster.items[0], expected);
 }
 
 TEST(EditorSettings, ResetLoadAndSaveRoundTrip) {
