@@ -1,6 +1,9 @@
 // Our profile reader against Windows' own profile functions, run through
 // Wine: the same table of cases must read the same values.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -43,13 +46,21 @@ std::vector<std::string> RunProbe(const fs::path& dir, const std::string& comman
       "WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d' wine '" ORVANE_PROFILE_PROBE "' '" +
       WinePath(dir / "commands.txt") + "' 2>/dev/null";
   std::vector<std::string> lines;
+  // ctest runs the cases in parallel; two Wines starting on one new prefix at
+  // once race in creating it, so one probe runs at a time.
+  const int lock = open(ORVANE_WINE_PREFIX ".lock", O_CREAT | O_RDWR | O_CLOEXEC, 0644);
+  if (lock >= 0) flock(lock, LOCK_EX);
   FILE* pipe = popen(cmd.c_str(), "r");
-  if (pipe == nullptr) return lines;
+  if (pipe == nullptr) {
+    if (lock >= 0) close(lock);
+    return lines;
+  }
   std::string out;
   std::array<char, 4096> buffer{};
   for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
     out.append(buffer.data(), n);
   pclose(pipe);
+  if (lock >= 0) close(lock);
   std::istringstream stream(out);
   for (std::string line; std::getline(stream, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
