@@ -1,6 +1,6 @@
 #include "editors/ActionFiles.h"
 
-#include "editors/GameCfgTable.h"
+#include "services/CfgKeyTable.h"
 #include "platform/FileError.h"
 #include "platform/StringUtil.h"
 #include "services/Converters.h"
@@ -11,54 +11,57 @@ namespace {
 
 using G = ActionGameCfg;
 
-const std::vector<CfgKey<G>>& NumberAndFlagKeys() {
-  static const std::vector<CfgKey<G>> kKeys = {{"mp_lives", &G::lives},
-                                               {"mp_fraglimit", &G::fraglimit},
-                                               {"mp_timelimit", &G::timelimit},
-                                               {"mp_roundtimelimit", &G::roundtimelimit},
-                                               {"mp_friendlyfire", &G::friendlyfire},
-                                               {"mp_weaponstay", &G::weaponstay},
-                                               {"mp_forcerespawn", &G::forcerespawn},
-                                               {"mp_footsteps", &G::footsteps},
-                                               {"mp_flashlight", &G::flashlight},
-                                               {"mp_autocrosshair", &G::autocrosshair},
-                                               {"mp_teamkills", &G::teamkills}};
+// A position written whole; read from the value's first character.
+template <int G::*Field>
+CfgRule<G> PositionRule() {
+  return {[](const G& cfg) -> std::optional<std::string> { return std::to_string(cfg.*Field); },
+          [](G& cfg, const CfgPair& line, std::string_view path, int line_no) {
+            cfg.*Field = CfgWholeNumber(line.value.substr(0, 1), path, line_no, line.key);
+          }};
+}
+
+// game.cfg in the order written.
+const std::vector<CfgKey<G>>& GameKeys() {
+  static const std::vector<CfgKey<G>> kKeys = {
+      // mp_bots counts the bots and one more.
+      {"mp_bots", CfgRule<G>{[](const G& cfg) -> std::optional<std::string> {
+                               return CfgReal(std::to_string(cfg.bots + 1));
+                             },
+                             [](G& cfg, const CfgPair& line, std::string_view path, int line_no) {
+                               const std::string text =
+                                   CfgLimitText(line.value, path, line_no, line.key);
+                               cfg.bots =
+                                   (text.empty() ? 0 : CfgWholeNumber(text, path, line_no, line.key)) -
+                                   1;
+                             }}},
+      {"mp_gametype", PositionRule<&G::gametype>()},
+      {"mp_lives", &G::lives},
+      {"mp_fraglimit", &G::fraglimit},
+      {"mp_timelimit", &G::timelimit},
+      {"mp_roundtimelimit", &G::roundtimelimit},
+      {"mp_falldamage", &G::fall_realistic, CfgKeyKind::kOnlyOneIsOn},
+      {"mp_friendlyfire", &G::friendlyfire},
+      {"mp_weaponstay", &G::weaponstay},
+      {"mp_forcerespawn", &G::forcerespawn},
+      {"mp_footsteps", &G::footsteps},
+      {"mp_flashlight", &G::flashlight},
+      {"mp_autocrosshair", &G::autocrosshair},
+      {"mp_teamkills", &G::teamkills},
+      {"mp_tkdeal", PositionRule<&G::tkdeal>()},
+      {"sv_sendvelocity", "0"},
+  };
   return kKeys;
 }
 
 }  // namespace
 
 std::vector<std::string> ActionGameCfgLines(const ActionGameCfg& cfg) {
-  const std::vector<std::string> table = CfgKeyLines(NumberAndFlagKeys(), cfg);
-  std::vector<std::string> lines = {FormatCfgLine("mp_bots", CfgReal(std::to_string(cfg.bots + 1))),
-                                    FormatCfgLine("mp_gametype", std::to_string(cfg.gametype))};
-  lines.insert(lines.end(), table.begin(), table.begin() + 4);
-  lines.push_back(FormatCfgLine("mp_falldamage", cfg.fall_realistic ? "1" : "0"));
-  lines.insert(lines.end(), table.begin() + 4, table.end());
-  lines.push_back(FormatCfgLine("mp_tkdeal", std::to_string(cfg.tkdeal)));
-  lines.push_back(FormatCfgLine("sv_sendvelocity", "0"));
-  return lines;
+  return CfgKeyLines(GameKeys(), cfg);
 }
 
 void ParseActionGameCfg(const std::vector<std::string>& lines, std::string_view path,
                         ActionGameCfg& cfg) {
-  ActionGameCfg read = cfg;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const CfgPair pair = SplitCfgLine(lines[i]);
-    const int line_no = static_cast<int>(i + 1);
-    if (ReadCfgKey(NumberAndFlagKeys(), pair, path, line_no, read)) continue;
-    if (pair.key == "mp_gametype" || pair.key == "mp_tkdeal") {
-      // The value's first character is the position.
-      const int n = CfgWholeNumber(pair.value.substr(0, 1), path, line_no, pair.key);
-      (pair.key == "mp_gametype" ? read.gametype : read.tkdeal) = n;
-    } else if (pair.key == "mp_bots") {
-      const std::string text = CfgLimitText(pair.value, path, line_no, pair.key);
-      read.bots = (text.empty() ? 0 : CfgWholeNumber(text, path, line_no, pair.key)) - 1;
-    } else if (pair.key == "mp_falldamage") {
-      read.fall_realistic = pair.value == "1";
-    }
-  }
-  cfg = read;
+  ParseCfgKeys(GameKeys(), lines, path, cfg);
 }
 
 ActionTeams DefaultActionTeams() {

@@ -2,7 +2,7 @@
 
 #include <variant>
 
-#include "editors/GameCfgTable.h"
+#include "services/CfgKeyTable.h"
 #include "platform/ProfileFile.h"
 #include "platform/StringUtil.h"
 #include "platform/TextFile.h"

@@ -1,6 +1,6 @@
 #include "editors/FirebotFiles.h"
 
-#include "editors/GameCfgTable.h"
+#include "services/CfgKeyTable.h"
 #include "platform/FileError.h"
 #include "platform/StringUtil.h"
 #include "services/Converters.h"

@@ -1,6 +1,6 @@
 #include "editors/FrontlineFiles.h"
 
-#include "editors/GameCfgTable.h"
+#include "services/CfgKeyTable.h"
 
 namespace orvane {
 namespace {

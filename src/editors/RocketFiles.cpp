@@ -2,8 +2,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <tuple>
 
-#include "editors/GameCfgTable.h"
+#include "services/CfgKeyTable.h"
 #include "platform/FileError.h"
 #include "platform/StringUtil.h"
 #include "services/Converters.h"
@@ -14,28 +15,47 @@ namespace {
 
 using G = RocketGameCfg;
 
-std::string Real6(int n) { return std::to_string(n) + ".000000"; }
-
-// The check boxes, in the order of the file's seventh group of lines.
-const std::vector<std::pair<std::string_view, bool G::*>>& FlagKeys() {
-  static const std::vector<std::pair<std::string_view, bool G::*>> kKeys = {
-      {"mp_friendlyfire", &G::friendlyfire}, {"mp_weaponstay", &G::weaponstay},
-      {"mp_forcerespawn", &G::forcerespawn}, {"mp_footsteps", &G::footsteps},
-      {"mp_flashlight", &G::flashlight},     {"mp_autocrosshair", &G::autocrosshair},
-      {"mp_drunkrockets", &G::drunkrockets}, {"mp_teamannoy", &G::teamannoy},
-      {"mp_allowrifts", &G::allowrifts}};
-  return kKeys;
+// The game type's two lines, left out when the window has no game type.
+template <int Kind>
+CfgRule<G> GameTypeRule() {
+  return {[](const G& cfg) -> std::optional<std::string> {
+            if (cfg.game_type == kRocketNoGameType) return std::nullopt;
+            return Kind == 1 ? (cfg.game_type > 0 ? "1" : "0") : (cfg.game_type == 2 ? "1" : "0");
+          },
+          [](G& cfg, const CfgPair& line, std::string_view, int) {
+            if (line.value == "1") cfg.game_type = Kind;
+          }};
 }
 
-const std::vector<std::pair<std::string_view, int G::*>>& NumberKeys() {
-  static const std::vector<std::pair<std::string_view, int G::*>> kKeys = {
+// game.cfg in the order written: limits with six decimals, values read up to their ".".
+constexpr CfgFormat kRocketCfg{.decimals = 6, .cut_value_at_dot = true};
+
+const std::vector<CfgKey<G>>& GameKeys() {
+  static const std::vector<CfgKey<G>> kKeys = {
+      {"mp_teamlist", TeamListRule<G>()},
       {"mp_fraglimit", &G::fraglimit},
       {"mp_timelimit", &G::timelimit},
       {"mp_flag_return_time", &G::flag_return_time},
       {"mp_points_per_capture", &G::points_per_capture},
       {"mp_scikill", &G::scikill},
-      {"mp_falldamage", &G::falldamage},
-      {"minbots", &G::minbots}};
+      {"mp_falldamage", &G::falldamage, CfgKeyKind::kWhole},
+      {"minplayers", "0.000000"},
+      {"minbots", &G::minbots},
+      {"mp_teamplay", GameTypeRule<1>()},
+      {"mp_ctf", GameTypeRule<2>()},
+      {"mp_friendlyfire", &G::friendlyfire},
+      {"mp_weaponstay", &G::weaponstay},
+      {"mp_forcerespawn", &G::forcerespawn},
+      {"mp_footsteps", &G::footsteps},
+      {"mp_flashlight", &G::flashlight},
+      {"mp_autocrosshair", &G::autocrosshair},
+      {"mp_drunkrockets", &G::drunkrockets},
+      {"sv_pregameobserver", "0"},
+      {"sv_poll", "0"},
+      {"mp_teamannoy", &G::teamannoy},
+      {"mp_allowrifts", &G::allowrifts},
+      {"sv_sendvelocity", "0"},
+  };
   return kKeys;
 }
 
@@ -67,53 +87,12 @@ std::string CutAtDot(std::string_view value) {
 }  // namespace
 
 std::vector<std::string> RocketGameCfgLines(const RocketGameCfg& cfg) {
-  std::vector<std::string> lines = {FormatCfgLine("mp_teamlist", TeamListText(cfg.teams))};
-  for (const auto& [key, field] : NumberKeys()) {
-    if (field == &G::falldamage) {
-      lines.push_back(FormatCfgLine(key, std::to_string(cfg.falldamage)));
-      lines.push_back(FormatCfgLine("minplayers", "0.000000"));
-    } else {
-      lines.push_back(FormatCfgLine(key, Real6(cfg.*field)));
-    }
-  }
-  if (cfg.game_type != kRocketNoGameType) {
-    lines.push_back(FormatCfgLine("mp_teamplay", cfg.game_type > 0 ? "1" : "0"));
-    lines.push_back(FormatCfgLine("mp_ctf", cfg.game_type == 2 ? "1" : "0"));
-  }
-  const auto& flags = FlagKeys();
-  for (size_t i = 0; i < flags.size(); ++i) {
-    if (flags[i].first == "mp_teamannoy") {
-      lines.push_back(FormatCfgLine("sv_pregameobserver", "0"));
-      lines.push_back(FormatCfgLine("sv_poll", "0"));
-    }
-    lines.push_back(FormatCfgLine(flags[i].first, BoolToOneZero(cfg.*flags[i].second)));
-  }
-  lines.push_back(FormatCfgLine("sv_sendvelocity", "0"));
-  return lines;
+  return CfgKeyLines(GameKeys(), cfg, kRocketCfg);
 }
 
 void ParseRocketGameCfg(const std::vector<std::string>& lines, std::string_view path,
                         RocketGameCfg& cfg) {
-  RocketGameCfg read = cfg;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const CfgPair pair = SplitCfgLine(lines[i], true);
-    const int line_no = static_cast<int>(i + 1);
-    if (pair.key == "mp_teamlist") {
-      read.team_text = pair.value;
-    } else if (pair.key == "mp_teamplay") {
-      if (pair.value == "1") read.game_type = 1;
-    } else if (pair.key == "mp_ctf") {
-      if (pair.value == "1") read.game_type = 2;
-    }
-    for (const auto& [key, field] : NumberKeys()) {
-      if (pair.key == key)
-        read.*field = pair.value.empty() ? 0 : CfgWholeNumber(pair.value, path, line_no, key);
-    }
-    for (const auto& [key, flag] : FlagKeys()) {
-      if (pair.key == key) read.*flag = YesOrOne(pair.value);
-    }
-  }
-  cfg = read;
+  ParseCfgKeys(GameKeys(), lines, path, cfg, kRocketCfg);
 }
 
 std::vector<ScrBlock> RocketScrBlocks(const RocketGameCfg& cfg) {
@@ -138,16 +117,15 @@ std::vector<ScrBlock> RocketScrBlocks(const RocketGameCfg& cfg) {
     blocks.push_back(BoolBlock("mp_teamplay", "Teamplay", cfg.game_type > 0));
     blocks.push_back(BoolBlock("mp_ctf", "CTF", cfg.game_type == 2));
   }
-  const std::vector<std::pair<const char*, bool>> bools = {
-      {"Friendly Fire", cfg.friendlyfire},
-      {"Weapons Stay", cfg.weaponstay},
-      {"Force Respawn", cfg.forcerespawn},
-      {"Footsteps", cfg.footsteps},
-      {"Flashlight", cfg.flashlight},
-      {"Autocrosshair", cfg.autocrosshair},
-      {"Drunken Crowbar Rockets", cfg.drunkrockets}};
-  for (size_t i = 0; i < bools.size(); ++i)
-    blocks.push_back(BoolBlock(std::string(FlagKeys()[i].first), bools[i].first, bools[i].second));
+  const std::vector<std::tuple<const char*, const char*, bool>> bools = {
+      {"mp_friendlyfire", "Friendly Fire", cfg.friendlyfire},
+      {"mp_weaponstay", "Weapons Stay", cfg.weaponstay},
+      {"mp_forcerespawn", "Force Respawn", cfg.forcerespawn},
+      {"mp_footsteps", "Footsteps", cfg.footsteps},
+      {"mp_flashlight", "Flashlight", cfg.flashlight},
+      {"mp_autocrosshair", "Autocrosshair", cfg.autocrosshair},
+      {"mp_drunkrockets", "Drunken Crowbar Rockets", cfg.drunkrockets}};
+  for (const auto& [var, label, on] : bools) blocks.push_back(BoolBlock(var, label, on));
   blocks.push_back(BoolBlock("sv_pregameobserver", "Pre-Game Observer Mode", false));
   blocks.push_back(BoolBlock("sv_poll", "Enable Pre-Game Poll", false));
   blocks.push_back(BoolBlock("mp_teamannoy", "Allow team annoying weapons", cfg.teamannoy));

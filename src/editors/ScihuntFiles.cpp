@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "platform/FileError.h"
+#include "services/CfgKeyTable.h"
 #include "platform/StringUtil.h"
 #include "services/Converters.h"
 #include "services/ServerFiles.h"
@@ -13,34 +14,62 @@ namespace {
 
 constexpr std::string_view kArsenals = "arsenals/";
 
-using GameField = std::variant<bool ScihuntGameCfg::*, int ScihuntGameCfg::*>;
+using Game = ScihuntGameCfg;
 
-// The sixteen lines of game.cfg between the mode and the fixed last one.
-const std::vector<std::pair<std::string_view, GameField>>& GameKeys() {
-  static const std::vector<std::pair<std::string_view, GameField>> kKeys = {
-      {"sh_wallclimb", &ScihuntGameCfg::wallclimb},
-      {"sh_allmonsfly", &ScihuntGameCfg::allmonsfly},
-      {"sh_gibcount", &ScihuntGameCfg::gibcount},
-      {"sh_insanity", &ScihuntGameCfg::insanity},
-      {"mp_fraglimit", &ScihuntGameCfg::fraglimit},
-      {"mp_timelimit", &ScihuntGameCfg::timelimit},
-      {"mp_falldamage", &ScihuntGameCfg::fall_realistic},
-      {"mp_friendlyfire", &ScihuntGameCfg::friendlyfire},
-      {"mp_weaponstay", &ScihuntGameCfg::weaponstay},
-      {"mp_forcerespawn", &ScihuntGameCfg::forcerespawn},
-      {"mp_footsteps", &ScihuntGameCfg::footsteps},
-      {"mp_flashlight", &ScihuntGameCfg::flashlight},
-      {"mp_autocrosshair", &ScihuntGameCfg::autocrosshair},
+// "4" as written, or "4.000000" as the server script holds it; -1 is no mode.
+CfgRule<Game> GameModeRule() {
+  return {[](const Game& cfg) -> std::optional<std::string> { return std::to_string(cfg.realistic); },
+          [](Game& cfg, const CfgPair& line, std::string_view path, int line_no) {
+            const int mode = CfgWholeNumber(line.value.substr(0, line.value.find('.')), path,
+                                            line_no, line.key);
+            if (mode < -1 || mode >= kScihuntModes) {
+              throw FileError(
+                  std::string(path), line_no,
+                  "expected a game mode from 0 to 4 for sh_realistic, found \"" + line.value + "\"");
+            }
+            cfg.realistic = mode;
+          }};
+}
+
+// The arsenal file, named inside "arsenals/"; another place is not read.
+CfgRule<Game> ArsenalRule() {
+  return {[](const Game& cfg) -> std::optional<std::string> {
+            return std::string(kArsenals) + cfg.weapfileloc;
+          },
+          [](Game& cfg, const CfgPair& line, std::string_view, int) {
+            if (line.value.rfind(kArsenals, 0) != 0) return;
+            const std::string rest = line.value.substr(kArsenals.size());
+            cfg.weapfileloc = rest.substr(0, rest.find('"'));
+          }};
+}
+
+// The sixteen lines of game.cfg.
+const std::vector<CfgKey<Game>>& GameKeys() {
+  static const std::vector<CfgKey<Game>> kKeys = {
+      {"sh_realistic", GameModeRule()},
+      {"sh_weapfileloc", ArsenalRule()},
+      {"sh_wallclimb", &Game::wallclimb},
+      {"sh_allmonsfly", &Game::allmonsfly},
+      {"sh_gibcount", &Game::gibcount},
+      {"sh_insanity", &Game::insanity},
+      {"mp_fraglimit", &Game::fraglimit},
+      {"mp_timelimit", &Game::timelimit},
+      {"mp_falldamage", &Game::fall_realistic, CfgKeyKind::kOnlyOneIsOn},
+      {"mp_friendlyfire", &Game::friendlyfire},
+      {"mp_weaponstay", &Game::weaponstay},
+      {"mp_forcerespawn", &Game::forcerespawn},
+      {"mp_footsteps", &Game::footsteps},
+      {"mp_flashlight", &Game::flashlight},
+      {"mp_autocrosshair", &Game::autocrosshair},
+      {"sv_sendvelocity", "0"},
   };
   return kKeys;
 }
 
-using ShField = std::variant<bool ShConfig::*, int ShConfig::*>;
-
-// Shconfig.cfg's keys in the order written (sh_levelexec after the fixed
-// sh_enablebots line).
-const std::vector<std::pair<std::string_view, ShField>>& ShKeys() {
-  static const std::vector<std::pair<std::string_view, ShField>> kKeys = {
+// Shconfig.cfg's keys in the order written, between its comment lines and
+// the two that end it.
+const std::vector<CfgKey<ShConfig>>& ShKeys() {
+  static const std::vector<CfgKey<ShConfig>> kKeys = {
       {"sh_mondmg9mm_sci", &ShConfig::mondmg9mm_sci},
       {"sh_crowbar", &ShConfig::crowbar},
       {"sh_scispeed", &ShConfig::scispeed},
@@ -60,7 +89,10 @@ const std::vector<std::pair<std::string_view, ShField>>& ShKeys() {
       {"sh_scirand", &ShConfig::scirand},
       {"sh_scimax", &ShConfig::scimax},
       {"sh_goremultiply", &ShConfig::goremultiply},
+      {"sh_enablebots", "1"},
       {"sh_levelexec", &ShConfig::levelexec},
+      {"executed", "1"},
+      {"echo", "\"The scihunt.cfg file has been executed.\""},
   };
   return kKeys;
 }
@@ -73,88 +105,24 @@ void AddSection(std::vector<std::string>& lines, const std::vector<std::string>&
 }  // namespace
 
 std::vector<std::string> ScihuntGameCfgLines(const ScihuntGameCfg& cfg) {
-  std::vector<std::string> lines = {
-      FormatCfgLine("sh_realistic", std::to_string(cfg.realistic)),
-      FormatCfgLine("sh_weapfileloc", std::string(kArsenals) + cfg.weapfileloc)};
-  for (const auto& [key, field] : GameKeys()) {
-    if (const auto* flag = std::get_if<bool ScihuntGameCfg::*>(&field)) {
-      lines.push_back(FormatCfgLine(key, BoolToOneZero(cfg.**flag)));
-    } else {
-      // The numbers are the spin edits' texts as the game's reals.
-      lines.push_back(
-          FormatCfgLine(key, CfgReal(std::to_string(cfg.*std::get<int ScihuntGameCfg::*>(field)))));
-    }
-  }
-  lines.push_back(FormatCfgLine("sv_sendvelocity", "0"));
-  return lines;
+  return CfgKeyLines(GameKeys(), cfg);
 }
 
 void ParseScihuntGameCfg(const std::vector<std::string>& lines, std::string_view path,
                          ScihuntGameCfg& cfg) {
-  ScihuntGameCfg read = cfg;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const CfgPair pair = SplitCfgLine(lines[i]);
-    const int line_no = static_cast<int>(i + 1);
-    if (pair.key == "sh_realistic") {
-      // "4" as written, or "4.000000" as the server script holds it; -1 is no mode.
-      const int mode =
-          CfgWholeNumber(pair.value.substr(0, pair.value.find('.')), path, line_no, pair.key);
-      if (mode < -1 || mode >= kScihuntModes) {
-        throw FileError(
-            std::string(path), line_no,
-            "expected a game mode from 0 to 4 for sh_realistic, found \"" + pair.value + "\"");
-      }
-      read.realistic = mode;
-    } else if (pair.key == "sh_weapfileloc") {
-      if (pair.value.rfind(kArsenals, 0) != 0) continue;
-      const std::string rest = pair.value.substr(kArsenals.size());
-      read.weapfileloc = rest.substr(0, rest.find('"'));
-    } else {
-      for (const auto& [key, field] : GameKeys()) {
-        if (pair.key != key) continue;
-        if (const auto* flag = std::get_if<bool ScihuntGameCfg::*>(&field)) {
-          read.** flag = key == "mp_falldamage" ? pair.value == "1" : YesOrOne(pair.value);
-        } else {
-          read.*std::get<int ScihuntGameCfg::*>(field) =
-              CfgWholeNumber(CfgLimitText(pair.value, path, line_no, key), path, line_no, key);
-        }
-      }
-    }
-  }
-  cfg = std::move(read);
+  ParseCfgKeys(GameKeys(), lines, path, cfg);
 }
 
 std::vector<std::string> ShConfigLines(const ShConfig& cfg) {
   std::vector<std::string> lines = {"// This file was generated by Orvane",
                                     "// don't modify anything unless you know what you're doing !",
                                     " "};
-  for (const auto& [key, field] : ShKeys()) {
-    if (key == "sh_levelexec") lines.emplace_back("sh_enablebots 1");
-    const std::string value = std::holds_alternative<bool ShConfig::*>(field)
-                                  ? BoolToOneZero(cfg.*std::get<bool ShConfig::*>(field))
-                                  : std::to_string(cfg.*std::get<int ShConfig::*>(field));
-    lines.push_back(std::string(key) + " " + value);
-  }
-  lines.emplace_back("executed 1");
-  lines.emplace_back("echo \"The scihunt.cfg file has been executed.\"");
+  for (std::string& line : CfgKeyLines(ShKeys(), cfg, kSpacedCfg)) lines.push_back(std::move(line));
   return lines;
 }
 
 void ParseShConfig(const std::vector<std::string>& lines, std::string_view path, ShConfig& cfg) {
-  ShConfig read = cfg;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const CfgPair pair = SplitCfgLine(lines[i]);
-    for (const auto& [key, field] : ShKeys()) {
-      if (pair.key != key) continue;
-      if (const auto* flag = std::get_if<bool ShConfig::*>(&field)) {
-        read.** flag = YesOrOne(pair.value);
-      } else {
-        read.*std::get<int ShConfig::*>(field) =
-            CfgWholeNumber(pair.value, path, static_cast<int>(i + 1), key);
-      }
-    }
-  }
-  cfg = std::move(read);
+  ParseCfgKeys(ShKeys(), lines, path, cfg, kSpacedCfg);
 }
 
 std::vector<ScrBlock> ScihuntScrBlocks(const ScihuntGameCfg& game, const ShConfig& sh) {

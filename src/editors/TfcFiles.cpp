@@ -1,6 +1,6 @@
 #include "editors/TfcFiles.h"
 
-#include "editors/GameCfgTable.h"
+#include "services/CfgKeyTable.h"
 #include "platform/StringUtil.h"
 
 namespace orvane {

@@ -6,6 +6,7 @@
 #include "platform/FileSystem.h"
 #include "platform/StringUtil.h"
 #include "platform/TextFile.h"
+#include "services/CfgKeyTable.h"
 #include "services/Converters.h"
 
 namespace orvane {
@@ -88,21 +89,32 @@ std::string TeamListText(const std::array<std::string, 10>& teams) {
   return text;
 }
 
-std::vector<std::string> StandardGameCfgLines(const StandardGameCfg& cfg) {
-  return {
-      FormatCfgLine("mp_teamlist", TeamListText(cfg.teams)),
-      FormatCfgLine("mp_fraglimit", CfgReal(cfg.fraglimit)),
-      FormatCfgLine("mp_timelimit", CfgReal(cfg.timelimit)),
-      FormatCfgLine("mp_falldamage", BoolToOneZero(cfg.fall_realistic)),
-      FormatCfgLine("mp_teamplay", BoolToOneZero(cfg.teamplay)),
-      FormatCfgLine("mp_friendlyfire", BoolToOneZero(cfg.friendlyfire)),
-      FormatCfgLine("mp_weaponstay", BoolToOneZero(cfg.weaponstay)),
-      FormatCfgLine("mp_forcerespawn", BoolToOneZero(cfg.forcerespawn)),
-      FormatCfgLine("mp_footsteps", BoolToOneZero(cfg.footsteps)),
-      FormatCfgLine("mp_flashlight", BoolToOneZero(cfg.flashlight)),
-      FormatCfgLine("mp_autocrosshair", BoolToOneZero(cfg.autocrosshair)),
-      FormatCfgLine("sv_sendvelocity", "0"),
+namespace {
+
+using Standard = StandardGameCfg;
+
+const std::vector<CfgKey<Standard>>& StandardKeys() {
+  static const std::vector<CfgKey<Standard>> kKeys = {
+      {"mp_teamlist", TeamListRule<Standard>()},
+      {"mp_fraglimit", &Standard::fraglimit},
+      {"mp_timelimit", &Standard::timelimit},
+      {"mp_falldamage", &Standard::fall_realistic, CfgKeyKind::kOnlyOneIsOn},
+      {"mp_teamplay", &Standard::teamplay},
+      {"mp_friendlyfire", &Standard::friendlyfire},
+      {"mp_weaponstay", &Standard::weaponstay},
+      {"mp_forcerespawn", &Standard::forcerespawn},
+      {"mp_footsteps", &Standard::footsteps},
+      {"mp_flashlight", &Standard::flashlight},
+      {"mp_autocrosshair", &Standard::autocrosshair},
+      {"sv_sendvelocity", "0"},
   };
+  return kKeys;
+}
+
+}  // namespace
+
+std::vector<std::string> StandardGameCfgLines(const StandardGameCfg& cfg) {
+  return CfgKeyLines(StandardKeys(), cfg);
 }
 
 void WriteStandardGameCfg(std::string_view path, const StandardGameCfg& cfg) {
@@ -111,33 +123,8 @@ void WriteStandardGameCfg(std::string_view path, const StandardGameCfg& cfg) {
 
 bool ReadStandardGameCfg(std::string_view path, StandardGameCfg& cfg) {
   if (!FileExists(path)) return false;
-  const std::vector<std::string> lines = ReadCfgLines(path);
-  // Read into a copy, so a malformed line leaves the caller's values as they were.
-  StandardGameCfg read = cfg;
-  const std::map<std::string_view, bool StandardGameCfg::*> flags = {
-      {"mp_friendlyfire", &StandardGameCfg::friendlyfire},
-      {"mp_weaponstay", &StandardGameCfg::weaponstay},
-      {"mp_forcerespawn", &StandardGameCfg::forcerespawn},
-      {"mp_footsteps", &StandardGameCfg::footsteps},
-      {"mp_flashlight", &StandardGameCfg::flashlight},
-      {"mp_autocrosshair", &StandardGameCfg::autocrosshair},
-      {"mp_teamplay", &StandardGameCfg::teamplay}};
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const CfgPair pair = SplitCfgLine(lines[i]);
-    const int line_no = static_cast<int>(i + 1);
-    if (pair.key == "mp_teamlist") {
-      read.team_text = pair.value;
-    } else if (pair.key == "mp_fraglimit") {
-      read.fraglimit = CfgLimitText(pair.value, path, line_no, pair.key);
-    } else if (pair.key == "mp_timelimit") {
-      read.timelimit = CfgLimitText(pair.value, path, line_no, pair.key);
-    } else if (pair.key == "mp_falldamage") {
-      read.fall_realistic = pair.value == "1";
-    } else if (auto flag = flags.find(pair.key); flag != flags.end()) {
-      read.*(flag->second) = YesOrOne(pair.value);
-    }
-  }
-  cfg = read;
+  // A malformed line leaves the caller's values as they were.
+  ParseCfgKeys(StandardKeys(), ReadCfgLines(path), path, cfg);
   return true;
 }
 

@@ -40,8 +40,8 @@ std::string CfgLimitText(std::string_view value, std::string_view file, int line
 struct StandardGameCfg {
   std::array<std::string, 10> teams;  // the team rows' texts
   std::string team_text;              // as read: applied to the rows by the window
-  std::string fraglimit = "0";
-  std::string timelimit = "0";
+  int fraglimit = 0;
+  int timelimit = 0;
   bool fall_realistic = false;
   bool teamplay = false;
   bool friendlyfire = false;

@@ -37,7 +37,7 @@ TEST(SplitCfgLine, EveryRule) {
 
 TEST(StandardGameCfg, ExactBytes) {
   StandardGameCfg deathmatch;
-  deathmatch.fraglimit = "20";
+  deathmatch.fraglimit = 20;
   deathmatch.autocrosshair = false;
   GameTree tree;
   tree.Dir("bot");
@@ -59,7 +59,7 @@ TEST(StandardGameCfg, ExactBytes) {
 
   StandardGameCfg teams;
   teams.teams = {"gina", "", "gordon", "", "", "", "", "", "", "helmet"};
-  teams.timelimit = "30";
+  teams.timelimit = 30;
   teams.fall_realistic = teams.teamplay = teams.friendlyfire = teams.weaponstay = true;
   teams.forcerespawn = teams.autocrosshair = true;
   teams.footsteps = teams.flashlight = false;
@@ -67,7 +67,7 @@ TEST(StandardGameCfg, ExactBytes) {
   StandardGameCfg read;
   ASSERT_TRUE(ReadStandardGameCfg(path, read));
   EXPECT_EQ(read.team_text, "gina;gordon;helmet");
-  EXPECT_EQ(read.timelimit, "30");
+  EXPECT_EQ(read.timelimit, 30);
   EXPECT_TRUE(read.fall_realistic && read.teamplay && read.friendlyfire && read.weaponstay &&
               read.forcerespawn && read.autocrosshair);
   EXPECT_FALSE(read.footsteps || read.flashlight);
@@ -85,7 +85,7 @@ TEST(StandardGameCfg, HandEditedLinesAndBadInput) {
   cfg.footsteps = true;
   cfg.fall_realistic = true;
   ASSERT_TRUE(ReadStandardGameCfg(path, cfg));
-  EXPECT_EQ(cfg.fraglimit, "15");
+  EXPECT_EQ(cfg.fraglimit, 15);
   EXPECT_FALSE(cfg.footsteps);
   EXPECT_FALSE(cfg.fall_realistic);  // only "1" is Realistic
   EXPECT_FALSE(ReadStandardGameCfg(tree.HLPath() + "\\bot\\missing.cfg", cfg));
@@ -96,7 +96,7 @@ TEST(StandardGameCfg, HandEditedLinesAndBadInput) {
            {"mp_footsteps 1\r\n" + std::string(5000, 'x') + "\r\n", 2}}) {
     tree.File("bot/game.cfg", text);
     StandardGameCfg before;
-    before.fraglimit = "7";
+    before.fraglimit = 7;
     try {
       ReadStandardGameCfg(path, before);
       ADD_FAILURE() << text;
@@ -104,7 +104,7 @@ TEST(StandardGameCfg, HandEditedLinesAndBadInput) {
       EXPECT_EQ(e.file(), path);
       EXPECT_EQ(e.line(), line);
     }
-    EXPECT_EQ(before.fraglimit, "7");            // nothing half-applied
+    EXPECT_EQ(before.fraglimit, 7);            // nothing half-applied
     EXPECT_EQ(tree.Read("bot/game.cfg"), text);  // a reader writes nothing
   }
 }
