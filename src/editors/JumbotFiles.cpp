@@ -5,110 +5,173 @@
 
 #include "platform/FileError.h"
 #include "platform/StringUtil.h"
+#include "services/CfgKeyTable.h"
 #include "services/Converters.h"
 #include "services/ServerFiles.h"
 
 namespace orvane {
 namespace {
 
-enum class Kind { kFlag, kNumber, kText, kThinkSpeed, kViewDelay };
-
-struct CfgKey {
-  std::string_view key;
-  Kind kind;
-  std::variant<bool JumbotCfg::*, int JumbotCfg::*, std::string JumbotCfg::*> field;
-};
-
-// The lines between "map" and "bweap_tripmine", in the order they are written.
-const std::vector<CfgKey>& CfgKeys() {
-  static const std::vector<CfgKey> kKeys = {
-      {"bot_random", Kind::kFlag, &JumbotCfg::bot_random},
-      {"bot_num", Kind::kNumber, &JumbotCfg::bot_num},
-      {"bot_weaprun", Kind::kNumber, &JumbotCfg::bot_weaprun},
-      {"bot_skill", Kind::kNumber, &JumbotCfg::bot_skill},
-      {"botcfgfile", Kind::kText, &JumbotCfg::botcfgfile},
-      {"chatfile", Kind::kText, &JumbotCfg::chatfile},
-      {"botchat", Kind::kFlag, &JumbotCfg::botchat},
-      {"bot_ordering", Kind::kFlag, &JumbotCfg::bot_ordering},
-      {"chatfreq_killed", Kind::kNumber, &JumbotCfg::chatfreq_killed},
-      {"chatfreq_died", Kind::kNumber, &JumbotCfg::chatfreq_died},
-      {"bot_distance", Kind::kNumber, &JumbotCfg::bot_distance},
-      {"bot_checkdistance", Kind::kFlag, &JumbotCfg::bot_checkdistance},
-      {"bot_tripmines", Kind::kFlag, &JumbotCfg::bot_tripmines},
-      {"bot_longjump", Kind::kFlag, &JumbotCfg::bot_longjump},
-      {"bot_gauss", Kind::kFlag, &JumbotCfg::bot_gauss},
-      {"bot_turret", Kind::kFlag, &JumbotCfg::bot_turret},
-      {"bot_rpgaimlow", Kind::kFlag, &JumbotCfg::bot_rpgaimlow},
-      {"bot_runaway", Kind::kFlag, &JumbotCfg::bot_runaway},
-      {"bot_hunt", Kind::kFlag, &JumbotCfg::bot_hunt},
-      {"bothearing", Kind::kFlag, &JumbotCfg::bothearing},
-      {"botpain", Kind::kFlag, &JumbotCfg::botpain},
-      {"botusefov", Kind::kFlag, &JumbotCfg::botusefov},
-      {"botfov", Kind::kNumber, &JumbotCfg::botfov},
-      {"botaccuracy", Kind::kNumber, &JumbotCfg::botaccuracy},
-      {"bot_run_worse", Kind::kNumber, &JumbotCfg::bot_run_worse},
-      {"botspeed", Kind::kNumber, &JumbotCfg::botspeed},
-      {"bot_crowbar", Kind::kFlag, &JumbotCfg::bot_crowbar},
-      {"speedup", Kind::kNumber, &JumbotCfg::speedup},
-      {"spawndelay", Kind::kNumber, &JumbotCfg::spawndelay},
-      {"bot_squads", Kind::kFlag, &JumbotCfg::bot_squads},
-      {"bot_snipers", Kind::kFlag, &JumbotCfg::bot_snipers},
-      {"bot_campers", Kind::kFlag, &JumbotCfg::bot_campers},
-      {"bot_objavoid", Kind::kFlag, &JumbotCfg::bot_objavoid},
-      {"bot_funcsmash", Kind::kFlag, &JumbotCfg::bot_funcsmash},
-      {"bot_leadsys", Kind::kFlag, &JumbotCfg::bot_leadsys},
-      {"bot_ackteam", Kind::kFlag, &JumbotCfg::bot_ackteam},
-      {"bot_realgame", Kind::kFlag, &JumbotCfg::bot_realgame},
-      {"bot_thinkspeed", Kind::kThinkSpeed, &JumbotCfg::bot_thinkspeed},
-      {"bot_angleupdate", Kind::kFlag, &JumbotCfg::bot_angleupdate},
-      {"bot_viewdelay", Kind::kViewDelay, &JumbotCfg::bot_viewdelay},
-      {"bot_yawspeed", Kind::kNumber, &JumbotCfg::bot_yawspeed},
-      {"waypoints", Kind::kFlag, &JumbotCfg::waypoints},
-      {"nav_autogen", Kind::kFlag, &JumbotCfg::nav_autogen},
-      {"wp_autoplace", Kind::kFlag, &JumbotCfg::wp_autoplace},
-      {"wp_jumpplace", Kind::kFlag, &JumbotCfg::wp_jumpplace},
-      {"bot_wppref", Kind::kFlag, &JumbotCfg::bot_wppref},
-      {"bot_advp", Kind::kFlag, &JumbotCfg::bot_advp},
-      {"bweap_crowbar", Kind::kNumber, &JumbotCfg::bweap_crowbar},
-      {"bweap_glock", Kind::kNumber, &JumbotCfg::bweap_glock},
-      {"bweap_python", Kind::kNumber, &JumbotCfg::bweap_python},
-      {"bweap_mp5", Kind::kNumber, &JumbotCfg::bweap_mp5},
-      {"bweap_shotgun", Kind::kNumber, &JumbotCfg::bweap_shotgun},
-      {"bweap_crossbow", Kind::kNumber, &JumbotCfg::bweap_crossbow},
-      {"bweap_rpg", Kind::kNumber, &JumbotCfg::bweap_rpg},
-      {"bweap_gauss", Kind::kNumber, &JumbotCfg::bweap_gauss},
-      {"bweap_egon", Kind::kNumber, &JumbotCfg::bweap_egon},
-      {"bweap_hornet", Kind::kNumber, &JumbotCfg::bweap_hornet},
-      {"bweap_grenade", Kind::kNumber, &JumbotCfg::bweap_grenade},
-      {"bweap_snark", Kind::kNumber, &JumbotCfg::bweap_snark},
-      {"bweap_satchel", Kind::kNumber, &JumbotCfg::bweap_satchel},
-  };
-  return kKeys;
-}
-
-// Keys Sci-hunt's file leaves out.
-constexpr std::array<std::string_view, 10> kNotInScihunt = {
-    "bot_ordering", "bot_longjump",  "bot_squads",  "bot_snipers", "bot_campers",
-    "bot_objavoid", "bot_funcsmash", "bot_leadsys", "bot_ackteam", "bot_realgame"};
-// Sci-hunt's file names its files inside botfiles.
-constexpr std::string_view kBotfiles = "botfiles\\";
-
-bool NotInScihunt(std::string_view key) {
-  return std::find(kNotInScihunt.begin(), kNotInScihunt.end(), key) != kNotInScihunt.end();
-}
+using J = JumbotCfg;
 
 // bot_thinkspeed and bot_viewdelay hold "0." and the number.
-int AfterZeroPoint(std::string_view value, std::string_view path, int line, std::string_view key) {
-  if (value.size() < 3) {
-    throw FileError(std::string(path), line,
-                    "expected 0. and a whole number for " + std::string(key) + ", found \"" +
-                        std::string(value) + "\"");
+int AfterZeroPoint(const CfgPair& line, std::string_view path, int line_no) {
+  if (line.value.size() < 3) {
+    throw FileError(std::string(path), line_no,
+                    "expected 0. and a whole number for " + line.key + ", found \"" + line.value +
+                        "\"");
   }
-  return CfgWholeNumber(value.substr(2), path, line, key);
+  return CfgWholeNumber(std::string_view(line.value).substr(2), path, line_no, line.key);
 }
 
-std::string Line(std::string_view key, std::string_view value) {
-  return std::string(key) + " " + std::string(value);
+CfgRule<J> ThinkSpeedRule() {
+  return {[](const J& cfg) -> std::optional<std::string> {
+            return cfg.bot_thinkspeed < 10 ? "0." + std::to_string(cfg.bot_thinkspeed) : "1";
+          },
+          [](J& cfg, const CfgPair& line, std::string_view path, int line_no) {
+            cfg.bot_thinkspeed = line.value == "1" ? 10 : AfterZeroPoint(line, path, line_no);
+          }};
+}
+
+CfgRule<J> ViewDelayRule() {
+  return {[](const J& cfg) -> std::optional<std::string> {
+            return "0." + std::to_string(cfg.bot_viewdelay);
+          },
+          [](J& cfg, const CfgPair& line, std::string_view path, int line_no) {
+            cfg.bot_viewdelay = AfterZeroPoint(line, path, line_no);
+          }};
+}
+
+// A trip-mine preference only where the bots may use trip mines (its line
+// comes after bot_tripmines', so that is read first).
+CfgRule<J> TripmineRule() {
+  return {[](const J& cfg) -> std::optional<std::string> {
+            return cfg.bot_tripmines ? std::to_string(cfg.bweap_tripmine) : "-10";
+          },
+          [](J& cfg, const CfgPair& line, std::string_view path, int line_no) {
+            cfg.bweap_tripmine =
+                cfg.bot_tripmines ? CfgWholeNumber(line.value, path, line_no, line.key) : 0;
+          }};
+}
+
+// Edit mode's two lines, present only while it is on; Sci-hunt never reads it back.
+CfgRule<J> EditModeRule(bool read) {
+  const auto write = [](const J& cfg) -> std::optional<std::string> {
+    if (!cfg.wp_edit) return std::nullopt;
+    return "1";
+  };
+  if (!read) return {write, nullptr};
+  return {write, [](J& cfg, const CfgPair& line, std::string_view, int) {
+            if (YesOrOne(line.value)) {
+              TurnEditModeOn(cfg);
+            } else {
+              cfg.wp_edit = false;
+            }
+          }};
+}
+
+// Sci-hunt's file names its files inside botfiles, quoted.
+constexpr std::string_view kBotfiles = "botfiles\\";
+template <std::string J::*Field>
+CfgRule<J> BotfilesRule() {
+  return {[](const J& cfg) -> std::optional<std::string> {
+            return "\"" + std::string(kBotfiles) + cfg.*Field + "\"";
+          },
+          [](J& cfg, const CfgPair& line, std::string_view, int) {
+            cfg.*Field =
+                line.value.size() > kBotfiles.size() ? line.value.substr(kBotfiles.size()) : "";
+          }};
+}
+
+// The lines after "map", in the order they are written. Sci-hunt's file
+// leaves ten keys out, names its files inside botfiles and never lets its
+// bots keep the crowbar; Jumbot's chat file name is always the reset one.
+std::vector<CfgKey<J>> MakeCfgKeys(JumbotFlavour flavour) {
+  const bool scihunt = flavour == JumbotFlavour::kScihunt;
+  using Field = decltype(CfgKey<J>::field);
+  const CfgRule<J> written_only = {
+      [](const J& cfg) -> std::optional<std::string> { return cfg.chatfile; }, nullptr};
+  std::vector<CfgKey<J>> keys = {
+      {"bot_random", &J::bot_random},
+      {"bot_num", &J::bot_num},
+      {"bot_weaprun", &J::bot_weaprun},
+      {"bot_skill", &J::bot_skill},
+      {"botcfgfile", scihunt ? Field(BotfilesRule<&J::botcfgfile>()) : Field(&J::botcfgfile)},
+      {"chatfile", scihunt ? BotfilesRule<&J::chatfile>() : written_only},
+      {"botchat", &J::botchat},
+      {"bot_ordering", &J::bot_ordering},
+      {"chatfreq_killed", &J::chatfreq_killed},
+      {"chatfreq_died", &J::chatfreq_died},
+      {"bot_distance", &J::bot_distance},
+      {"bot_checkdistance", &J::bot_checkdistance},
+      {"bot_tripmines", &J::bot_tripmines},
+      {"bot_longjump", &J::bot_longjump},
+      {"bot_gauss", &J::bot_gauss},
+      {"bot_turret", &J::bot_turret},
+      {"bot_rpgaimlow", &J::bot_rpgaimlow},
+      {"bot_runaway", &J::bot_runaway},
+      {"bot_hunt", &J::bot_hunt},
+      {"bothearing", &J::bothearing},
+      {"botpain", &J::botpain},
+      {"botusefov", &J::botusefov},
+      {"botfov", &J::botfov},
+      {"botaccuracy", &J::botaccuracy},
+      {"bot_run_worse", &J::bot_run_worse},
+      {"botspeed", &J::botspeed},
+      {"bot_crowbar", scihunt ? Field("0") : Field(&J::bot_crowbar)},
+      {"speedup", &J::speedup},
+      {"spawndelay", &J::spawndelay},
+      {"bot_squads", &J::bot_squads},
+      {"bot_snipers", &J::bot_snipers},
+      {"bot_campers", &J::bot_campers},
+      {"bot_objavoid", &J::bot_objavoid},
+      {"bot_funcsmash", &J::bot_funcsmash},
+      {"bot_leadsys", &J::bot_leadsys},
+      {"bot_ackteam", &J::bot_ackteam},
+      {"bot_realgame", &J::bot_realgame},
+      {"bot_thinkspeed", ThinkSpeedRule()},
+      {"bot_angleupdate", &J::bot_angleupdate},
+      {"bot_viewdelay", ViewDelayRule()},
+      {"bot_yawspeed", &J::bot_yawspeed},
+      {"waypoints", &J::waypoints},
+      {"nav_autogen", &J::nav_autogen},
+      {"wp_autoplace", &J::wp_autoplace},
+      {"wp_jumpplace", &J::wp_jumpplace},
+      {"bot_wppref", &J::bot_wppref},
+      {"bot_advp", &J::bot_advp},
+      {"bweap_crowbar", &J::bweap_crowbar},
+      {"bweap_glock", &J::bweap_glock},
+      {"bweap_python", &J::bweap_python},
+      {"bweap_mp5", &J::bweap_mp5},
+      {"bweap_shotgun", &J::bweap_shotgun},
+      {"bweap_crossbow", &J::bweap_crossbow},
+      {"bweap_rpg", &J::bweap_rpg},
+      {"bweap_gauss", &J::bweap_gauss},
+      {"bweap_egon", &J::bweap_egon},
+      {"bweap_hornet", &J::bweap_hornet},
+      {"bweap_grenade", &J::bweap_grenade},
+      {"bweap_snark", &J::bweap_snark},
+      {"bweap_satchel", &J::bweap_satchel},
+      {"bweap_tripmine", TripmineRule()},
+      {"wp_edit", EditModeRule(!scihunt)},
+      {"wp_vis", EditModeRule(false)},
+      {"botmsec", "0"},
+      {"msecdiv", "800"},
+      {"msec_min", "10"},
+      {"msec_max", "75"},
+      {"bot_keepsettings", "1"},
+      {"nostartexec", "1"},
+      {"echo", "\"The jumbot.cfg file has been executed.\""},
+  };
+  if (scihunt) {
+    constexpr std::array<std::string_view, 10> kNotInScihunt = {
+        "bot_ordering", "bot_longjump",  "bot_squads",  "bot_snipers", "bot_campers",
+        "bot_objavoid", "bot_funcsmash", "bot_leadsys", "bot_ackteam", "bot_realgame"};
+    std::erase_if(keys, [&kNotInScihunt](const CfgKey<J>& k) {
+      return std::find(kNotInScihunt.begin(), kNotInScihunt.end(), k.key) != kNotInScihunt.end();
+    });
+  }
+  return keys;
 }
 
 // The text up to the next blank; `rest` continues after it (empty at the end).
@@ -117,6 +180,12 @@ std::string_view UpToBlank(std::string_view& rest) {
   const std::string_view part = rest.substr(0, blank);
   rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
   return part;
+}
+
+const std::vector<CfgKey<J>>& CfgKeys(JumbotFlavour flavour) {
+  static const std::vector<CfgKey<J>> kJumbot = MakeCfgKeys(JumbotFlavour::kJumbot);
+  static const std::vector<CfgKey<J>> kScihunt = MakeCfgKeys(JumbotFlavour::kScihunt);
+  return flavour == JumbotFlavour::kScihunt ? kScihunt : kJumbot;
 }
 
 }  // namespace
@@ -136,108 +205,26 @@ void TurnEditModeOn(JumbotCfg& cfg) {
 
 std::vector<std::string> JumbotCfgLines(const JumbotCfg& cfg, std::string_view start_map,
                                         JumbotFlavour flavour) {
-  const bool scihunt = flavour == JumbotFlavour::kScihunt;
   std::vector<std::string> lines = {"// This file was generated by Orvane",
                                     "// don't modify anything unless you know what you're doing !",
-                                    " ", Line("map", start_map)};
-  for (const CfgKey& k : CfgKeys()) {
-    if (scihunt && NotInScihunt(k.key)) continue;
-    switch (k.kind) {
-      case Kind::kFlag:
-        lines.push_back(
-            Line(k.key, scihunt && k.key == "bot_crowbar"
-                            ? "0"
-                            : BoolToOneZero(cfg.*std::get<bool JumbotCfg::*>(k.field))));
-        break;
-      case Kind::kNumber:
-        lines.push_back(Line(k.key, std::to_string(cfg.*std::get<int JumbotCfg::*>(k.field))));
-        break;
-      case Kind::kText: {
-        const std::string& text = cfg.*std::get<std::string JumbotCfg::*>(k.field);
-        lines.push_back(Line(k.key, scihunt ? "\"" + std::string(kBotfiles) + text + "\"" : text));
-        break;
-      }
-      case Kind::kThinkSpeed:
-        lines.push_back(cfg.bot_thinkspeed < 10
-                            ? "bot_thinkspeed 0." + std::to_string(cfg.bot_thinkspeed)
-                            : std::string("bot_thinkspeed 1"));
-        break;
-      case Kind::kViewDelay:
-        lines.push_back("bot_viewdelay 0." + std::to_string(cfg.bot_viewdelay));
-        break;
-    }
-  }
-  // A trip-mine preference only where the bots may use trip mines.
-  lines.push_back(cfg.bot_tripmines ? Line("bweap_tripmine", std::to_string(cfg.bweap_tripmine))
-                                    : std::string("bweap_tripmine -10"));
-  if (cfg.wp_edit) {
-    lines.emplace_back("wp_edit 1");
-    lines.emplace_back("wp_vis 1");
-  }
-  for (const char* fixed :
-       {"botmsec 0", "msecdiv 800", "msec_min 10", "msec_max 75", "bot_keepsettings 1",
-        "nostartexec 1", "echo \"The jumbot.cfg file has been executed.\""}) {
-    lines.emplace_back(fixed);
-  }
+                                    " ", CfgLine(kSpacedCfg, "map", start_map)};
+  for (std::string& line : CfgKeyLines(CfgKeys(flavour), cfg, kSpacedCfg))
+    lines.push_back(std::move(line));
   return lines;
 }
 
 void ParseJumbotCfg(const std::vector<std::string>& lines, std::string_view path,
                     const std::function<bool(std::string_view)>& usable_map, JumbotFlavour flavour,
                     JumbotCfg& cfg) {
-  const bool scihunt = flavour == JumbotFlavour::kScihunt;
   JumbotCfg read = cfg;
   read.start_maps.clear();
   for (size_t i = 0; i < lines.size(); ++i) {
     const CfgPair pair = SplitCfgLine(lines[i]);
-    const int line_no = static_cast<int>(i + 1);
-    const std::string& key = pair.key;
-    const std::string& value = pair.value;
-    if (key == "map") {
-      if (usable_map(value)) read.start_maps.push_back(value);
+    if (pair.key == "map") {
+      if (usable_map(pair.value)) read.start_maps.push_back(pair.value);
       continue;
     }
-    if (key == "bweap_tripmine") {
-      // Only read while the bots may use trip mines (its line comes later).
-      read.bweap_tripmine = read.bot_tripmines ? CfgWholeNumber(value, path, line_no, key) : 0;
-      continue;
-    }
-    if (key == "wp_edit") {
-      if (scihunt) continue;  // Sci-hunt never reads edit mode back
-      if (YesOrOne(value)) {
-        TurnEditModeOn(read);
-      } else {
-        read.wp_edit = false;
-      }
-      continue;
-    }
-    const auto k = std::find_if(CfgKeys().begin(), CfgKeys().end(),
-                                [&key](const CfgKey& c) { return c.key == key; });
-    if (k == CfgKeys().end()) continue;  // chatfile for Jumbot, wp_vis, botmsec, echo, ...
-    if (scihunt && (NotInScihunt(key) || key == "bot_crowbar")) continue;
-    switch (k->kind) {
-      case Kind::kFlag:
-        read.*std::get<bool JumbotCfg::*>(k->field) = YesOrOne(value);
-        break;
-      case Kind::kNumber:
-        read.*std::get<int JumbotCfg::*>(k->field) = CfgWholeNumber(value, path, line_no, key);
-        break;
-      case Kind::kText:
-        if (scihunt) {
-          // Sci-hunt's names stand after "botfiles\\".
-          read.*std::get<std::string JumbotCfg::*>(k->field) =
-              value.size() > kBotfiles.size() ? value.substr(kBotfiles.size()) : std::string();
-        } else if (key == "botcfgfile") {
-          read.botcfgfile = value;  // Jumbot's chat file name is always the reset one
-        }
-        break;
-      case Kind::kThinkSpeed:
-        read.bot_thinkspeed = value == "1" ? 10 : AfterZeroPoint(value, path, line_no, key);
-        break;
-      case Kind::kViewDelay:
-        read.bot_viewdelay = AfterZeroPoint(value, path, line_no, key);
-        break;
-    }
+    ReadCfgKey(CfgKeys(flavour), pair, path, static_cast<int>(i + 1), read);
   }
   cfg = std::move(read);
 }
