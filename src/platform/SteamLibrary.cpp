@@ -12,9 +12,6 @@ namespace orvane {
 namespace fs = std::filesystem;
 namespace {
 
-// No file of Steam's comes near this; a larger one is not read into memory.
-constexpr std::uintmax_t kMaxSteamFileSize = 64u << 20;
-
 fs::path EnvPath(const char* name) {
   const char* value = std::getenv(name);
   return value != nullptr && *value != '\0' ? fs::path(value) : fs::path();
@@ -56,11 +53,6 @@ std::optional<KvNode> ReadSteamFile(const fs::path& path, std::vector<FileError>
   if (status.type() == fs::file_type::not_found) return std::nullopt;
   if (fs::is_directory(status)) {
     note(0, "is a directory, not a file");
-    return std::nullopt;
-  }
-  const std::uintmax_t size = fs::file_size(path, ec);
-  if (!ec && size > kMaxSteamFileSize) {
-    note(0, "is " + std::to_string(size >> 20) + " MiB, far larger than any file of Steam's");
     return std::nullopt;
   }
   std::string bytes;

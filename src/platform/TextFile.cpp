@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <functional>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -21,7 +24,18 @@ namespace {
 
 std::string ErrnoText(int err) { return std::strerror(err); }
 
+std::function<void(const std::string&)>& DirectorySyncObserver() {
+  static std::function<void(const std::string&)> observer;
+  return observer;
+}
+
+std::string MiBText(uintmax_t bytes) { return std::to_string(bytes / (1024 * 1024)) + " MiB"; }
+
 }  // namespace
+
+void ObserveDirectorySyncs(std::function<void(const std::string& dir)> observer) {
+  DirectorySyncObserver() = std::move(observer);
+}
 
 std::string ReadFileBytes(std::string_view path) {
   const fs::path host = HostPath(path);
@@ -37,6 +51,13 @@ std::string ReadFileBytes(std::string_view path) {
   std::string bytes;
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
+  // Refused before it is read: a game file never comes near.
+  if (size > static_cast<std::streamoff>(kMaxFileBytes)) {
+    throw FileError(std::string(path), 0,
+                    "is " + MiBText(static_cast<uintmax_t>(size)) +
+                        " large; no game file comes near " + MiBText(kMaxFileBytes) +
+                        ", so it is not read");
+  }
   if (size > 0) {
     bytes.resize(static_cast<size_t>(size));
     in.seekg(0, std::ios::beg);
@@ -116,11 +137,36 @@ class TargetPaths {
   std::unordered_map<std::string, Listing> dirs_;
 };
 
+// A link is written through: the file it points to takes the new bytes and
+// the link stays. A file nobody may write is the player's protection, and is
+// left alone (decided by its mode, so that it holds for root as well).
+void ResolveTarget(Staged& staged) {
+  std::error_code ec;
+  if (fs::is_symlink(staged.target, ec)) {
+    const fs::path resolved = fs::canonical(staged.target, ec);
+    if (ec) {
+      const fs::path points_to = fs::read_symlink(staged.target, ec);
+      throw FileError(staged.name, 0,
+                      "is a link to " + points_to.string() +
+                          ", which does not exist; nothing was written");
+    }
+    staged.target = resolved;
+  }
+  struct stat old_stat {};
+  if (::stat(staged.target.c_str(), &old_stat) == 0 && S_ISREG(old_stat.st_mode) &&
+      (old_stat.st_mode & 0222) == 0) {
+    throw FileError(staged.name, 0,
+                    "is read-only, so Orvane leaves it as it is and wrote nothing; make it "
+                    "writable (chmod u+w) to apply");
+  }
+}
+
 Staged Stage(std::string_view path, std::string_view bytes, TargetPaths& targets) {
   Staged staged{std::string(path), targets(path), {}};
   std::error_code ec;
   if (fs::is_directory(staged.target, ec))
     throw FileError(staged.name, 0, "is a directory, not a file");
+  ResolveTarget(staged);
   fs::path dir = staged.target.parent_path();
   if (dir.empty()) dir = ".";
   std::string pattern =
@@ -171,11 +217,31 @@ void PutInPlace(const Staged& staged) {
   }
 }
 
+// The directories' own entries on disk, so a power cut after the renames
+// leaves the new names (or the old ones), never neither.
+void SyncDirectories(const std::vector<Staged>& staged) {
+  std::vector<fs::path> dirs;
+  for (const Staged& s : staged) {
+    fs::path dir = s.target.parent_path();
+    if (dir.empty()) dir = ".";
+    if (std::find(dirs.begin(), dirs.end(), dir) == dirs.end()) dirs.push_back(dir);
+  }
+  for (const fs::path& dir : dirs) {
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) continue;  // the renames stand; only their durability is not forced
+    ::fsync(fd);
+    ::close(fd);
+    if (DirectorySyncObserver()) DirectorySyncObserver()(dir.string());
+  }
+}
+
 }  // namespace
 
 void WriteFileBytes(std::string_view path, std::string_view bytes) {
   TargetPaths targets;
-  PutInPlace(Stage(path, bytes, targets));
+  std::vector<Staged> staged = {Stage(path, bytes, targets)};
+  PutInPlace(staged.front());
+  SyncDirectories(staged);
 }
 
 void FileBatch::Put(std::string path, std::string bytes) {
@@ -221,6 +287,7 @@ void FileBatch::Commit() const {
       throw;
     }
   }
+  SyncDirectories(staged);
 }
 
 }  // namespace orvane

@@ -4,6 +4,8 @@
 // interrupted write leaves the old file whole.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -12,11 +14,17 @@
 
 namespace orvane {
 
-// Throws FileError when the file is missing or unreadable.
+// No game file comes near this; a larger one is refused before it is read.
+inline constexpr uintmax_t kMaxFileBytes = uintmax_t{64} * 1024 * 1024;
+
+// Throws FileError when the file is missing, unreadable or over kMaxFileBytes.
 std::string ReadFileBytes(std::string_view path);
 std::vector<std::string> ReadLines(std::string_view path);
 
-// Throws FileError when the file cannot be written; the target is then as before.
+// Throws FileError when the file cannot be written; the target is then as
+// before. A link is written through to the file it points to (a link to
+// nothing is refused), a file without write permission is refused, and the
+// directory is synced after the rename.
 void WriteFileBytes(std::string_view path, std::string_view bytes);
 // Each line ends with CR LF.
 void WriteLines(std::string_view path, const std::vector<std::string>& lines);
@@ -27,6 +35,9 @@ std::string JoinCrLf(const std::vector<std::string>& lines);
 // were written renames them over their targets. A failure while writing (a
 // full disk, a write-protected file) removes what was written, leaves every
 // target as it was and throws FileError naming the file.
+// For tests: told of each directory synced after renames (nullptr: nobody).
+void ObserveDirectorySyncs(std::function<void(const std::string& dir)> observer);
+
 class FileBatch {
  public:
   void Put(std::string path, std::string bytes);  // a later Put of the same path wins

@@ -1,6 +1,9 @@
 // Several files written all or nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "platform/FileError.h"
 #include "platform/TextFile.h"
 #include "support/GameTree.h"
@@ -47,6 +50,79 @@ TEST(FileBatch, WritesEveryFileOnlyWhenAllCanBeWritten) {
   EXPECT_EQ(tree.Read("mod\\b.cfg"), "new b");
   EXPECT_EQ(tree.Read("mod\\c.cfg"), "x\r\ny\r\n");
   EXPECT_EQ(batch.files().size(), 3u);
+}
+
+
+// What the player has set up around a file stays: a link keeps pointing at
+// the file that takes the change; a read-only file (for root too), a link to
+// nothing and an absurdly large file are refused by name, and then no file of
+// the batch is written.
+TEST(FileBatch, KeepsLinksAndProtectionsAndRefusesWhatItMustNot) {
+  namespace fs = std::filesystem;
+  enum class Setup { kLink, kLinkToNothing, kReadOnly };
+  const struct {
+    const char* name;
+    Setup setup;
+    const char* refusal;  // the start of the problem, nullptr when it is written
+  } kCases[] = {
+      {"link", Setup::kLink, nullptr},
+      {"link to nothing", Setup::kLinkToNothing, "is a link to "},
+      {"read-only", Setup::kReadOnly, "is read-only"},
+  };
+  for (const auto& c : kCases) {
+    GameTree tree;
+    tree.File("mod\\other.cfg", "old other").File("shared\\game.cfg", "old shared");
+    const fs::path mod = tree.hl_dir() / "mod";
+    const fs::path shared = tree.hl_dir() / "shared" / "game.cfg";
+    if (c.setup == Setup::kLink) fs::create_symlink(shared, mod / "game.cfg");
+    if (c.setup == Setup::kLinkToNothing) fs::create_symlink(mod / "gone.cfg", mod / "game.cfg");
+    if (c.setup == Setup::kReadOnly) {
+      tree.File("mod\\game.cfg", "protected");
+      fs::permissions(mod / "game.cfg", fs::perms::owner_read | fs::perms::group_read);
+    }
+    std::vector<std::string> synced;
+    ObserveDirectorySyncs([&synced](const std::string& dir) { synced.push_back(dir); });
+    FileBatch batch;
+    batch.Put(tree.HLPath() + "\\mod\\other.cfg", "new other");
+    batch.Put(tree.HLPath() + "\\mod\\game.cfg", "new game");
+    std::string problem;
+    try {
+      batch.Commit();
+    } catch (const FileError& e) {
+      problem = e.problem();
+      EXPECT_EQ(e.file(), tree.HLPath() + "\\mod\\game.cfg") << c.name;
+    }
+    ObserveDirectorySyncs(nullptr);
+    if (c.refusal == nullptr) {
+      EXPECT_EQ(problem, "") << c.name;
+      EXPECT_TRUE(fs::is_symlink(mod / "game.cfg")) << c.name;
+      EXPECT_EQ(tree.Read("shared\\game.cfg"), "new game") << c.name;
+      EXPECT_EQ(tree.Read("mod\\other.cfg"), "new other") << c.name;
+      // Each directory that took a rename is synced after it, once.
+      std::sort(synced.begin(), synced.end());
+      EXPECT_EQ(synced, (std::vector<std::string>{mod.string(), shared.parent_path().string()}));
+      continue;
+    }
+    EXPECT_EQ(problem.rfind(c.refusal, 0), 0u) << c.name << ": " << problem;
+    EXPECT_EQ(tree.Read("mod\\other.cfg"), "old other") << c.name;
+    EXPECT_TRUE(synced.empty()) << c.name;
+    if (c.setup == Setup::kReadOnly) {
+      EXPECT_EQ(tree.Read("mod\\game.cfg"), "protected");
+    } else {
+      EXPECT_FALSE(fs::exists(mod / "gone.cfg"));
+    }
+  }
+
+  // A hand-edited file of absurd size is refused before it is read.
+  GameTree tree;
+  tree.File("mod\\huge.cfg", "");
+  fs::resize_file(tree.hl_dir() / "mod" / "huge.cfg", kMaxFileBytes + 1);
+  try {
+    ReadFileBytes(tree.HLPath() + "\\mod\\huge.cfg");
+    FAIL() << "read";
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.problem(), "is 64 MiB large; no game file comes near 64 MiB, so it is not read");
+  }
 }
 
 }  // namespace
