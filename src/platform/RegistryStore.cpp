@@ -414,10 +414,14 @@ bool RegistryStore::WriteString(std::string_view key, std::string_view name,
 bool RegistryStore::WriteStrings(std::string_view key,
                                  const std::vector<std::pair<std::string, std::string>>& values) {
   if (!Open()) return false;
+  const std::string before = text_.Bytes();
   for (const auto& [name, value] : values) text_.SetString(key, name, value);
+  std::string after = text_.Bytes();
+  // Nothing changed: the store stays as it is on disk (no needless rewrite).
   std::error_code ec;
+  if (after == before && fs::exists(store_file_, ec)) return true;
   fs::create_directories(store_file_.parent_path(), ec);
-  WriteFileBytes(store_file_.string(), text_.Bytes());
+  WriteFileBytes(store_file_.string(), after);
   return true;
 }
 

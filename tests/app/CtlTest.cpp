@@ -1,5 +1,8 @@
 // orvanectl: the contracts scripts rely on, on a real tree.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "editors/BotmanSettings.h"
 #include "support/ModTree.h"
@@ -248,6 +251,35 @@ TEST(CtlOptions, RestoreListsOrPutsBackTheOriginals) {
   EXPECT_EQ(t.Read("bot\\bot.cfg"), original);
   EXPECT_EQ(RunCtl(t.tree, {"restore", "Botmna"}).status, 2);
   EXPECT_EQ(RunCtl(t.tree, {"restore", "Phineas"}).status, 1);  // not installed
+}
+
+// Reading writes nothing: after a first command (which may store what a first
+// run stores), listing, showing and printing leave the store and KRV.ini as
+// they are on disk, not rewritten with the same bytes.
+TEST(CtlRefusals, ReadOnlyCommandsLeaveTheStoreAndKrvIniUntouched) {
+  namespace fs = std::filesystem;
+  ModTree t = BotmanTree();
+  ASSERT_EQ(RunCtl(t.tree, {"config", "Botman", "set", "BM_fraglimit=12"}).status, 0);
+  const fs::path store = t.tree.registry_file();
+  const fs::path krv = t.tree.app_dir() / "KRV.ini";
+  ASSERT_TRUE(fs::exists(store));
+  const auto stamp = [](const fs::path& file) {
+    struct stat st {};
+    ::stat(file.c_str(), &st);
+    return std::pair{st.st_ino, st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec};
+  };
+  const auto store_before = stamp(store);
+  const auto krv_before = stamp(krv);
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"mods"},
+                                             {"directory"},
+                                             {"command"},
+                                             {"config", "Botman", "show"},
+                                             {"restore", "Botman", "--dry-run"}}) {
+    EXPECT_EQ(RunCtl(t.tree, args).status, 0) << args.front();
+    EXPECT_EQ(stamp(store), store_before) << args.front() << " rewrote the store";
+    EXPECT_EQ(stamp(krv), krv_before) << args.front() << " rewrote KRV.ini";
+  }
 }
 
 }  // namespace
