@@ -24,6 +24,7 @@
 #include "platform/Installation.h"
 #include "platform/Process.h"
 #include "platform/StringUtil.h"
+#include "platform/WriterLock.h"
 
 namespace {
 
@@ -398,6 +399,10 @@ int main(int argc, char** argv) {
   }
   try {
     const orvane::HostEnvironment env = orvane::HostEnvironmentFromProcess();
+    // One writer at a time: each command reads and writes whole, after any
+    // other Orvane (a window's Apply, another script) has finished.
+    const std::optional<orvane::WriterLock> lock = orvane::WriterLock::Take(env.data_dir);
+    if (!lock) return Fail(std::string(orvane::kMsgAnotherWriter) + "; nothing was written.");
     orvane::RegistryStore registry(env.registry_store, env.SystemReg());
     orvane::EnsureInstalled(registry, orvane::ShippedDataDir(), env.data_dir);
     orvane::LauncherState state;

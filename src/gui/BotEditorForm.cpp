@@ -266,6 +266,8 @@ bool BotEditorForm::CheckAndSave() {
   const std::vector<std::string> failed = settings_.Checks();
   for (const std::string& message : failed) ShowErrorBox(this, message);
   if (!failed.empty()) return false;
+  const std::optional<WriterLock> lock = LockFilesForWriting(this, state_);
+  if (!lock) return false;
   try {
     settings_.Save();
   } catch (const FileError& e) {

@@ -53,6 +53,8 @@ void CommandLineDialog::OnApplyClicked() {
     ShowErrorBox(this, ReservedWordMessage(word));
     return;
   }
+  const std::optional<WriterLock> lock = LockFilesForWriting(this, state_);
+  if (!lock) return;
   try {
     StoreCommand(state_, text);
   } catch (const FileError& e) {

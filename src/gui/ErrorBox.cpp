@@ -13,6 +13,12 @@ void ShowErrorBox(QWidget* parent, const std::string& message, const std::string
   box.exec();
 }
 
+std::optional<WriterLock> LockFilesForWriting(QWidget* parent, const LauncherState& state) {
+  std::optional<WriterLock> lock = WriterLock::Take(state.host_data_dir);
+  if (!lock) ShowErrorBox(parent, "Can't write the files now.", std::string(kMsgAnotherWriter) + ".");
+  return lock;
+}
+
 bool AskYesNo(QWidget* parent, const std::string& question) {
   QMessageBox box(QMessageBox::Question, QStringLiteral("Orvane"), QString::fromStdString(question),
                   QMessageBox::Yes | QMessageBox::No, parent);

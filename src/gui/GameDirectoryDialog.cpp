@@ -163,13 +163,16 @@ void GameDirectoryDialog::OnBrowseClicked() {
 void GameDirectoryDialog::OnApplyClicked() {
   state_.hl_path = ToGame(hl_dir_->text());
   if (Validate()) {
-    try {
-      if (!StoreGameDirectory(registry_, state_.hl_path, state_.hl_exe)) {
-        ShowErrorBox(this, "Can't store the game directory.",
-                     "The launcher's settings can't be read: " + registry_.file().string());
+    // Another Orvane writing has been said in a box; nothing is stored then.
+    if (const std::optional<WriterLock> lock = LockFilesForWriting(this, state_)) {
+      try {
+        if (!StoreGameDirectory(registry_, state_.hl_path, state_.hl_exe)) {
+          ShowErrorBox(this, "Can't store the game directory.",
+                       "The launcher's settings can't be read: " + registry_.file().string());
+        }
+      } catch (const std::exception& e) {
+        ShowErrorBox(this, "Can't store the game directory.", e.what());
       }
-    } catch (const std::exception& e) {
-      ShowErrorBox(this, "Can't store the game directory.", e.what());
     }
   }
   // Start-up runs again either way (the main window does it when this closes).

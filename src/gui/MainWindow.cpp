@@ -328,6 +328,9 @@ void MainWindow::OnEditConfigClicked() {
 void MainWindow::OnLaunchClicked() {
   LaunchResult result;
   {
+    // The launch-time files are written under the lock; the game starts after them.
+    const std::optional<WriterLock> lock = LockFilesForWriting(this, state_);
+    if (!lock) return;
     WaitCursor wait;
     const auto confirm = [this](const std::string& warning) {
       QApplication::setOverrideCursor(Qt::ArrowCursor);

@@ -83,6 +83,8 @@ void RestoreDialog::OnRestoreClicked() {
                           " ? Your changes to them will be lost.")) {
     return;
   }
+  const std::optional<WriterLock> lock = LockFilesForWriting(this, state_);
+  if (!lock) return;
   try {
     RestoreOriginalFiles(PlanRestore(state_, key));
   } catch (const FileError& e) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "editors/BotmanSettings.h"
+#include "platform/WriterLock.h"
 #include "support/ModTree.h"
 
 namespace orvane::test {
@@ -280,6 +281,36 @@ TEST(CtlRefusals, ReadOnlyCommandsLeaveTheStoreAndKrvIniUntouched) {
     EXPECT_EQ(stamp(store), store_before) << args.front() << " rewrote the store";
     EXPECT_EQ(stamp(krv), krv_before) << args.front() << " rewrote KRV.ini";
   }
+}
+
+// Scripts run at the same moment each keep their change: one writer at a
+// time, each reading what the one before wrote. While another Orvane holds the
+// files, a run waits, and past its patience says so and writes nothing.
+TEST(CtlRefusals, ParallelScriptsEachKeepTheirChange) {
+  ModTree t = BotmanTree();
+  for (int round = 0; round < 8; ++round) {
+    const std::string frags = std::to_string(40 + round);
+    const std::string minutes = std::to_string(50 + round);
+    const std::string skill = std::to_string(1 + round % 5);
+    const std::vector<CtlRun> runs =
+        RunCtlTogether(t.tree, {{"config", "Botman", "set", "BM_fraglimit=" + frags},
+                                {"config", "Botman", "set", "BM_timelimit=" + minutes},
+                                {"config", "Botman", "set", "BM_defskill=" + skill}});
+    for (const CtlRun& run : runs) ASSERT_EQ(run.status, 0) << run.err;
+    const std::string shown = RunCtl(t.tree, {"config", "Botman", "show"}).out;
+    EXPECT_NE(shown.find("BM_fraglimit=" + frags + "\n"), std::string::npos) << round;
+    EXPECT_NE(shown.find("BM_timelimit=" + minutes + "\n"), std::string::npos) << round;
+    EXPECT_NE(shown.find("BM_defskill=" + skill + "\n"), std::string::npos) << round;
+  }
+
+  const Files before = BotmanFilesOf(t);
+  const std::optional<WriterLock> held = WriterLock::Take(t.tree.root() / "share" / "orvane");
+  ASSERT_TRUE(held.has_value());
+  const CtlRun refused = RunCtl(t.tree, {"config", "Botman", "set", "BM_fraglimit=7"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err,
+            "orvanectl: another Orvane is writing these files; try again; nothing was written.\n");
+  EXPECT_EQ(BotmanFilesOf(t), before);
 }
 
 }  // namespace

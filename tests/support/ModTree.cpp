@@ -115,18 +115,50 @@ std::string ShownValue(const std::vector<std::pair<std::string, std::string>>& s
   return "<absent>";
 }
 
-CtlRun RunCtl(const GameTree& tree, const std::vector<std::string>& args) {
-  const std::string out = (tree.root() / "ctl.out").string();
-  const std::string err = (tree.root() / "ctl.err").string();
+namespace {
+
+// orvanectl's command line on the tree, its output and status in files named by `tag`.
+std::string CtlCommand(const GameTree& tree, const std::vector<std::string>& args,
+                       const std::string& tag) {
   std::string command = "HOME=" + Quoted(tree.home().string()) +
                         " XDG_CONFIG_HOME=" + Quoted(tree.config_home().string()) +
                         " XDG_DATA_HOME=" + Quoted((tree.root() / "share").string()) +
                         " WINEPREFIX=" + Quoted(tree.wine_prefix().string()) + " " +
                         Quoted(ORVANE_CTL_EXE);
   for (const std::string& arg : args) command += " " + Quoted(arg);
-  command += " >" + Quoted(out) + " 2>" + Quoted(err) + " </dev/null";
-  const int status = std::system(command.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadHostFileOr(out), ReadHostFileOr(err)};
+  return command + " >" + Quoted((tree.root() / (tag + ".out")).string()) + " 2>" +
+         Quoted((tree.root() / (tag + ".err")).string()) + " </dev/null";
+}
+
+CtlRun Outcome(const GameTree& tree, const std::string& tag, int status) {
+  return {status, ReadHostFileOr((tree.root() / (tag + ".out")).string()),
+          ReadHostFileOr((tree.root() / (tag + ".err")).string())};
+}
+
+}  // namespace
+
+CtlRun RunCtl(const GameTree& tree, const std::vector<std::string>& args) {
+  const int status = std::system(CtlCommand(tree, args, "ctl").c_str());
+  return Outcome(tree, "ctl", WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+}
+
+std::vector<CtlRun> RunCtlTogether(const GameTree& tree,
+                                   const std::vector<std::vector<std::string>>& runs) {
+  std::string script;
+  for (size_t i = 0; i < runs.size(); ++i) {
+    const std::string tag = "ctl" + std::to_string(i);
+    script += "(" + CtlCommand(tree, runs[i], tag) + "; echo $? >" +
+              Quoted((tree.root() / (tag + ".status")).string()) + ") & ";
+  }
+  script += "wait";
+  std::system(script.c_str());
+  std::vector<CtlRun> outcomes;
+  for (size_t i = 0; i < runs.size(); ++i) {
+    const std::string tag = "ctl" + std::to_string(i);
+    const std::string status = ReadHostFileOr((tree.root() / (tag + ".status")).string());
+    outcomes.push_back(Outcome(tree, tag, status.empty() ? -1 : std::atoi(status.c_str())));
+  }
+  return outcomes;
 }
 
 FileSizeLimit::FileSizeLimit(unsigned long bytes) {

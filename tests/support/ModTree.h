@@ -101,6 +101,9 @@ struct CtlRun {
   std::string err;
 };
 CtlRun RunCtl(const GameTree& tree, const std::vector<std::string>& args);
+// Several orvanectl runs started at the same moment, as parallel scripts; their outcomes in order.
+std::vector<CtlRun> RunCtlTogether(const GameTree& tree,
+                                   const std::vector<std::vector<std::string>>& runs);
 
 // While alive, no file can grow beyond `bytes` in this process (a full disk
 // as a test can make one, even as root).

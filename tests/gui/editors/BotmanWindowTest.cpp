@@ -13,13 +13,17 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
+#include <chrono>
 #include <functional>
+#include <optional>
+#include <thread>
 
 #include "app/Wiring.h"
 #include "core/Startup.h"
 #include "gui/EditorWindows.h"
 #include "gui/MainWindow.h"
 #include "gui/SmallWindows.h"
+#include "platform/WriterLock.h"
 #include "support/GameTree.h"
 #include "support/Isolation.h"
 #include "support/ModTree.h"
@@ -173,6 +177,26 @@ class BotmanWindowTest final : public QObject {
                           "You must have at least one bot to play."}));
     QVERIFY(window.isVisible());
     QCOMPARE(t.Read("bot.cfg"), std::string("pause 3\r\n"));
+  }
+
+  // Apply while a script holds the files: the window waits for it, then writes.
+  void ApplyWaitsForAnotherWriter() {
+    BotmanTree t;
+    t.state.host_data_dir = (t.tree.root() / "share" / "orvane").string();
+    BotmanWindow window(t.state, nullptr);
+    Open(window);
+    Find<QSpinBox>(window, "BM_fraglimit")->setValue(33);
+    std::optional<WriterLock> script = WriterLock::Take(t.state.host_data_dir);
+    QVERIFY(script.has_value());
+    std::thread finishes([&script] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      script.reset();
+    });
+    ModalAnswerer answerer;
+    Find<QPushButton>(window, "BApplyConf")->click();
+    finishes.join();
+    QCOMPARE(answerer.texts(), QStringList{});
+    QVERIFY(t.Read("game.cfg").find("\"mp_fraglimit\"\t\t\"33.00000\"") != std::string::npos);
   }
 
   void RestoreDefaultAndRestoreConfig() {
