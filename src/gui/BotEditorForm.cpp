@@ -261,6 +261,19 @@ void BotEditorForm::Finish(int result) {
   done(result);
 }
 
+namespace {
+
+std::string ChangedOnDiskQuestion(const std::vector<std::string>& files) {
+  std::string names;
+  for (size_t i = 0; i < files.size(); ++i) names += (i == 0 ? "" : "\n") + files[i];
+  return std::string(files.size() == 1 ? "This file was" : "These files were") +
+         " changed outside Orvane since this window opened it:\n" + names +
+         "\n\nOverwrite with this window's settings? (No keeps your edits here; \"Restore "
+         "Config\" reloads the files.)";
+}
+
+}  // namespace
+
 bool BotEditorForm::CheckAndSave() {
   // Each failed check has its own box; all are shown.
   const std::vector<std::string> failed = settings_.Checks();
@@ -268,6 +281,10 @@ bool BotEditorForm::CheckAndSave() {
   if (!failed.empty()) return false;
   const std::optional<WriterLock> lock = LockFilesForWriting(this, state_);
   if (!lock) return false;
+  // A file changed by someone else since this window read it is not written
+  // over without the player's word; No keeps the window's edits.
+  const std::vector<std::string> changed = settings_.ChangedOnDisk();
+  if (!changed.empty() && !AskYesNo(this, ChangedOnDiskQuestion(changed))) return false;
   try {
     settings_.Save();
   } catch (const FileError& e) {

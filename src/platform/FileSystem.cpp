@@ -15,6 +15,14 @@ namespace fs = std::filesystem;
 
 bool FileExists(std::string_view path) { return fs::is_regular_file(HostStatus(path)); }
 
+FileStamp StampOf(std::string_view path) {
+  struct stat st {};
+  if (::stat(HostPath(path).c_str(), &st) != 0) return {};
+  return {true, static_cast<uintmax_t>(st.st_size),
+          static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+          static_cast<uintmax_t>(st.st_ino)};
+}
+
 bool DirectoryExists(std::string_view path) {
   return !path.empty() && fs::is_directory(HostStatus(path));
 }

@@ -3,6 +3,7 @@
 // none of them throws for a missing file.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,17 @@
 namespace orvane {
 
 bool FileExists(std::string_view path);
+
+// What a file is on disk now, to tell later whether someone changed it: a
+// write by anyone replaces or touches it, so one of these moves.
+struct FileStamp {
+  bool exists = false;
+  uintmax_t size = 0;
+  int64_t modified_ns = 0;
+  uintmax_t inode = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+FileStamp StampOf(std::string_view path);  // through a link, to the file it points to
 bool DirectoryExists(std::string_view path);
 
 // Attributes as Windows reports them for an entry found by a listing.

@@ -157,7 +157,26 @@ Messages EditorSettings::Load() {
   Reset();
   ReadFiles(messages);
   if (has_teams_) teams.ApplyTeamList(TeamListRows(state_, team_text_));
+  RememberFiles();
   return messages;
+}
+
+void EditorSettings::RememberFiles() {
+  loaded_.clear();
+  try {
+    const FileBatch batch = SaveBatch();
+    for (const auto& [path, bytes] : batch.files()) loaded_.emplace_back(path, StampOf(path));
+  } catch (const FileError&) {
+    // A file that cannot even be read to plan the write: Save will name it.
+  }
+}
+
+std::vector<std::string> EditorSettings::ChangedOnDisk() const {
+  std::vector<std::string> changed;
+  for (const auto& [path, stamp] : loaded_) {
+    if (StampOf(path) != stamp) changed.push_back(path);
+  }
+  return changed;
 }
 
 Messages EditorSettings::RestoreDefault() {
@@ -186,7 +205,10 @@ FileBatch EditorSettings::SaveBatch() const {
   return batch;
 }
 
-void EditorSettings::Save() const { SaveBatch().Commit(); }
+void EditorSettings::Save() {
+  SaveBatch().Commit();
+  RememberFiles();  // what is on disk now is this document's own
+}
 
 void EditorSettings::Step(Messages& messages, const std::function<void()>& read) {
   try {

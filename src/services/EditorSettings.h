@@ -21,6 +21,7 @@
 
 #include "core/LauncherState.h"
 #include "core/ModTable.h"
+#include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 #include "services/MapLists.h"
 #include "services/Models.h"
@@ -97,8 +98,11 @@ class EditorSettings {
   Messages Load();
   Messages RestoreDefault();
   std::vector<std::string> Checks() const;
-  void Save() const;
+  void Save();
   FileBatch SaveBatch() const;  // what Save writes, in order
+  // The files Save would write that changed on disk since Load (or the last
+  // Save): someone else wrote them, and Save would write over their change.
+  std::vector<std::string> ChangedOnDisk() const;
 
   // The parts.
   const std::vector<DocumentPart>& parts() const { return parts_; }
@@ -289,6 +293,9 @@ class EditorSettings {
   std::unique_ptr<BoundOptions<BotEntry>> bot_properties_;
   std::string name_drops_;
   std::vector<TextPage> text_pages_;
+  // The files this document writes, as they were on disk when it read them.
+  std::vector<std::pair<std::string, FileStamp>> loaded_;
+  void RememberFiles();
   struct NamedAction {
     std::string name;
     Action run;

@@ -199,6 +199,36 @@ class BotmanWindowTest final : public QObject {
     QVERIFY(t.Read("game.cfg").find("\"mp_fraglimit\"\t\t\"33.00000\"") != std::string::npos);
   }
 
+  // A file changed on disk after the window read it: Apply asks before
+  // writing over it; No writes nothing and keeps the edits, Yes writes all.
+  void ApplyAsksBeforeOverwritingAChangeMadeElsewhere() {
+    BotmanTree t;
+    BotmanWindow window(t.state, nullptr);
+    Open(window);
+    Find<QSpinBox>(window, "BM_fraglimit")->setValue(33);
+    t.tree.File("bot\\game.cfg", "// kept by a text editor\r\n");
+    const std::string bot_before = t.Read("bot.cfg");
+    {
+      ModalAnswerer answerer({QMessageBox::No});
+      Find<QPushButton>(window, "BApplyConf")->click();
+      QCOMPARE(answerer.boxes(), 1);
+      QVERIFY2(answerer.texts()[0].startsWith(
+                   "This file was changed outside Orvane since this window opened it:\n"),
+               qPrintable(answerer.texts()[0]));
+      QVERIFY(answerer.texts()[0].contains(QStringLiteral("game.cfg")));
+    }
+    QCOMPARE(t.Read("game.cfg"), std::string("// kept by a text editor\r\n"));
+    QCOMPARE(t.Read("bot.cfg"), bot_before);  // nothing written, not even the unchanged files
+    QVERIFY(window.isVisible());
+    QVERIFY(window.modified());
+    {
+      ModalAnswerer answerer({QMessageBox::Yes});
+      Find<QPushButton>(window, "BApplyConf")->click();
+      QCOMPARE(answerer.boxes(), 1);
+    }
+    QVERIFY(t.Read("game.cfg").find("\"mp_fraglimit\"\t\t\"33.00000\"") != std::string::npos);
+  }
+
   void RestoreDefaultAndRestoreConfig() {
     BotmanTree t;
     BotmanWindow window(t.state, nullptr);
