@@ -1,5 +1,8 @@
 #include "editors/ActionFiles.h"
 
+#include <climits>
+#include <cstdint>
+
 #include "services/CfgKeyTable.h"
 #include "platform/FileError.h"
 #include "platform/StringUtil.h"
@@ -25,14 +28,14 @@ const std::vector<CfgKey<G>>& GameKeys() {
   static const std::vector<CfgKey<G>> kKeys = {
       // mp_bots counts the bots and one more.
       {"mp_bots", CfgRule<G>{[](const G& cfg) -> std::optional<std::string> {
-                               return CfgReal(std::to_string(cfg.bots + 1));
+                               return CfgReal(std::to_string(int64_t{cfg.bots} + 1));
                              },
                              [](G& cfg, const CfgPair& line, std::string_view path, int line_no) {
                                const std::string text =
                                    CfgLimitText(line.value, path, line_no, line.key);
-                               cfg.bots =
-                                   (text.empty() ? 0 : CfgWholeNumber(text, path, line_no, line.key)) -
-                                   1;
+                               const int n =
+                                   text.empty() ? 0 : CfgWholeNumber(text, path, line_no, line.key);
+                               cfg.bots = n == INT_MIN ? n : n - 1;  // the least stays, not wraps
                              }}},
       {"mp_gametype", PositionRule<&G::gametype>()},
       {"mp_lives", &G::lives},

@@ -123,9 +123,13 @@ void WriteStandardGameCfg(std::string_view path, const StandardGameCfg& cfg) {
 
 bool ReadStandardGameCfg(std::string_view path, StandardGameCfg& cfg) {
   if (!FileExists(path)) return false;
-  // A malformed line leaves the caller's values as they were.
-  ParseCfgKeys(StandardKeys(), ReadCfgLines(path), path, cfg);
+  ParseStandardGameCfg(ReadCfgLines(path), path, cfg);
   return true;
+}
+
+void ParseStandardGameCfg(const std::vector<std::string>& lines, std::string_view path,
+                          StandardGameCfg& cfg) {
+  ParseCfgKeys(StandardKeys(), lines, path, cfg);
 }
 
 const std::vector<std::string_view>& ListenServerNames(std::string_view mod_key) {

@@ -58,6 +58,9 @@ std::vector<std::string> StandardGameCfgLines(const StandardGameCfg& cfg);
 void WriteStandardGameCfg(std::string_view path, const StandardGameCfg& cfg);
 // Applies the lines of the file to cfg; false (cfg unchanged) when it is missing.
 bool ReadStandardGameCfg(std::string_view path, StandardGameCfg& cfg);
+// The same on lines read; a FileError names path and line, and cfg is then unchanged.
+void ParseStandardGameCfg(const std::vector<std::string>& lines, std::string_view path,
+                          StandardGameCfg& cfg);
 
 // The names whose lines each mod comments out; empty for mods that leave
 // listenserver.cfg alone.
