@@ -21,6 +21,7 @@
 #include "platform/FileError.h"
 #include "platform/GameStart.h"
 #include "platform/HostEnvironment.h"
+#include "platform/HostPath.h"
 #include "platform/Installation.h"
 #include "platform/Process.h"
 #include "platform/StringUtil.h"
@@ -136,7 +137,7 @@ ModChoice ChooseMod(orvane::LauncherState& state, const std::string& key,
   if (!installed) {
     return {nullptr, Fail(state.hl_path.empty()
                               ? "the mod " + key + " is not installed: Half-Life was not found."
-                              : "the mod " + key + " is not installed in " + state.hl_path + ".")};
+                              : "the mod " + key + " is not installed in " + orvane::ShownPath(state.hl_path) + ".")};
   }
   orvane::SelectMod(state, key);
   if (bot && !orvane::ChooseBot(state, *bot)) {
@@ -161,7 +162,7 @@ int ListMods(orvane::LauncherState& state) {
     if (!installed) continue;
     ++shown;
     std::printf("%s\t%s\n", std::string(mod.key).c_str(),
-                orvane::DirsOf(state, mod.key).dir.c_str());
+                orvane::ShownPath(orvane::DirsOf(state, mod.key).dir).c_str());
     if (mod.bot_caption.empty()) continue;
     const orvane::BotChoice& choice = state.bot_choice;  // refilled by ModButtonShown
     for (size_t i = 0; i < choice.names.size(); ++i) {
@@ -171,7 +172,7 @@ int ListMods(orvane::LauncherState& state) {
   }
   if (shown == 0) {
     return Fail(state.hl_path.empty() ? "Half-Life was not found."
-                                      : "No mod is installed in " + state.hl_path + ".");
+                                      : "No mod is installed in " + orvane::ShownPath(state.hl_path) + ".");
   }
   return 0;
 }
@@ -217,7 +218,7 @@ int Launch(orvane::LauncherState& state, const std::vector<std::string>& args) {
     }
   }
   if (orvane::FindMod(key) != nullptr && !orvane::GameProgramFound(state)) {
-    return Fail("the game program " + state.hl_path + "\\" + state.hl_exe + " was not found.");
+    return Fail("the game program " + orvane::ShownPath(state.hl_path + "\\" + state.hl_exe) + " was not found.");
   }
   if (const ModChoice choice = ChooseMod(state, key, bot, true); choice.status != 0) {
     return choice.status;
@@ -300,7 +301,7 @@ int Config(orvane::LauncherState& state, const std::vector<std::string>& args) {
     settings->Save();
   } catch (const orvane::FileError& e) {
     std::fprintf(stderr, "orvanectl: can't write the file %s: %s; no file was replaced.\n",
-                 e.file().c_str(), e.problem().c_str());
+                 e.host_file().c_str(), e.detail().c_str());
     return kFailed;
   }
   return 0;

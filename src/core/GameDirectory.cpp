@@ -18,7 +18,7 @@ bool GameProgramIn(std::string_view dir, std::string_view program) {
 
 std::string GameProgramMessage(std::string_view dir, std::string_view program) {
   if (dir.empty() || GameProgramIn(dir, program)) return {};
-  return std::string(program) + " can't be found in " + std::string(dir);
+  return std::string(program) + " can't be found in " + ShownPath(dir);
 }
 
 bool StoreGameDirectory(RegistryStore& registry, std::string_view dir, std::string_view program) {

@@ -2,6 +2,7 @@
 
 #include "core/LauncherSettings.h"
 #include "platform/FileError.h"
+#include "platform/HostPath.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
 #include "platform/StringUtil.h"
@@ -423,7 +424,7 @@ void JumbotBotsDocument::ReadRoster(Messages& messages, bool report_missing) {
   const std::string path = roster_dir_ + "\\" + name;
   if (name.empty() || !FileExists(path)) {
     if (!report_missing) return;  // a name being typed: nothing changes
-    messages.push_back({"Can't find bots configuration file " + name + " in " + roster_dir_ +
+    messages.push_back({"Can't find bots configuration file " + name + " in " + ShownPath(roster_dir_) +
                             ". No bot will be loaded.",
                         ""});
     SetRoster({});
@@ -433,7 +434,7 @@ void JumbotBotsDocument::ReadRoster(Messages& messages, bool report_missing) {
   try {
     SetRoster(ParseJumbotRoster(ReadLines(path), path));
   } catch (const FileError& e) {
-    messages.push_back({"Can't read the file " + e.file() + ".", e.what()});
+    messages.push_back({"Can't read the file " + e.host_file() + ".", e.detail()});
     // The broken file is not overwritten unless its name is chosen again.
     SetRoster({});
     jumbot.bots.SetText(row, "");
@@ -520,7 +521,7 @@ void JumbotSettings::ReadJumbotCfg(Messages& messages) {
   const std::string path = File("jumbot.cfg");
   if (!FileExists(path)) {
     messages.push_back(
-        {"Can't find jumbot.cfg in " + ModDirectory() + ". All params are set to default.", ""});
+        {"Can't find jumbot.cfg in " + ShownPath(ModDirectory()) + ". All params are set to default.", ""});
     return;
   }
   Step(messages, [&] {

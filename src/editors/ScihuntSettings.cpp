@@ -2,6 +2,7 @@
 
 #include "core/LauncherSettings.h"
 #include "platform/FileError.h"
+#include "platform/HostPath.h"
 #include "platform/FileSystem.h"
 #include "platform/StringUtil.h"
 #include "platform/TextFile.h"
@@ -211,7 +212,7 @@ ScihuntSettings::ScihuntSettings(LauncherState& state)
         try {
           SaveArsenal();
         } catch (const FileError& e) {
-          messages.push_back({"Can't write the file " + e.file() + ".", e.what()});
+          messages.push_back({"Can't write the file " + e.host_file() + ".", e.detail()});
         }
         return false;
       },
@@ -254,7 +255,7 @@ void ScihuntSettings::ReadFiles(Messages& messages) {
   const std::string sh_path = File("Shconfig.cfg");
   if (!FileExists(sh_path)) {
     messages.push_back(
-        {"Can't find Shconfig.cfg in " + ModDirectory() + ". All params are set to default.", ""});
+        {"Can't find Shconfig.cfg in " + ShownPath(ModDirectory()) + ". All params are set to default.", ""});
   } else {
     Step(messages, [&] {
       ShConfig cfg = Sh();
@@ -266,7 +267,7 @@ void ScihuntSettings::ReadFiles(Messages& messages) {
   const std::string bots_path = BotFilesDir() + "\\jumbot.cfg";
   if (!FileExists(bots_path)) {
     messages.push_back(
-        {"Can't find jumbot.cfg in " + BotFilesDir() + ". All params are set to default.", ""});
+        {"Can't find jumbot.cfg in " + ShownPath(BotFilesDir()) + ". All params are set to default.", ""});
   } else {
     Step(messages, [&] {
       JumbotCfg cfg = jumbot.Cfg();
@@ -295,7 +296,7 @@ void ScihuntSettings::ReadChat(Messages& messages, bool report_missing) {
     if (!report_missing) return;
     text_page(chat_kill_page).lines.clear();
     text_page(chat_died_page).lines.clear();
-    messages.push_back({"Can't find chat configuration file " + name + " in " + BotFilesDir() +
+    messages.push_back({"Can't find chat configuration file " + name + " in " + ShownPath(BotFilesDir()) +
                             ". No chat will be loaded.",
                         ""});
     jumbot.chat.SetText(row, "");

@@ -17,7 +17,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
   } catch (const FileError& e) {
-    ShowErrorBox(activeWindow(), "Can't use the file " + e.file() + ".", e.what());
+    ShowErrorBox(activeWindow(), "Can't use the file " + e.host_file() + ".", e.detail());
   } catch (const std::exception& e) {
     ShowErrorBox(activeWindow(), "Something went wrong.", e.what());
   } catch (...) {

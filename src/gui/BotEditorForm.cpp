@@ -289,7 +289,7 @@ bool BotEditorForm::CheckAndSave() {
     settings_.Save();
   } catch (const FileError& e) {
     // No file was replaced; the window stays with the player's values.
-    ShowErrorBox(this, "Can't write the file " + e.file() + ".", e.what());
+    ShowErrorBox(this, "Can't write the file " + e.host_file() + ".", e.detail());
     return false;
   }
   return true;

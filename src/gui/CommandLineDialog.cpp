@@ -42,7 +42,7 @@ void CommandLineDialog::showEvent(QShowEvent* event) {
   try {
     text_line_->setText(FromGame(StoredCommand(state_)));
   } catch (const FileError& e) {
-    ShowErrorBox(this, "Can't read the file " + e.file() + ".", e.what());
+    ShowErrorBox(this, "Can't read the file " + e.host_file() + ".", e.detail());
   }
 }
 
@@ -58,7 +58,7 @@ void CommandLineDialog::OnApplyClicked() {
   try {
     StoreCommand(state_, text);
   } catch (const FileError& e) {
-    ShowErrorBox(this, "Can't write the file " + e.file() + ".", e.what());
+    ShowErrorBox(this, "Can't write the file " + e.host_file() + ".", e.detail());
     return;
   }
   accept();

@@ -88,7 +88,7 @@ void RestoreDialog::OnRestoreClicked() {
   try {
     RestoreOriginalFiles(PlanRestore(state_, key));
   } catch (const FileError& e) {
-    ShowErrorBox(this, "Can't restore the file " + e.file() + ".", e.what());
+    ShowErrorBox(this, "Can't restore the file " + e.host_file() + ".", e.detail());
     return;
   }
   accept();

@@ -79,7 +79,7 @@ void TextEditorWindow::OnSaveClicked() {
     WriteLines(path_, SplitLines(ToGame(memo_->toPlainText())));
   } catch (const FileError& e) {
     // The window stays open, so the text is not lost.
-    ShowErrorBox(this, "Can't write the file " + e.file() + ".", e.what());
+    ShowErrorBox(this, "Can't write the file " + e.host_file() + ".", e.detail());
     return;
   }
   accept();

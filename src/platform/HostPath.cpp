@@ -116,4 +116,8 @@ fs::path HostPath(std::string_view path, const fs::path& wine_prefix) {
   return Resolve(path, wine_prefix, nullptr);
 }
 
+std::string ShownPath(std::string_view path) {
+  return path.empty() ? std::string() : HostPath(path).string();
+}
+
 }  // namespace orvane

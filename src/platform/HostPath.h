@@ -6,11 +6,15 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace orvane {
 
 std::filesystem::path HostPath(std::string_view path);
+
+// The path as messages show it to the player: the host path, as a shell names it.
+std::string ShownPath(std::string_view path);
 
 // Only the status of what the path names (followed through links; not_found
 // when absent): what FileExists and DirectoryExists ask, without building

@@ -7,6 +7,7 @@
 
 #include "core/LauncherSettings.h"
 #include "platform/FileError.h"
+#include "platform/HostPath.h"
 #include "platform/FileSystem.h"
 #include "platform/StringUtil.h"
 
@@ -189,7 +190,7 @@ Messages EditorSettings::RestoreDefault() {
 std::vector<std::string> EditorSettings::Checks() const {
   std::vector<std::string> failed;
   const std::string dir = ModDirectory();
-  if (dir.empty() || !DirectoryExists(dir)) failed.push_back("Can't find " + dir);
+  if (dir.empty() || !DirectoryExists(dir)) failed.push_back("Can't find " + ShownPath(dir));
   if (has_teams_ && teams.teamplay && !teams.FirstTwoChosen())
     failed.emplace_back(
         game_types_.empty() ? kMsgTeams : "You must select at least two teams for Teamplay / CTF.");
@@ -214,12 +215,12 @@ void EditorSettings::Step(Messages& messages, const std::function<void()>& read)
   try {
     read();
   } catch (const FileError& e) {
-    messages.push_back({"Can't read the file " + e.file() + ".", e.what()});
+    messages.push_back({"Can't read the file " + e.host_file() + ".", e.detail()});
   }
 }
 
 Message EditorSettings::MissingFile(std::string_view file, std::string_view dir) {
-  return {"Can't find " + std::string(file) + " in " + std::string(dir), ""};
+  return {"Can't find " + std::string(file) + " in " + ShownPath(dir), ""};
 }
 
 void EditorSettings::SetRoster(std::vector<BotEntry> entries) {

@@ -220,7 +220,8 @@ TEST(CtlOptions, DirectoryCommandAndRestore) {
   const std::string retail = t.tree.HLPath() + "\\retail";
   CtlRun run = RunCtl(t.tree, {"directory", retail});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("hl.exe can't be found in " + retail), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("hl.exe can't be found in " + t.tree.Shown("retail")), std::string::npos)
+      << run.err;
   EXPECT_EQ(RunCtl(t.tree, {"directory", retail, "--program", "quake.exe"}).status, 2);
   run = RunCtl(t.tree, {"directory", retail, "--program", "cstrike.exe"});
   EXPECT_EQ(run.status, 0) << run.err;

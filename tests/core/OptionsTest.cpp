@@ -8,6 +8,7 @@
 #include "core/CommandLine.h"
 #include "core/GameDirectory.h"
 #include "core/LauncherSettings.h"
+#include "platform/HostPath.h"
 #include "platform/RegistryStore.h"
 #include "support/GameTree.h"
 
@@ -47,7 +48,10 @@ TEST(GameDirectory, ChecksTheProgramAndStoresBoth) {
   tree.StandardRegistry().File("hl.exe").File("retail\\cstrike.exe");
   EXPECT_TRUE(GameProgramIn(tree.HLPath(), "hl.exe"));
   EXPECT_EQ(GameProgramMessage(tree.HLPath(), "hl.exe"), "");
-  EXPECT_EQ(GameProgramMessage("C:\\Games", "hl.exe"), "hl.exe can't be found in C:\\Games");
+  // Named as the player's system has it: a Windows path through the Wine prefix.
+  EXPECT_EQ(GameProgramMessage("C:\\Games", "hl.exe"),
+            "hl.exe can't be found in " + ShownPath("C:\\Games"));
+  EXPECT_NE(ShownPath("C:\\Games").find("/dosdevices/c:/Games"), std::string::npos);
   EXPECT_EQ(GameProgramMessage("", "hl.exe"), "");  // nothing given: nothing to say
   EXPECT_FALSE(GameProgramIn("", "hl.exe"));
 

@@ -92,7 +92,7 @@ TEST(BotmanSettings, ChecksReportEveryFailureInOrder) {
                                       "You must select a starting map.",
                                       "You must have at least one bot to play."}));
   std::filesystem::remove_all(b.t.tree.hl_dir() / "bot");
-  EXPECT_EQ(b.doc.Checks().front(), "Can't find " + b.t.tree.HLPath() + "\\bot");
+  EXPECT_EQ(b.doc.Checks().front(), "Can't find " + b.t.tree.Shown("bot"));
 }
 
 TEST(BotmanSettings, NumberOfTeamsRule) {
@@ -178,15 +178,16 @@ TEST(BotmanSettings, BrokenAndMissingFilesAreMessagesAndTheRestLoads) {
   Botman broken("pause 3\r\naddbot gina Iris hard\r\n");
   const Messages messages = broken.doc.Load();
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text, "Can't read the file " + broken.t.tree.HLPath() + "\\bot\\bot.cfg.");
-  EXPECT_NE(messages[0].detail.find("line 2"), std::string::npos) << messages[0].detail;
+  EXPECT_EQ(messages[0].text, "Can't read the file " + broken.t.tree.Shown("bot\\bot.cfg") + ".");
+  // The file is named once, in the text; the detail gives the line and what was expected.
+  EXPECT_EQ(messages[0].detail.rfind("Line 2: ", 0), 0u) << messages[0].detail;
   EXPECT_EQ(ShownValue(broken.doc.Show(), "BM_fraglimit"), "25");
 
   Botman missing;
   std::filesystem::remove(missing.t.tree.hl_dir() / "bot" / "bot.cfg");
   const Messages missed = missing.doc.Load();
   ASSERT_EQ(missed.size(), 1u);
-  EXPECT_EQ(missed[0].text, "Can't find bot.cfg in " + missing.t.tree.HLPath() + "\\bot");
+  EXPECT_EQ(missed[0].text, "Can't find bot.cfg in " + missing.t.tree.Shown("bot"));
   EXPECT_TRUE(missing.doc.roster.items.empty());
 }
 

@@ -225,13 +225,13 @@ TEST(JumbotSettings, BrokenAndMissingFilesAreReportedAndLoadingGoesOn) {
       {"view speed too short",
        "botcfgfile team.cfg\r\nbot_viewdelay 5\r\n",
        kJumbotRoster,
-       {"Can't read the file ", "jumbot.cfg, line 2: expected 0. and a whole number"},
+       {"Can't read the file ", "jumbot.cfg. Line 2: expected 0. and a whole number"},
        ""},
       // The roster file is not overwritten unless its name is chosen again.
       {"a skill of x",
        "botcfgfile team.cfg\r\n",
        "bot1 Rex barney 1 2 x\r\n",
-       {"team.cfg, line 1: expected a whole number for the skill of Rex"},
+       {"team.cfg. Line 1: expected a whole number for the skill of Rex"},
        ""},
       {"no jumbot.cfg",
        nullptr,
@@ -281,7 +281,7 @@ TEST(JumbotSettings, RestoreDefaultResetsAndReadsTheDefaultFiles) {
   j.doc.Load();
   EXPECT_EQ(Texts(j.doc.RestoreDefault()),
             std::vector<std::string>{"Can't find bots configuration file bots.cfg in " +
-                                     j.doc.ModDirectory() + ". No bot will be loaded."});
+                                     j.t.tree.Shown("jumbot") + ". No bot will be loaded."});
   EXPECT_EQ(j.Show("JB_bot_num"), "4");
   EXPECT_EQ(j.Show("JB_botfile"), "");
   EXPECT_EQ(j.Show("JB_bot_thinkspeed"), "1");

@@ -123,8 +123,8 @@ TEST(PhineasSettings, ArrowOnlyRangesAndBrokenNumbers) {
   Phineas p("[DefaultMap]\r\nQuantity=40\r\nSpawnDelay=soon\r\n");
   const Messages messages = p.doc.Load();
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text, "Can't read the file " + p.t.tree.HLPath() + "\\phineas\\bots.ini.");
-  EXPECT_NE(messages[0].detail.find("line 3"), std::string::npos);
+  EXPECT_EQ(messages[0].text, "Can't read the file " + p.t.tree.Shown("phineas\\bots.ini") + ".");
+  EXPECT_EQ(messages[0].detail.rfind("Line 3: ", 0), 0u) << messages[0].detail;
   // Nothing of the broken file is taken: the reset values stay.
   EXPECT_EQ(ShownValue(p.doc.Show(), "PH_quantity"), "4");
   EXPECT_EQ(p.doc.Set("PH_quantity", "0"), "PH_quantity accepts a whole number from 1 to 30");

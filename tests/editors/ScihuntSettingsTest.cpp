@@ -233,17 +233,17 @@ TEST(ScihuntSettings, MissingFilesAreReported) {
       std::filesystem::remove(tree.hl_dir() / "scihunt" / file);
   });
   ScihuntSettings doc(t.state);
-  const std::string dir = doc.ModDirectory();
+  const std::string dir = t.tree.Shown("scihunt");
   std::vector<std::string> texts;
   for (const Message& m : doc.Load()) texts.push_back(m.text);
   EXPECT_EQ(texts,
             (std::vector<std::string>{
                 "Can't find Shconfig.cfg in " + dir + ". All params are set to default.",
-                "Can't find jumbot.cfg in " + dir + "\\botfiles. All params are set to default.",
+                "Can't find jumbot.cfg in " + dir + "/botfiles. All params are set to default.",
                 "Can't find bots configuration file bots.cfg in " + dir +
-                    "\\botfiles. No bot will be loaded.",
+                    "/botfiles. No bot will be loaded.",
                 "Can't find chat configuration file botchat.cfg in " + dir +
-                    "\\botfiles. No chat will be loaded."}));
+                    "/botfiles. No chat will be loaded."}));
   EXPECT_EQ(ShownValue(doc.Show(), "SH_chatfile"), "");
   EXPECT_EQ(ShownValue(doc.Show(), "SH_ListBot"), "");  // botfiles\bots.cfg is missing too
 }

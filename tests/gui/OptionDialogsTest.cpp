@@ -34,7 +34,7 @@ class OptionDialogsTest final : public QObject {
     dialog.show();
     QTRY_COMPARE(answerer.boxes(), 1);
     QCOMPARE(answerer.texts()[0],
-             QString::fromStdString("hl.exe can't be found in " + t.tree.HLPath() + "\\valve"));
+             QString::fromStdString("hl.exe can't be found in " + t.tree.Shown("valve")));
     QCOMPARE(Find<QLineEdit>(dialog, "HLDir")->text(), QString());
     QVERIFY(t.state.hl_path.empty());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Game Directory"));

@@ -34,6 +34,13 @@ class GameTree {
   std::filesystem::path registry_file() const { return config_home() / "orvane" / "registry.reg"; }
   std::filesystem::path wine_prefix() const { return root_ / "wine"; }
   std::string HLPath() const { return hl_dir().string(); }
+  // A path below Half-Life ("bot\\bot.cfg") as messages show it: the host path.
+  std::string Shown(std::string relative) const {
+    for (char& c : relative) {
+      if (c == '\\') c = '/';
+    }
+    return relative.empty() ? HLPath() : (hl_dir() / relative).string();
+  }
   std::string AppPath() const { return app_dir().string(); }
 
   // Paths below the Half-Life directory may use "\" as the game does.

@@ -324,18 +324,20 @@ class BotmanWindowTest final : public QObject {
   void ABrokenFileIsNamedAndTheRestLoads_data() {
     QTest::addColumn<QString>("bot_cfg");
     QTest::addColumn<QString>("game_cfg");
-    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("file");  // named once, in the box's text
+    QTest::addColumn<QString>("where");  // the detail's start
     QTest::addColumn<int>("fraglimit");
     QTest::addColumn<int>("bots");
     QTest::newRow("bot.cfg") << "pause 3\r\naddbot gina Iris hard\r\n"
-                             << kGameCfg << "bot.cfg, line 2" << 25 << 0;
+                             << kGameCfg << "/Half-Life/bot/bot.cfg." << "Line 2: " << 25 << 0;
     QTest::newRow("game.cfg") << kBotCfg << "\"mp_fraglimit\"\t\t\"lots\"\r\n"
-                              << "game.cfg, line 1" << 0 << 2;
+                              << "/Half-Life/bot/game.cfg." << "Line 1: " << 0 << 2;
   }
 
   void ABrokenFileIsNamedAndTheRestLoads() {
     QFETCH(QString, bot_cfg);
     QFETCH(QString, game_cfg);
+    QFETCH(QString, file);
     QFETCH(QString, where);
     QFETCH(int, fraglimit);
     QFETCH(int, bots);
@@ -344,7 +346,8 @@ class BotmanWindowTest final : public QObject {
     ModalAnswerer answerer;
     Open(window);
     QTRY_COMPARE(answerer.boxes(), 1);
-    QVERIFY2(answerer.texts()[1].contains(where), qPrintable(answerer.texts()[1]));
+    QVERIFY2(answerer.texts()[0].endsWith(file), qPrintable(answerer.texts()[0]));
+    QVERIFY2(answerer.texts()[1].startsWith(where), qPrintable(answerer.texts()[1]));
     QCOMPARE(Find<QSpinBox>(window, "BM_fraglimit")->value(), fraglimit);
     QCOMPARE(Find<QListWidget>(window, "BM_ListBot")->count(), bots);
     QVERIFY(!window.modified());
@@ -360,7 +363,7 @@ class BotmanWindowTest final : public QObject {
     Open(window);
     QTRY_COMPARE(answerer.boxes(), 1);
     QCOMPARE(answerer.texts()[0],
-             QString::fromStdString("Can't find bot.cfg in " + t.tree.HLPath() + "\\bot"));
+             QString::fromStdString("Can't find bot.cfg in " + t.tree.Shown("bot")));
   }
 
   // Moving the default skill is a change to save, with or without a bot chosen.

@@ -124,7 +124,7 @@ class PhineasWindowTest final : public QObject {
     Open(window);
     QTRY_COMPARE(answerer.boxes(), 1);
     QCOMPARE(answerer.texts()[0],
-             QString::fromStdString("Can't find bots.ini in " + t.tree.HLPath() + "\\phineas"));
+             QString::fromStdString("Can't find bots.ini in " + t.tree.Shown("phineas")));
     QCOMPARE(Find<QSpinBox>(window, "PH_quantity")->value(), 4);
     Find<QPushButton>(window, "BApplyConf")->click();
     QVERIFY(!window.isVisible());
