@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/HostPath.h"
 #include "platform/ProfileFile.h"
 #include "platform/StringUtil.h"
 #include "platform/TextFile.h"
@@ -42,7 +43,7 @@ BotProfile ParseBotProfile(std::string_view text, const std::string& catalogue_p
   if (n && *n >= 1) {
     p.max_skill = std::to_string(*n);
   } else {
-    messages.push_back({"Can't read the file " + catalogue_path + ".",
+    messages.push_back({"Can't read the file " + ShownPath(catalogue_path) + ".",
                         "[" + bot + "] maxskill: expected a whole number of 1 or more, found \"" +
                             max_skill + "\"; the skill scale is 0 to 5."});
   }

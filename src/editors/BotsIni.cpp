@@ -10,7 +10,7 @@ namespace orvane {
 namespace {
 
 Message CantRead(std::string_view path, std::string detail) {
-  return {"Can't read the file " + std::string(path) + ".", std::move(detail)};
+  return CantReadFile(path, std::move(detail));
 }
 
 }  // namespace

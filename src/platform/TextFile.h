@@ -45,7 +45,10 @@ class FileBatch {
   // What the batch will write to path, else the file's bytes, else "".
   std::string Bytes(std::string_view path) const;
   bool Holds(std::string_view path) const;
-  const std::vector<std::pair<std::string, std::string>>& files() const { return files_; }
+  const std::vector<std::pair<std::string, std::string>>& files() const& { return files_; }
+  // Of a batch about to go (SaveBatch().files()): its files moved out, so a
+  // range-for over them does not outlive them.
+  std::vector<std::pair<std::string, std::string>> files() && { return std::move(files_); }
   void Commit() const;
 
  private:

@@ -158,17 +158,27 @@ Messages EditorSettings::Load() {
   Reset();
   ReadFiles(messages);
   if (has_teams_) teams.ApplyTeamList(TeamListRows(state_, team_text_));
-  RememberFiles();
+  RememberFiles(&messages);
   return messages;
 }
 
-void EditorSettings::RememberFiles() {
+void EditorSettings::RememberFiles(Messages* messages) {
   loaded_.clear();
   try {
-    const FileBatch batch = SaveBatch();
-    for (const auto& [path, bytes] : batch.files()) loaded_.emplace_back(path, StampOf(path));
-  } catch (const FileError&) {
-    // A file that cannot even be read to plan the write: Save will name it.
+    for (const auto& [path, bytes] : SaveBatch().files()) {
+      loaded_.emplace_back(path, StampOf(path));
+      // A reader takes a directory where its file belongs for an absent file
+      // (the defaults); said here once, since Apply could not write it.
+      if (messages == nullptr || !DirectoryExists(path)) continue;
+      const Message said = CantReadFile(path, "It is a directory, not a file.");
+      const bool told = std::any_of(messages->begin(), messages->end(), [&said](const Message& m) {
+        return m.text == said.text;
+      });
+      if (!told) messages->push_back(said);
+    }
+  } catch (const FileError& e) {
+    // A file that cannot even be read to plan the write: said now, as Save would.
+    if (messages != nullptr) messages->push_back(CantReadFile(e.file(), e.detail()));
   }
 }
 
@@ -217,6 +227,10 @@ void EditorSettings::Step(Messages& messages, const std::function<void()>& read)
   } catch (const FileError& e) {
     messages.push_back({"Can't read the file " + e.host_file() + ".", e.detail()});
   }
+}
+
+Message CantReadFile(std::string_view path, std::string detail) {
+  return {"Can't read the file " + ShownPath(path) + ".", std::move(detail)};
 }
 
 Message EditorSettings::MissingFile(std::string_view file, std::string_view dir) {

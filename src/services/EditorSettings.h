@@ -37,6 +37,8 @@ struct Message {
   std::string detail;  // "" when the text says it all
 };
 using Messages = std::vector<Message>;
+// "Can't read the file <host path>." over what is wrong (a line and what was expected).
+Message CantReadFile(std::string_view path, std::string detail);
 
 // The selected bot's controls beyond its name and model: option rows bound
 // to the roster entry, each row's field the entry's text that it shows.
@@ -295,7 +297,8 @@ class EditorSettings {
   std::vector<TextPage> text_pages_;
   // The files this document writes, as they were on disk when it read them.
   std::vector<std::pair<std::string, FileStamp>> loaded_;
-  void RememberFiles();
+  // Also says, when given messages, which of those files is a directory.
+  void RememberFiles(Messages* messages = nullptr);
   struct NamedAction {
     std::string name;
     Action run;
