@@ -137,7 +137,8 @@ ModChoice ChooseMod(orvane::LauncherState& state, const std::string& key,
   if (!installed) {
     return {nullptr, Fail(state.hl_path.empty()
                               ? "the mod " + key + " is not installed: Half-Life was not found."
-                              : "the mod " + key + " is not installed in " + orvane::ShownPath(state.hl_path) + ".")};
+                              : "the mod " + key + " is not installed in " +
+                                    orvane::ShownPath(state.hl_path) + ".")};
   }
   orvane::SelectMod(state, key);
   if (bot && !orvane::ChooseBot(state, *bot)) {
@@ -171,8 +172,9 @@ int ListMods(orvane::LauncherState& state) {
     }
   }
   if (shown == 0) {
-    return Fail(state.hl_path.empty() ? "Half-Life was not found."
-                                      : "No mod is installed in " + orvane::ShownPath(state.hl_path) + ".");
+    return Fail(state.hl_path.empty()
+                    ? "Half-Life was not found."
+                    : "No mod is installed in " + orvane::ShownPath(state.hl_path) + ".");
   }
   return 0;
 }
@@ -218,7 +220,8 @@ int Launch(orvane::LauncherState& state, const std::vector<std::string>& args) {
     }
   }
   if (orvane::FindMod(key) != nullptr && !orvane::GameProgramFound(state)) {
-    return Fail("the game program " + orvane::ShownPath(state.hl_path + "\\" + state.hl_exe) + " was not found.");
+    return Fail("the game program " + orvane::ShownPath(state.hl_path + "\\" + state.hl_exe) +
+                " was not found.");
   }
   if (const ModChoice choice = ChooseMod(state, key, bot, true); choice.status != 0) {
     return choice.status;

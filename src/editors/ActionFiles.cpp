@@ -3,9 +3,9 @@
 #include <climits>
 #include <cstdint>
 
-#include "services/CfgKeyTable.h"
 #include "platform/FileError.h"
 #include "platform/StringUtil.h"
+#include "services/CfgKeyTable.h"
 #include "services/Converters.h"
 #include "services/ServerFiles.h"
 
@@ -131,9 +131,10 @@ std::vector<BotEntry> ParseActionBots(const std::vector<std::string>& lines, std
     e.skill = second == std::string::npos ? "1" : rest.substr(second + 1);
     const std::optional<int> skill = ParseDecimalInt(Trim(e.skill));
     if (!skill || *skill < 1 || *skill > 5) {
-      messages.push_back(CantReadFile(path, "Line " + std::to_string(i + 1) +
-                              ": the skill is a whole number from 1 to 5, found \"" + e.skill +
-                              "\"; " + (e.name.empty() ? e.model : e.name) + " gets 1."));
+      messages.push_back(
+          CantReadFile(path, "Line " + std::to_string(i + 1) +
+                                 ": the skill is a whole number from 1 to 5, found \"" + e.skill +
+                                 "\"; " + (e.name.empty() ? e.model : e.name) + " gets 1."));
       e.skill = "1";
     } else {
       e.skill = std::to_string(*skill);

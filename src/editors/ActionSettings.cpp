@@ -80,10 +80,10 @@ ActionSettings::ActionSettings(LauncherState& state)
     : EditorSettings(state, "Action"), game(GameRows()), bots(BotRows()) {
   AddOptions(game);
   AddOptions(bots);
-  AddRoster({{SliderRow(Control("Botskill"), "Skill", "", 1, 5, 1, "The bot's skill",
-                        "Bad|Medium|Good"),
-              &BotEntry::skill}},
-            " \"'", false);
+  AddRoster(
+      {{SliderRow(Control("Botskill"), "Skill", "", 1, 5, 1, "The bot's skill", "Bad|Medium|Good"),
+        &BotEntry::skill}},
+      " \"'", false);
 }
 
 ActionGameCfg ActionSettings::Collected() const {

@@ -2,10 +2,10 @@
 
 #include <variant>
 
-#include "services/CfgKeyTable.h"
 #include "platform/ProfileFile.h"
 #include "platform/StringUtil.h"
 #include "platform/TextFile.h"
+#include "services/CfgKeyTable.h"
 #include "services/Converters.h"
 #include "services/ServerFiles.h"
 

@@ -1,8 +1,8 @@
 #include "editors/FirebotFiles.h"
 
-#include "services/CfgKeyTable.h"
 #include "platform/FileError.h"
 #include "platform/StringUtil.h"
+#include "services/CfgKeyTable.h"
 #include "services/Converters.h"
 #include "services/ServerFiles.h"
 
@@ -140,10 +140,10 @@ std::vector<BotEntry> ParseFirebotBots(const std::vector<std::string>& lines, st
       const auto number = [&](size_t k, int lo, int hi, const char* what) -> std::optional<int> {
         const std::optional<int> n = ParseDecimalInt(fields[k]);
         if (!n || *n < lo || *n > hi) {
-          messages.push_back(CantReadFile(path, "Line " + std::to_string(i + 1) + ": the " + what +
-                                  " is a whole number from " + std::to_string(lo) + " to " +
-                                  std::to_string(hi) + ", found \"" + fields[k] +
-                                  "\"; the bot is left out."));
+          messages.push_back(CantReadFile(
+              path, "Line " + std::to_string(i + 1) + ": the " + what + " is a whole number from " +
+                        std::to_string(lo) + " to " + std::to_string(hi) + ", found \"" +
+                        fields[k] + "\"; the bot is left out."));
           return std::nullopt;
         }
         return n;

@@ -17,9 +17,9 @@ using J = JumbotCfg;
 // bot_thinkspeed and bot_viewdelay hold "0." and the number.
 int AfterZeroPoint(const CfgPair& line, std::string_view path, int line_no) {
   if (line.value.size() < 3) {
-    throw FileError(std::string(path), line_no,
-                    "expected 0. and a whole number for " + line.key + ", found \"" + line.value +
-                        "\"");
+    throw FileError(
+        std::string(path), line_no,
+        "expected 0. and a whole number for " + line.key + ", found \"" + line.value + "\"");
   }
   return CfgWholeNumber(std::string_view(line.value).substr(2), path, line_no, line.key);
 }

@@ -2,8 +2,8 @@
 
 #include "core/LauncherSettings.h"
 #include "platform/FileError.h"
-#include "platform/HostPath.h"
 #include "platform/FileSystem.h"
+#include "platform/HostPath.h"
 #include "platform/ProfileFile.h"
 #include "platform/StringUtil.h"
 #include "platform/TextFile.h"
@@ -399,8 +399,8 @@ void JumbotBotsDocument::AddJumbotRoster() {
   // Typing a double quote in a name is dropped: the roster file quotes names.
   AddRoster(
       {
-          {SpinRow(Control(jumbot_names ? "botParam1" : "botparam1"), "Pants color", "", 0, 255,
-                   0, "The colour of the bot's pants"),
+          {SpinRow(Control(jumbot_names ? "botParam1" : "botparam1"), "Pants color", "", 0, 255, 0,
+                   "The colour of the bot's pants"),
            &BotEntry::param1},
           {SpinRow(Control("botparam2"), "Shirt color", "", 0, 255, 0,
                    "The colour of the bot's shirt"),
@@ -424,8 +424,8 @@ void JumbotBotsDocument::ReadRoster(Messages& messages, bool report_missing) {
   const std::string path = roster_dir_ + "\\" + name;
   if (name.empty() || !FileExists(path)) {
     if (!report_missing) return;  // a name being typed: nothing changes
-    messages.push_back({"Can't find bots configuration file " + name + " in " + ShownPath(roster_dir_) +
-                            ". No bot will be loaded.",
+    messages.push_back({"Can't find bots configuration file " + name + " in " +
+                            ShownPath(roster_dir_) + ". No bot will be loaded.",
                         ""});
     SetRoster({});
     jumbot.bots.SetText(row, "");
@@ -520,8 +520,9 @@ void JumbotSettings::ReadFiles(Messages& messages) {
 void JumbotSettings::ReadJumbotCfg(Messages& messages) {
   const std::string path = File("jumbot.cfg");
   if (!FileExists(path)) {
-    messages.push_back(
-        {"Can't find jumbot.cfg in " + ShownPath(ModDirectory()) + ". All params are set to default.", ""});
+    messages.push_back({"Can't find jumbot.cfg in " + ShownPath(ModDirectory()) +
+                            ". All params are set to default.",
+                        ""});
     return;
   }
   Step(messages, [&] {

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <tuple>
 
-#include "services/CfgKeyTable.h"
 #include "platform/FileError.h"
 #include "platform/StringUtil.h"
+#include "services/CfgKeyTable.h"
 #include "services/Converters.h"
 #include "services/ServerFiles.h"
 
@@ -194,8 +194,9 @@ std::vector<BotEntry> ParseRocketBots(const std::vector<std::string>& lines, std
   std::vector<BotEntry> roster;
   const auto refuse = [&](size_t line, const std::string& key, const std::string& value,
                           const std::string& expected) {
-    messages.push_back(CantReadFile(path, "Line " + std::to_string(line + 1) + ", " + key + ": expected " + expected +
-                            ", found \"" + value + "\"; the bot keeps its default."));
+    messages.push_back(CantReadFile(path, "Line " + std::to_string(line + 1) + ", " + key +
+                                              ": expected " + expected + ", found \"" + value +
+                                              "\"; the bot keeps its default."));
   };
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];

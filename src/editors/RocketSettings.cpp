@@ -60,14 +60,13 @@ BotProperties RocketBotProperties() {
   const auto properties = [](OptionInfo row) { return row.OnPage("Properties", "TabSheet1"); };
   const auto spin = [](const char* suffix, const char* caption, int lo, int hi,
                        std::string BotEntry::*field, const char* hint) {
-    return OptionRow<BotEntry>{
-        SpinRow(std::string("RC_") + suffix, caption, "", lo, hi, lo, hint).OnPage("  I.A.",
-                                                                                   "TabSheet2"),
-        field};
+    return OptionRow<BotEntry>{SpinRow(std::string("RC_") + suffix, caption, "", lo, hi, lo, hint)
+                                   .OnPage("  I.A.", "TabSheet2"),
+                               field};
   };
   return {
-      {properties(SliderRow("RC_botskill", "Skill", "", 1, 3, 1, "The bot's skill",
-                            "Bad|Medium|Good")),
+      {properties(
+           SliderRow("RC_botskill", "Skill", "", 1, 3, 1, "The bot's skill", "Bad|Medium|Good")),
        &BotEntry::skill},
       {properties(ChoiceRow("RC_botweapon", "Favorite wepon", "", RocketWeapons(), 0,
                             "The weapon the bot prefers")),

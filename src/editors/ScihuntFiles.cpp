@@ -4,8 +4,8 @@
 #include <variant>
 
 #include "platform/FileError.h"
-#include "services/CfgKeyTable.h"
 #include "platform/StringUtil.h"
+#include "services/CfgKeyTable.h"
 #include "services/Converters.h"
 #include "services/ServerFiles.h"
 
@@ -18,17 +18,18 @@ using Game = ScihuntGameCfg;
 
 // "4" as written, or "4.000000" as the server script holds it; -1 is no mode.
 CfgRule<Game> GameModeRule() {
-  return {[](const Game& cfg) -> std::optional<std::string> { return std::to_string(cfg.realistic); },
-          [](Game& cfg, const CfgPair& line, std::string_view path, int line_no) {
-            const int mode = CfgWholeNumber(line.value.substr(0, line.value.find('.')), path,
-                                            line_no, line.key);
-            if (mode < -1 || mode >= kScihuntModes) {
-              throw FileError(
-                  std::string(path), line_no,
-                  "expected a game mode from 0 to 4 for sh_realistic, found \"" + line.value + "\"");
-            }
-            cfg.realistic = mode;
-          }};
+  return {
+      [](const Game& cfg) -> std::optional<std::string> { return std::to_string(cfg.realistic); },
+      [](Game& cfg, const CfgPair& line, std::string_view path, int line_no) {
+        const int mode =
+            CfgWholeNumber(line.value.substr(0, line.value.find('.')), path, line_no, line.key);
+        if (mode < -1 || mode >= kScihuntModes) {
+          throw FileError(
+              std::string(path), line_no,
+              "expected a game mode from 0 to 4 for sh_realistic, found \"" + line.value + "\"");
+        }
+        cfg.realistic = mode;
+      }};
 }
 
 // The arsenal file, named inside "arsenals/"; another place is not read.

@@ -2,8 +2,8 @@
 
 #include "core/LauncherSettings.h"
 #include "platform/FileError.h"
-#include "platform/HostPath.h"
 #include "platform/FileSystem.h"
+#include "platform/HostPath.h"
 #include "platform/StringUtil.h"
 #include "platform/TextFile.h"
 #include "services/Converters.h"
@@ -254,8 +254,9 @@ void ScihuntSettings::ReadFiles(Messages& messages) {
   });
   const std::string sh_path = File("Shconfig.cfg");
   if (!FileExists(sh_path)) {
-    messages.push_back(
-        {"Can't find Shconfig.cfg in " + ShownPath(ModDirectory()) + ". All params are set to default.", ""});
+    messages.push_back({"Can't find Shconfig.cfg in " + ShownPath(ModDirectory()) +
+                            ". All params are set to default.",
+                        ""});
   } else {
     Step(messages, [&] {
       ShConfig cfg = Sh();
@@ -266,8 +267,9 @@ void ScihuntSettings::ReadFiles(Messages& messages) {
   }
   const std::string bots_path = BotFilesDir() + "\\jumbot.cfg";
   if (!FileExists(bots_path)) {
-    messages.push_back(
-        {"Can't find jumbot.cfg in " + ShownPath(BotFilesDir()) + ". All params are set to default.", ""});
+    messages.push_back({"Can't find jumbot.cfg in " + ShownPath(BotFilesDir()) +
+                            ". All params are set to default.",
+                        ""});
   } else {
     Step(messages, [&] {
       JumbotCfg cfg = jumbot.Cfg();
@@ -296,8 +298,8 @@ void ScihuntSettings::ReadChat(Messages& messages, bool report_missing) {
     if (!report_missing) return;
     text_page(chat_kill_page).lines.clear();
     text_page(chat_died_page).lines.clear();
-    messages.push_back({"Can't find chat configuration file " + name + " in " + ShownPath(BotFilesDir()) +
-                            ". No chat will be loaded.",
+    messages.push_back({"Can't find chat configuration file " + name + " in " +
+                            ShownPath(BotFilesDir()) + ". No chat will be loaded.",
                         ""});
     jumbot.chat.SetText(row, "");
     return;

@@ -1,7 +1,7 @@
 #include "editors/TfcFiles.h"
 
-#include "services/CfgKeyTable.h"
 #include "platform/StringUtil.h"
+#include "services/CfgKeyTable.h"
 
 namespace orvane {
 namespace {

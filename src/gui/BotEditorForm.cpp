@@ -374,9 +374,8 @@ OptionControls* BotEditorForm::BuildOptions(QWidget* page, OptionValues& table, 
   hooks.changed = [this](const std::string& control) { OptionChanged(control); };
   hooks.state = [this](const std::string& control) { return settings_.OptionState(control); };
   hooks.browse = [this](const OptionInfo& row) { return BrowseFile(row); };
-  options_.push_back(
-      std::make_unique<OptionControls>(page, table, std::move(hooks),
-                                       OptionLayout{.check_columns = check_columns}));
+  options_.push_back(std::make_unique<OptionControls>(
+      page, table, std::move(hooks), OptionLayout{.check_columns = check_columns}));
   return options_.back().get();
 }
 

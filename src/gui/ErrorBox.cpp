@@ -15,7 +15,8 @@ void ShowErrorBox(QWidget* parent, const std::string& message, const std::string
 
 std::optional<WriterLock> LockFilesForWriting(QWidget* parent, const LauncherState& state) {
   std::optional<WriterLock> lock = WriterLock::Take(state.host_data_dir);
-  if (!lock) ShowErrorBox(parent, "Can't write the files now.", std::string(kMsgAnotherWriter) + ".");
+  if (!lock)
+    ShowErrorBox(parent, "Can't write the files now.", std::string(kMsgAnotherWriter) + ".");
   return lock;
 }
 

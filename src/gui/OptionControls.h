@@ -48,7 +48,6 @@ class OptionControls {
     std::function<std::optional<std::string>(const OptionInfo& row)> browse;
   };
 
-
   // page's layout is a box (rows go into group boxes by their groups, or
   // under each other) or a form (rows without a group become its rows);
   // rows of a sub-page go on tabs of their own in it.

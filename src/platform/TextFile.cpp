@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <functional>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <system_error>
 #include <unordered_map>
 
@@ -146,9 +146,9 @@ void ResolveTarget(Staged& staged) {
     const fs::path resolved = fs::canonical(staged.target, ec);
     if (ec) {
       const fs::path points_to = fs::read_symlink(staged.target, ec);
-      throw FileError(staged.name, 0,
-                      "is a link to " + points_to.string() +
-                          ", which does not exist; nothing was written");
+      throw FileError(
+          staged.name, 0,
+          "is a link to " + points_to.string() + ", which does not exist; nothing was written");
     }
     staged.target = resolved;
   }

@@ -10,8 +10,7 @@
 
 namespace orvane {
 
-inline constexpr const char* kMsgAnotherWriter =
-    "another Orvane is writing these files; try again";
+inline constexpr const char* kMsgAnotherWriter = "another Orvane is writing these files; try again";
 inline constexpr std::chrono::milliseconds kWriterPatience{5000};
 
 class WriterLock {

@@ -42,9 +42,9 @@ CfgRule<Cfg> TeamListRule() {
 }
 
 enum class CfgKeyKind {
-  kAsFile,        // as the file's format says
-  kWhole,         // a number written without decimals whatever the file's format
-  kOnlyOneIsOn,   // a flag that reads on for "1" alone (not "Yes")
+  kAsFile,       // as the file's format says
+  kWhole,        // a number written without decimals whatever the file's format
+  kOnlyOneIsOn,  // a flag that reads on for "1" alone (not "Yes")
 };
 
 template <typename Cfg>
@@ -119,8 +119,8 @@ void ParseCfgKeys(const std::vector<CfgKey<Cfg>>& keys, const std::vector<std::s
                   std::string_view path, Cfg& cfg, const CfgFormat& format = kServerCfg) {
   Cfg read = cfg;
   for (size_t i = 0; i < lines.size(); ++i) {
-    ReadCfgKey(keys, SplitCfgLine(lines[i], format.cut_value_at_dot), path,
-               static_cast<int>(i + 1), read);
+    ReadCfgKey(keys, SplitCfgLine(lines[i], format.cut_value_at_dot), path, static_cast<int>(i + 1),
+               read);
   }
   cfg = std::move(read);
 }

@@ -7,8 +7,8 @@
 
 #include "core/LauncherSettings.h"
 #include "platform/FileError.h"
-#include "platform/HostPath.h"
 #include "platform/FileSystem.h"
+#include "platform/HostPath.h"
 #include "platform/StringUtil.h"
 
 namespace orvane {
@@ -171,9 +171,8 @@ void EditorSettings::RememberFiles(Messages* messages) {
       // (the defaults); said here once, since Apply could not write it.
       if (messages == nullptr || !DirectoryExists(path)) continue;
       const Message said = CantReadFile(path, "It is a directory, not a file.");
-      const bool told = std::any_of(messages->begin(), messages->end(), [&said](const Message& m) {
-        return m.text == said.text;
-      });
+      const bool told = std::any_of(messages->begin(), messages->end(),
+                                    [&said](const Message& m) { return m.text == said.text; });
       if (!told) messages->push_back(said);
     }
   } catch (const FileError& e) {
@@ -422,8 +421,8 @@ std::vector<OptionRow<StandardGameCfg>> StandardGameRows(std::string_view prefix
       {{OptionKind::kCheck, p + "autocrosshair", "AutoCrossHair", "Game Settings", 0, 1, 1,
         "Allows auto-aiming crosshair"},
        &Game::autocrosshair},
-      {{OptionKind::kRadios, p + "fallnorm|" + p + "fallreal", "Normal|Realistic",
-        "Fall Damages", 0, 1, 0, "Type of damages applied when a player falls"},
+      {{OptionKind::kRadios, p + "fallnorm|" + p + "fallreal", "Normal|Realistic", "Fall Damages",
+        0, 1, 0, "Type of damages applied when a player falls"},
        &Game::fall_realistic},
   };
 }

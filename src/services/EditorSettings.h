@@ -87,8 +87,8 @@ class EditorSettings {
   LauncherState& state() const { return state_; }
   const ModInfo& mod() const { return mod_; }
   std::string ModDirectory() const;
-  std::string File(std::string_view name) const;       // ModDir\name
-  std::string Control(std::string_view suffix) const;  // "<prefix>_<suffix>"
+  std::string File(std::string_view name) const;          // ModDir\name
+  std::string Control(std::string_view suffix) const;     // "<prefix>_<suffix>"
   std::string Controls(std::string_view suffixes) const;  // "a|b" as "<prefix>_a|<prefix>_b"
   // A roster button's name: "<prefix>_<suffix>", or the name the mod's
   // window gives it.

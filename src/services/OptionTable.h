@@ -18,13 +18,13 @@
 namespace orvane {
 
 enum class OptionKind {
-  kCheck,      // a check box; value 0/1
-  kSpin,       // a spin edit; value in lo..hi
-  kSlider,     // a slider with marks; value in lo..hi
-  kRadios,     // radio buttons "name1|name2|...", "caption1|caption2|..."; value the button's
-               // index, -1 for none (allowed when lo is -1)
-  kChoice,     // a drop-down list of fixed items; value the item's index, -1 for none
-  kText,       // an edit box; its text (hi: the longest text, 0 for no limit)
+  kCheck,   // a check box; value 0/1
+  kSpin,    // a spin edit; value in lo..hi
+  kSlider,  // a slider with marks; value in lo..hi
+  kRadios,  // radio buttons "name1|name2|...", "caption1|caption2|..."; value the button's
+            // index, -1 for none (allowed when lo is -1)
+  kChoice,  // a drop-down list of fixed items; value the item's index, -1 for none
+  kText,    // an edit box; its text (hi: the longest text, 0 for no limit)
 };
 
 struct OptionInfo {
@@ -166,11 +166,11 @@ class BoundOptions final : public OptionValues {
     const OptionInfo& row = rows()[i];
     if (const auto* text = std::get_if<std::string Record::*>(&fields_[i]); text != nullptr) {
       if (row.kind == OptionKind::kText) {
-        record.**text = this->text(i);
+        record.** text = this->text(i);
         return;
       }
       if (row.kind == OptionKind::kChoice && !row.keeps_index) {
-        record.**text = ItemText(i);
+        record.** text = ItemText(i);
         return;
       }
     }

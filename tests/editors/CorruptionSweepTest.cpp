@@ -21,8 +21,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum class Damage { kRandomBytes, kCutMidLine, kHugeLine, kLfEnds, kBom, kEmpty, kDirectory,
-                    kHugeNumbers };
+enum class Damage {
+  kRandomBytes,
+  kCutMidLine,
+  kHugeLine,
+  kLfEnds,
+  kBom,
+  kEmpty,
+  kDirectory,
+  kHugeNumbers
+};
 
 constexpr std::pair<Damage, const char*> kDamages[] = {
     {Damage::kRandomBytes, "random bytes with NULs"},

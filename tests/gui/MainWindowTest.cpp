@@ -249,8 +249,9 @@ class MainWindowTest final : public QObject {
     QTRY_COMPARE(ticks, 2);
     QTRY_COMPARE(answerer.boxes(), 2);
     // Named as this system has it (through the Wine prefix), once; the line in the detail.
-    QCOMPARE(answerer.texts()[0], QString::fromStdString("Can't use the file " +
-                                                         ShownPath("C:\\Games\\bot\\bot.cfg") + "."));
+    QCOMPARE(
+        answerer.texts()[0],
+        QString::fromStdString("Can't use the file " + ShownPath("C:\\Games\\bot\\bot.cfg") + "."));
     QVERIFY2(answerer.texts()[1].startsWith(QStringLiteral("Line 4: ")),
              qPrintable(answerer.texts()[1]));
   }

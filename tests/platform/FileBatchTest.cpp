@@ -52,7 +52,6 @@ TEST(FileBatch, WritesEveryFileOnlyWhenAllCanBeWritten) {
   EXPECT_EQ(batch.files().size(), 3u);
 }
 
-
 // What the player has set up around a file stays: a link keeps pointing at
 // the file that takes the change; a read-only file (for root too), a link to
 // nothing and an absurdly large file are refused by name, and then no file of

@@ -188,10 +188,10 @@ TEST(ControlScript, BotPropertiesShowWhatAHandWrittenEntryHolds) {
     const char* weapon;
   } kCases[] = {
       {{"Ann", "2", "1", "1", "4"}, "4", "0", "1", "1", "rifle"},
-      {{"Ann", "", "", "", ""}, "3", "0", "0", "0", ""},           // empty: resets, none chosen
-      {{"Ann", "x", "x", "x", "x"}, "3", "0", "0", "0", ""},       // malformed: the same
-      {{"Ann", "7", "5", "Yes", "9"}, "5", "0", "0", "1", ""},     // out of range; "Yes" is on
-      {{"Ann", "-1", "-1", "2", "-4"}, "1", "0", "0", "0", ""},    // only "1" or "Yes" is on
+      {{"Ann", "", "", "", ""}, "3", "0", "0", "0", ""},         // empty: resets, none chosen
+      {{"Ann", "x", "x", "x", "x"}, "3", "0", "0", "0", ""},     // malformed: the same
+      {{"Ann", "7", "5", "Yes", "9"}, "5", "0", "0", "1", ""},   // out of range; "Yes" is on
+      {{"Ann", "-1", "-1", "2", "-4"}, "1", "0", "0", "0", ""},  // only "1" or "Yes" is on
   };
   for (const auto& c : kCases) {
     s.doc->roster.items[0] = c.entry;

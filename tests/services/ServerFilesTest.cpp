@@ -104,7 +104,7 @@ TEST(StandardGameCfg, HandEditedLinesAndBadInput) {
       EXPECT_EQ(e.file(), path);
       EXPECT_EQ(e.line(), line);
     }
-    EXPECT_EQ(before.fraglimit, 7);            // nothing half-applied
+    EXPECT_EQ(before.fraglimit, 7);              // nothing half-applied
     EXPECT_EQ(tree.Read("bot/game.cfg"), text);  // a reader writes nothing
   }
 }

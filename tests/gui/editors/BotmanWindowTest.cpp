@@ -324,14 +324,16 @@ class BotmanWindowTest final : public QObject {
   void ABrokenFileIsNamedAndTheRestLoads_data() {
     QTest::addColumn<QString>("bot_cfg");
     QTest::addColumn<QString>("game_cfg");
-    QTest::addColumn<QString>("file");  // named once, in the box's text
+    QTest::addColumn<QString>("file");   // named once, in the box's text
     QTest::addColumn<QString>("where");  // the detail's start
     QTest::addColumn<int>("fraglimit");
     QTest::addColumn<int>("bots");
     QTest::newRow("bot.cfg") << "pause 3\r\naddbot gina Iris hard\r\n"
-                             << kGameCfg << "/Half-Life/bot/bot.cfg." << "Line 2: " << 25 << 0;
+                             << kGameCfg << "/Half-Life/bot/bot.cfg."
+                             << "Line 2: " << 25 << 0;
     QTest::newRow("game.cfg") << kBotCfg << "\"mp_fraglimit\"\t\t\"lots\"\r\n"
-                              << "/Half-Life/bot/game.cfg." << "Line 1: " << 0 << 2;
+                              << "/Half-Life/bot/game.cfg."
+                              << "Line 1: " << 0 << 2;
   }
 
   void ABrokenFileIsNamedAndTheRestLoads() {
