@@ -2,33 +2,21 @@
 #include "gui/FormParts.h"
 
 #include <QBoxLayout>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
-#include <QSignalBlocker>
-#include <QSlider>
-#include <QSpinBox>
-#include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
 #include <chrono>
-#include <map>
 
 #include "gui/ErrorBox.h"
 #include "gui/ListBoxes.h"
 #include "gui/widgets/GameText.h"
-#include "gui/widgets/MarkedSlider.h"
 #include "gui/widgets/PictureView.h"
-#include "platform/StringUtil.h"
-#include "services/Converters.h"
 #include "services/Models.h"
 
 namespace orvane {
