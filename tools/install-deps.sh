@@ -13,4 +13,5 @@ $SUDO apt-get install -y -q --no-install-recommends \
   libjpeg62-turbo-dev \
   libgtest-dev libgmock-dev googletest libbenchmark-dev \
   g++-mingw-w64-x86-64 wine wine64 \
-  xvfb xauth x11-utils fonts-liberation
+  xvfb xauth x11-utils fonts-liberation \
+  zsh bash-completion desktop-file-utils appstream lintian man-db groff-base

@@ -9,17 +9,27 @@ JPEG files in data/models/ (shipped beside the launcher, read through
 libjpeg): a 164 x 200 portrait per player model and nopic.jpg for a model
 without one. These need ImageMagick's convert with librsvg.
 
-Run it again after changing a design here; the files are committed so that a
-build needs neither Python nor ImageMagick.
+The application icon: a scalable SVG and PNG files of 16 to 256 pixels in
+dist/icons/hicolor/ (installed for the menu entry), and the same SVG in the
+pictures above (the window's icon when Orvane runs from its build tree).
+The PNG files need rsvg-convert (Debian's librsvg2-bin) or convert.
+
+Run it again after changing a design here (`make-pictures.py icon` draws the
+icon alone); the files are committed so that a build needs neither Python nor
+ImageMagick.
 """
 import pathlib
 import shutil
 import subprocess
+import sys
 import tempfile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 OUT = ROOT / "src" / "gui" / "widgets" / "pictures"
 MODELS_OUT = ROOT / "data" / "models"
+ICONS_OUT = ROOT / "dist" / "icons" / "hicolor"
+APP_ID = "io.github.orvane.Orvane"
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 # Mod prefix: (top colour, bottom colour, label, glyph drawn in white).
 MODS = {
@@ -126,6 +136,50 @@ ABOUT = '''<svg xmlns="http://www.w3.org/2000/svg" width="300" height="225" view
         fill="#ffffff" stroke="#1d2b44" stroke-width="1">ORVANE</text>
 </svg>
 '''
+
+# The application icon: the launch button's lambda in a ring over the about
+# window's dusk, with a bot's antenna on the ring. Thick strokes and no text,
+# so that it still reads at 16 pixels.
+ICON = '''<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">
+  <defs>
+    <linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">
+      <stop offset="0" stop-color="#1d2b44"/>
+      <stop offset="0.6" stop-color="#c55a11"/>
+      <stop offset="1" stop-color="#ffb347"/>
+    </linearGradient>
+  </defs>
+  <rect x="8" y="8" width="240" height="240" rx="44" fill="url(#sky)"/>
+  <rect x="8" y="8" width="240" height="240" rx="44" fill="none" stroke="#101826"
+        stroke-opacity="0.6" stroke-width="4"/>
+  <rect x="122" y="24" width="12" height="30" rx="4" fill="#ffffff"/>
+  <circle cx="128" cy="24" r="12" fill="#ffffff"/>
+  <circle cx="128" cy="142" r="82" fill="none" stroke="#ffffff" stroke-width="22"/>
+  <path d="M96 82 L120 82 L174 200 L150 200 L128 152 L106 200 L82 200 L116 130 Z"
+        fill="#ffffff"/>
+</svg>
+'''
+
+
+def make_icon():
+    (OUT / "Orvane.svg").write_text(ICON)
+    scalable = ICONS_OUT / "scalable" / "apps" / f"{APP_ID}.svg"
+    scalable.parent.mkdir(parents=True, exist_ok=True)
+    scalable.write_text(ICON)
+    rsvg = shutil.which("rsvg-convert")
+    convert = shutil.which("convert")
+    if rsvg is None and convert is None:
+        print("neither rsvg-convert nor convert found: PNG icons left as they are")
+        return
+    for size in ICON_SIZES:
+        target = ICONS_OUT / f"{size}x{size}" / "apps" / f"{APP_ID}.png"
+        target.parent.mkdir(parents=True, exist_ok=True)
+        if rsvg is not None:
+            command = [rsvg, "-w", str(size), "-h", str(size), "-o", str(target), str(scalable)]
+        else:
+            command = [convert, "-background", "none", "-resize", f"{size}x{size}",
+                       str(scalable), "-strip", str(target)]
+        subprocess.run(command, check=True)
+
 
 # Player model portraits: skin, suit and headgear colours.
 MODELS = {
@@ -256,18 +310,26 @@ def make_jpegs():
                            check=True)
 
 
-def main():
-    OUT.mkdir(parents=True, exist_ok=True)
-    for name, design in {**MODS, **ACTIONS}.items():
-        (OUT / f"{name}.svg").write_text(button(*design))
-    (OUT / "Quit.svg").write_text(QUIT)
-    (OUT / "About.svg").write_text(ABOUT)
-    make_jpegs()
+def write_qrc():
     names = sorted(p.name for p in OUT.glob("*.svg"))
     qrc = "<RCC>\n  <qresource prefix=\"/pictures\">\n"
     qrc += "".join(f"    <file>{n}</file>\n" for n in names)
     qrc += "  </qresource>\n</RCC>\n"
     (OUT / "pictures.qrc").write_text(qrc)
+
+
+def main():
+    OUT.mkdir(parents=True, exist_ok=True)
+    make_icon()
+    if sys.argv[1:] == ["icon"]:
+        write_qrc()
+        return
+    for name, design in {**MODS, **ACTIONS}.items():
+        (OUT / f"{name}.svg").write_text(button(*design))
+    (OUT / "Quit.svg").write_text(QUIT)
+    (OUT / "About.svg").write_text(ABOUT)
+    make_jpegs()
+    write_qrc()
 
 
 if __name__ == "__main__":

@@ -22,13 +22,15 @@ LaunchHooks LauncherLaunchHooks() {
 }
 
 std::filesystem::path ShippedDataDir() {
+  namespace fs = std::filesystem;
   std::error_code ec;
-  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) {
-    const std::filesystem::path installed = exe.parent_path() / ".." / "share" / "orvane" / "data";
-    if (std::filesystem::is_directory(installed, ec)) return installed;
-  }
-  return ORVANE_SOURCE_DATA_DIR;
+  const fs::path bin = fs::read_symlink("/proc/self/exe", ec).parent_path();
+  // Only the build tree's programs fall back on the source tree: an installed
+  // one whose data is missing says so rather than quietly using a checkout.
+  if (!ec && fs::equivalent(bin, ORVANE_BUILD_BIN_DIR, ec)) return ORVANE_SOURCE_DATA_DIR;
+  return (bin / ORVANE_DATA_FROM_BIN).lexically_normal();
 }
+
+const char* OrvaneVersion() { return ORVANE_VERSION; }
 
 }  // namespace orvane

@@ -15,7 +15,12 @@ namespace orvane {
 StartupHooks LauncherStartupHooks(LauncherState& state, RegistryStore& registry);
 LaunchHooks LauncherLaunchHooks();
 
-// The shipped data files: beside an installed launcher, else the source tree's.
+// The shipped data files: beside an installed launcher (found from the
+// program's own directory, so any prefix works), else, for a program run from
+// its build tree, the source tree's.
 std::filesystem::path ShippedDataDir();
+
+// The project's version, as --version prints it.
+const char* OrvaneVersion();
 
 }  // namespace orvane

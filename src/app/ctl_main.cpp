@@ -34,10 +34,11 @@ constexpr const char* kUsage =
     "       orvanectl launch <ModKey> [--bot NAME] [--no-start]\n"
     "       orvanectl config <ModKey> [--bot NAME] show\n"
     "       orvanectl config <ModKey> [--bot NAME] set [CONTROL=VALUE]...\n"
+    "       orvanectl config <ModKey> [--bot NAME] items CONTROL\n"
     "       orvanectl directory [PATH] [--program hl.exe|cstrike.exe]\n"
     "       orvanectl command [TEXT]\n"
     "       orvanectl restore <ModKey> [--dry-run]\n"
-    "       orvanectl --help\n"
+    "       orvanectl --help | --version\n"
     "\n"
     "mods     lists the installed mods, their directories and, for CStrike,\n"
     "         TFC and Frontline, the usable bots (* marks the chosen one)\n"
@@ -54,7 +55,9 @@ constexpr const char* kUsage =
     "         map names separated by commas (the play list, starting map\n"
     "         first), bot names (the roster list: selects them), 1 (a button)\n"
     "         exit status: 0 written, 1 a check failed or a file could not be\n"
-    "         written (nothing written), 2 a refused control or value\n"
+    "         written (nothing written), 2 a refused control or value;\n"
+    "         items prints the values CONTROL takes from a list, one per line\n"
+    "         (a drop-down's items, a bot's models, 0 and 1 for a check box)\n"
     "\n"
     "directory  with no PATH prints where the game is, its program, where it\n"
     "         was found (stored, Wine prefix or Steam) and what a launch starts;\n"
@@ -262,11 +265,18 @@ int Config(orvane::LauncherState& state, const std::vector<std::string>& args) {
     bot = args[next + 1];
     next += 2;
   }
-  if (next >= args.size() || (args[next] != "show" && args[next] != "set")) {
-    return Refused("config needs show or set (orvanectl --help).");
+  if (next >= args.size() ||
+      (args[next] != "show" && args[next] != "set" && args[next] != "items")) {
+    return Refused("config needs show, set or items (orvanectl --help).");
   }
-  const bool show = args[next++] == "show";
+  const std::string action = args[next++];
+  const bool show = action == "show";
   if (show && next < args.size()) return Refused("show takes no assignments.");
+  std::string items_of;
+  if (action == "items") {
+    if (next + 1 != args.size()) return Refused("items takes one CONTROL.");
+    items_of = args[next++];
+  }
   std::vector<std::pair<std::string, std::string>> changes;
   for (; next < args.size(); ++next) {
     const size_t eq = args[next].find('=');
@@ -284,6 +294,13 @@ int Config(orvane::LauncherState& state, const std::vector<std::string>& args) {
   for (const orvane::Message& m : settings->Load()) {
     std::fprintf(stderr, "orvanectl: %s%s%s\n", m.text.c_str(), m.detail.empty() ? "" : " ",
                  m.detail.c_str());
+  }
+  if (!items_of.empty()) {
+    std::string refusal;
+    const std::vector<std::string> items = settings->Items(items_of, &refusal);
+    if (!refusal.empty()) return Refused(refusal + ".");
+    for (const std::string& item : items) std::printf("%s\n", item.c_str());
+    return 0;
   }
   if (show) {
     for (const auto& [control, value] : settings->Show()) {
@@ -396,6 +413,10 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stdout);
     return 0;
   }
+  if (args[0] == "--version") {
+    std::printf("orvanectl %s\n", orvane::OrvaneVersion());
+    return 0;
+  }
   const std::vector<std::string> known = {"mods",      "launch",  "config",
                                           "directory", "command", "restore"};
   if (std::find(known.begin(), known.end(), args[0]) == known.end()) {
@@ -408,7 +429,12 @@ int main(int argc, char** argv) {
     const std::optional<orvane::WriterLock> lock = orvane::WriterLock::Take(env.data_dir);
     if (!lock) return Fail(std::string(orvane::kMsgAnotherWriter) + "; nothing was written.");
     orvane::RegistryStore registry(env.registry_store, env.SystemReg());
-    orvane::EnsureInstalled(registry, orvane::ShippedDataDir(), env.data_dir);
+    try {
+      orvane::EnsureInstalled(registry, orvane::ShippedDataDir(), env.data_dir);
+    } catch (const orvane::FileError& e) {
+      // As the window does: said, and start-up goes on with what is there.
+      std::fprintf(stderr, "orvanectl: can't install the launcher's data files: %s\n", e.what());
+    }
     orvane::LauncherState state;
     state.host_data_dir = env.data_dir.string();
     state.steam_env = env.steam;

@@ -11,6 +11,10 @@ namespace fs = std::filesystem;
 
 int SeedDataDirectory(const fs::path& source, const fs::path& target) {
   std::error_code ec;
+  if (!fs::is_directory(source, ec)) {
+    throw FileError(source.string(), 0,
+                    "the launcher's shipped data files are missing; reinstall Orvane");
+  }
   fs::create_directories(target, ec);
   if (ec || !fs::is_directory(target)) {
     throw FileError(target.string(), 0, "cannot be created as the launcher's data directory");

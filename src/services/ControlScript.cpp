@@ -159,6 +159,50 @@ std::vector<std::pair<std::string, std::string>> ControlScript::Show() const {
   return lines;
 }
 
+ControlScript::Choices ControlScript::Items(std::string_view control) const {
+  const auto is = [this, control](std::string_view suffix) {
+    return control == doc_.Control(suffix);
+  };
+  const auto row_items = [](const OptionInfo& row) {
+    switch (row.kind) {
+      case OptionKind::kChoice:
+        return row.items;
+      case OptionKind::kCheck:
+        return std::vector<std::string>{"0", "1"};
+      case OptionKind::kRadios:
+        // Buttons of a pair unchoose each other; any other button is only chosen.
+        if (row.lo >= 0 && row.hi <= 1) return std::vector<std::string>{"0", "1"};
+        return std::vector<std::string>{"1"};
+      default:
+        return std::vector<std::string>{};
+    }
+  };
+  const bool game_type = std::any_of(doc_.parts_.begin(), doc_.parts_.end(), [](const auto& p) {
+    return p.kind == DocumentPart::kGameType;
+  });
+  if (game_type && !doc_.game_types_.empty() && control == doc_.game_type_control_) {
+    return {doc_.game_types_, std::nullopt};
+  }
+  if (game_type && doc_.game_types_.empty() && (is("deathmatch") || is("teamplay"))) {
+    return {{"0", "1"}, std::nullopt};
+  }
+  if (doc_.has_roster_ && is("botmodel")) return {doc_.bot_model.items, std::nullopt};
+  for (const DocumentPart& part : doc_.parts_) {
+    if (part.options == nullptr) continue;
+    if (const auto found = part.options->Find(control)) {
+      return {row_items(part.options->rows()[found->row]), std::nullopt};
+    }
+  }
+  doc_.RefreshBotProperties();
+  if (const auto found = doc_.bot_properties_->Find(control)) {
+    return {row_items(doc_.bot_properties_->rows()[found->row]), std::nullopt};
+  }
+  for (const auto& [name, value] : Show()) {
+    if (name == control) return {};
+  }
+  return {{}, Unknown(control)};
+}
+
 std::optional<std::string> ControlScript::SetOption(OptionValues& table,
                                                     const OptionValues::Found& found,
                                                     std::string_view control,

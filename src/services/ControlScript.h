@@ -24,6 +24,15 @@ class ControlScript {
   // One change; what the window would show in boxes on the way goes to messages.
   std::optional<std::string> Set(std::string_view control, std::string_view value,
                                  Messages* messages = nullptr);
+  // The values a control takes from a list (a drop-down's items, a bot's
+  // models, 1 and 0 for a check box), for shell completion; none for a
+  // control that takes a number or text. The refusal for a control this
+  // document does not show.
+  struct Choices {
+    std::vector<std::string> values;
+    std::optional<std::string> refusal;
+  };
+  Choices Items(std::string_view control) const;
 
  private:
   std::optional<std::string> SetOption(OptionValues& table, const OptionValues::Found& found,

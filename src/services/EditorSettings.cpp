@@ -391,6 +391,13 @@ std::optional<std::string> EditorSettings::Set(std::string_view control, std::st
   return ControlScript(*this).Set(control, value, messages);
 }
 
+std::vector<std::string> EditorSettings::Items(std::string_view control,
+                                               std::string* refusal) const {
+  ControlScript::Choices choices = ControlScript(const_cast<EditorSettings&>(*this)).Items(control);
+  if (choices.refusal && refusal != nullptr) *refusal = *choices.refusal;
+  return std::move(choices.values);
+}
+
 // ---- the standard game page ----
 
 std::vector<OptionRow<StandardGameCfg>> StandardGameRows(std::string_view prefix) {

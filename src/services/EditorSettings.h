@@ -186,6 +186,9 @@ class EditorSettings {
   std::vector<std::pair<std::string, std::string>> Show() const;
   std::optional<std::string> Set(std::string_view control, std::string_view value,
                                  Messages* messages = nullptr);
+  // The values the control takes from a list, or the refusal of an unknown
+  // control (ControlScript::Items).
+  std::vector<std::string> Items(std::string_view control, std::string* refusal) const;
 
  protected:
   // The parts in the window's page order.

@@ -38,6 +38,29 @@ TEST(ConfigCommand, ShowPrintsEveryControlThenThePlayListAndTheRoster) {
             std::string::npos);
 }
 
+TEST(ConfigCommand, ItemsAreWhatAControlTakesFromAList) {
+  ModTree t = BotmanTree();
+  const struct {
+    const char* control;
+    const char* out;
+  } kCases[] = {
+      {"BM_teamplay", "0\n1\n"},   // a radio button of a pair
+      {"BM_footsteps", "0\n1\n"},  // a check box
+      {"BM_fraglimit", ""},        // a number: no list
+      {"BM_botname", ""},          // a text
+      {"BM_MapCycle", ""},         // the play list
+  };
+  for (const auto& c : kCases) {
+    const CtlRun run = RunCtl(t.tree, {"config", "Botman", "items", c.control});
+    EXPECT_EQ(run.status, 0) << c.control << run.err;
+    EXPECT_EQ(run.out, c.out) << c.control;
+  }
+  // The current bot's model: every model the window's drop-down offers.
+  const CtlRun models = RunCtl(t.tree, {"config", "Botman", "items", "BM_botmodel"});
+  EXPECT_NE(models.out.find("barney\n"), std::string::npos) << models.out;
+  EXPECT_EQ(BotmanFilesOf(t), BotmanFilesOf(BotmanTree()));  // nothing written
+}
+
 TEST(ConfigCommand, SetWithoutChangesIsOpeningTheWindowAndApplying) {
   ModTree by_ctl = BotmanTree();
   ModTree by_window = BotmanTree();
@@ -68,7 +91,9 @@ TEST(ConfigCommand, ExitStatusesAndNothingWrittenUnlessApplied) {
        "unknown control BM_nothing"},
       {{"config", "Botman", "set", "BM_fraglimit"}, 2, "is not CONTROL=VALUE"},
       {{"config", "Botmna", "show"}, 2, "unknown mod \"Botmna\""},
-      {{"config", "Botman", "list"}, 2, "config needs show or set"},
+      {{"config", "Botman", "list"}, 2, "config needs show, set or items"},
+      {{"config", "Botman", "items", "BM_nothing"}, 2, "unknown control BM_nothing"},
+      {{"config", "Botman", "items"}, 2, "items takes one CONTROL"},
       {{"config", "Phineas", "show"}, 1, "not installed"},
       {{"config", "Botman", "--bot", "RealBot", "show"}, 2, "has no bot to choose"},
       {{"config", "Botman", "set", "BM_MapCycle="}, 1, "You must select a starting map."},

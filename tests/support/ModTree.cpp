@@ -117,14 +117,14 @@ std::string ShownValue(const std::vector<std::pair<std::string, std::string>>& s
 
 namespace {
 
-// orvanectl's command line on the tree, its output and status in files named by `tag`.
-std::string CtlCommand(const GameTree& tree, const std::vector<std::string>& args,
-                       const std::string& tag) {
+// A program's command line on the tree, its output and status in files named by `tag`.
+std::string TreeCommand(const GameTree& tree, const std::string& program,
+                        const std::vector<std::string>& args, const std::string& tag) {
   std::string command = "HOME=" + Quoted(tree.home().string()) +
                         " XDG_CONFIG_HOME=" + Quoted(tree.config_home().string()) +
                         " XDG_DATA_HOME=" + Quoted((tree.root() / "share").string()) +
                         " WINEPREFIX=" + Quoted(tree.wine_prefix().string()) + " " +
-                        Quoted(ORVANE_CTL_EXE);
+                        Quoted(program);
   for (const std::string& arg : args) command += " " + Quoted(arg);
   return command + " >" + Quoted((tree.root() / (tag + ".out")).string()) + " 2>" +
          Quoted((tree.root() / (tag + ".err")).string()) + " </dev/null";
@@ -137,9 +137,14 @@ CtlRun Outcome(const GameTree& tree, const std::string& tag, int status) {
 
 }  // namespace
 
+CtlRun RunInTree(const GameTree& tree, const std::string& program,
+                 const std::vector<std::string>& args) {
+  const int status = std::system(TreeCommand(tree, program, args, "run").c_str());
+  return Outcome(tree, "run", WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+}
+
 CtlRun RunCtl(const GameTree& tree, const std::vector<std::string>& args) {
-  const int status = std::system(CtlCommand(tree, args, "ctl").c_str());
-  return Outcome(tree, "ctl", WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+  return RunInTree(tree, ORVANE_CTL_EXE, args);
 }
 
 std::vector<CtlRun> RunCtlTogether(const GameTree& tree,
@@ -147,7 +152,7 @@ std::vector<CtlRun> RunCtlTogether(const GameTree& tree,
   std::string script;
   for (size_t i = 0; i < runs.size(); ++i) {
     const std::string tag = "ctl" + std::to_string(i);
-    script += "(" + CtlCommand(tree, runs[i], tag) + "; echo $? >" +
+    script += "(" + TreeCommand(tree, ORVANE_CTL_EXE, runs[i], tag) + "; echo $? >" +
               Quoted((tree.root() / (tag + ".status")).string()) + ") & ";
   }
   script += "wait";

@@ -101,6 +101,10 @@ struct CtlRun {
   std::string err;
 };
 CtlRun RunCtl(const GameTree& tree, const std::vector<std::string>& args);
+// Any program run so, with the tree as its home, settings and data (an
+// installed orvanectl, a shell calling the completion).
+CtlRun RunInTree(const GameTree& tree, const std::string& program,
+                 const std::vector<std::string>& args);
 // Several orvanectl runs started at the same moment, as parallel scripts; their outcomes in order.
 std::vector<CtlRun> RunCtlTogether(const GameTree& tree,
                                    const std::vector<std::vector<std::string>>& runs);

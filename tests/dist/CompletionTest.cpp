@@ -1,0 +1,162 @@
+// orvanectl's shell completion, called as bash and zsh call it, on the demo
+// tree: what a player gets on TAB for each place of the command line.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/ModTree.h"
+
+namespace orvane::test {
+namespace {
+
+// Sets COMP_LINE, COMP_WORDS and COMP_CWORD as bash does for a line typed up
+// to the cursor (a break at each blank and around each "="; a backslash keeps
+// the next character in the word), calls the completion function and prints
+// COMPREPLY, one per line.
+constexpr const char* kBashDriver = R"(source "$1"
+COMP_LINE=$3
+COMP_POINT=${#COMP_LINE}
+COMP_WORDS=()
+w=""
+for ((i = 0; i < ${#COMP_LINE}; i++)); do
+  c=${COMP_LINE:i:1}
+  if [[ $c == '\' ]]; then
+    w+=$c${COMP_LINE:i+1:1}; ((i++))
+  elif [[ $c == ' ' ]]; then
+    [[ -n $w ]] && COMP_WORDS+=("$w"); w=""
+  elif [[ $c == '=' ]]; then
+    [[ -n $w ]] && COMP_WORDS+=("$w"); COMP_WORDS+=("="); w=""
+  else
+    w+=$c
+  fi
+done
+[[ -n $w || $COMP_LINE == *' ' ]] && COMP_WORDS+=("$w")
+COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+_orvanectl "$2"
+((${#COMPREPLY[@]})) && printf '%s\n' "${COMPREPLY[@]}"
+exit 0
+)";
+
+// zsh's completion builtins stood in for: compadd prints each offer that
+// matches PREFIX as the whole word it makes (IPREFIX, the offer, its suffix).
+constexpr const char* kZshDriver = R"(compadd() {
+  local suffix="" array=""
+  while (( $# )); do
+    case $1 in
+      (-S) suffix=$2; shift 2 ;;
+      (-a) array=$2; shift 2 ;;
+      (--) shift; break ;;
+      (*) break ;;
+    esac
+  done
+  local -a offered
+  if [[ -n $array ]]; then offered=("${(@P)array}"); else offered=("$@"); fi
+  local w
+  for w in $offered; do [[ $w == ${PREFIX}* ]] && print -r -- "$IPREFIX$w$suffix"; done
+}
+compset() {
+  [[ $1 == -P && $PREFIX == *=* ]] || return 1
+  IPREFIX=${PREFIX%=*}=; PREFIX=${PREFIX##*=}
+}
+_files() { print -r -- "<directories>"; }
+words=(${(z)3})
+[[ $3 == *' ' ]] && words+=('')
+words[1]=$2
+CURRENT=${#words}
+PREFIX=${(Q)words[CURRENT]}
+IPREFIX=
+fpath=(${1:h} $fpath)
+autoload -Uz _orvanectl
+_orvanectl
+exit 0
+)";
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t end = text.find('\n', start);
+    lines.push_back(text.substr(start, end - start));
+    start = end == std::string::npos ? text.size() : end + 1;
+  }
+  return lines;
+}
+
+// What bash shows of an offer: only the part after the "=" of the word being
+// completed (bash breaks words there), blanks escaped.
+std::string AsBashOffers(const std::string& line, std::string offer) {
+  const std::string word = line.substr(line.rfind(' ') + 1);
+  if (word.find('=') != std::string::npos) offer = offer.substr(offer.find('=') + 1);
+  std::string escaped;
+  for (const char c : offer) escaped += c == ' ' ? std::string("\\ ") : std::string(1, c);
+  return escaped;
+}
+
+struct Completion {
+  const char* line;                 // typed up to the cursor, after the program's name
+  std::vector<std::string> offers;  // whole words, in orvanectl's order
+};
+
+class Completes : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DemoGame(tree);
+    // The bots of CStrike are only usable with their add-on's library present.
+    ASSERT_EQ(RunCtl(tree, {"mods"}).status, 0);
+  }
+  std::vector<std::string> Offers(const std::string& shell, const std::string& line) {
+    const std::string driver = (tree.root() / (shell + "-driver")).string();
+    WriteHostFile(driver, shell == "bash" ? kBashDriver : kZshDriver);
+    const std::string script = shell == "bash" ? ORVANE_DIST_DIR "/completion/orvanectl.bash"
+                                               : ORVANE_DIST_DIR "/completion/_orvanectl";
+    const CtlRun run = RunInTree(tree, shell, {driver, script, ORVANE_CTL_EXE, line});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "") << line;
+    return Lines(run.out);
+  }
+  GameTree tree;
+};
+
+const std::vector<Completion> kCompletions = {
+    {"orvanectl co", {"config", "command"}},
+    {"orvanectl ",
+     {"mods", "launch", "config", "directory", "command", "restore", "--help", "--version"}},
+    {"orvanectl config ",
+     {"Action", "Botman", "CStrike", "Firebot", "Frontline", "Jumbot", "Phineas", "Rocket",
+      "Scihunt", "TFC"}},
+    {"orvanectl launch F", {"Firebot", "Frontline"}},
+    {"orvanectl launch CStrike --bot ",
+     {"Android", "NN Bot", "P.O.D.Bot", "PlBot", "RealBot", "Swat Bot"}},
+    {"orvanectl launch CStrike --bot P.O.D.Bot --", {"--bot", "--no-start"}},
+    {"orvanectl config TFC --bot F", {"Foxbot"}},
+    {"orvanectl config Botman ", {"show", "set", "items", "--bot"}},
+    {"orvanectl config Botman set BM_fr", {"BM_fraglimit=", "BM_friendlyfire="}},
+    {"orvanectl config Botman set BM_fraglimit=30 BM_dea", {"BM_deathmatch="}},
+    {"orvanectl config Botman set BM_teamplay=", {"BM_teamplay=0", "BM_teamplay=1"}},
+    {"orvanectl config Rocket set RC_Teamplay=",
+     {"RC_Teamplay=DeathMatch", "RC_Teamplay=Teamplay", "RC_Teamplay=Capture the Flag"}},
+    {"orvanectl config Rocket set RC_falldamage=R", {"RC_falldamage=Realistic"}},
+    {"orvanectl config CStrike --bot P.O.D.Bot set CS_botmenu=F1",
+     {"CS_botmenu=F1", "CS_botmenu=F10"}},
+    {"orvanectl config Rocket items RC_fa", {"RC_falldamage"}},
+    {"orvanectl config Botman set BM_fraglimit=", {}},  // a number: nothing to offer
+    {"orvanectl config Nothing set BM_", {}},           // no such mod: no controls
+    {"orvanectl restore Botman ", {"--dry-run"}},
+    {"orvanectl directory --program ", {"hl.exe", "cstrike.exe"}},
+};
+
+TEST_F(Completes, BashOffersWhatEachPlaceTakes) {
+  for (const Completion& c : kCompletions) {
+    std::vector<std::string> expected;
+    for (const std::string& offer : c.offers) expected.push_back(AsBashOffers(c.line, offer));
+    EXPECT_EQ(Offers("bash", c.line), expected) << c.line;
+  }
+}
+
+TEST_F(Completes, ZshOffersTheSameWords) {
+  for (const Completion& c : kCompletions) EXPECT_EQ(Offers("zsh", c.line), c.offers) << c.line;
+}
+
+}  // namespace
+}  // namespace orvane::test
