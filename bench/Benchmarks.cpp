@@ -29,6 +29,7 @@
 #include "services/ServerFiles.h"
 #include "support/GameTree.h"
 #include "support/Isolation.h"
+#include "support/ModTree.h"
 
 namespace orvane::bench {
 namespace {
@@ -384,6 +385,47 @@ void RegisterLaunchBenchmarks() {
   }
 }
 
+// One TAB of orvanectl's bash completion on the large tree: the shell, then
+// orvanectl once (start-up, and for controls and items the mod's document
+// loaded). Baseline: the same shell starting an orvanectl that does no work
+// (--version), the fixed cost of any TAB.
+struct CompletionRow {
+  const char* name;
+  const char* line;
+};
+const CompletionRow kCompletionRows[] = {
+    {"Mods", "orvanectl launch "},
+    {"BotsCStrike", "orvanectl launch CStrike --bot "},
+    {"ControlsCStrike", "orvanectl config CStrike --bot P.O.D.Bot set CS_"},
+    {"ItemsCStrike", "orvanectl config CStrike --bot P.O.D.Bot set CS_botmenu="},
+    {"ControlsFrontline", "orvanectl config Frontline --bot AgroBot set FL_"},
+};
+
+void Completion(benchmark::State& s, const CompletionRow& row) {
+  const std::vector<std::string> args = {ORVANE_TEST_SUPPORT_DIR "/complete.bash",
+                                         ORVANE_DIST_DIR "/completion/orvanectl.bash",
+                                         ORVANE_CTL_EXE, row.line};
+  if (test::RunInTree(Tree().tree(), "bash", args).out.empty()) s.SkipWithError("no offers");
+  for (auto _ : s) benchmark::DoNotOptimize(test::RunInTree(Tree().tree(), "bash", args));
+}
+
+void CompletionBaseline(benchmark::State& s, const CompletionRow&) {
+  const std::vector<std::string> args = {"-c", "\"$0\" --version >/dev/null", ORVANE_CTL_EXE};
+  for (auto _ : s) benchmark::DoNotOptimize(test::RunInTree(Tree().tree(), "bash", args));
+}
+
+void RegisterCompletionBenchmarks() {
+  for (const CompletionRow& row : kCompletionRows) {
+    const std::string name = std::string("BM_Complete") + row.name;
+    benchmark::RegisterBenchmark(name.c_str(), Completion, row)
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(1);
+    benchmark::RegisterBenchmark((name + "_Baseline").c_str(), CompletionBaseline, row)
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(1);
+  }
+}
+
 ListView Available(int n) {
   ListView list;
   for (int i = 0; i < n; ++i) list.Append(LargeTree::MapName(i) + " *");
@@ -497,6 +539,7 @@ int main(int argc, char** argv) {
   orvane::bench::Tree();  // build the tree before anything is timed
   orvane::bench::RegisterDocumentBenchmarks();
   orvane::bench::RegisterLaunchBenchmarks();
+  orvane::bench::RegisterCompletionBenchmarks();
   orvane::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintRatios();

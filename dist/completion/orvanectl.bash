@@ -3,26 +3,43 @@
 # itself (mods, config show, config items), so they always match the game
 # tree it finds.
 
+# The lines a command prints, into the array named by $1. Taken whole, not
+# with read from a pipe, which reads a byte at a time: the play list and the
+# roster make lines of tens of kilobytes.
+_orvanectl_lines() {
+  local out
+  out=$("${@:2}" 2>/dev/null)
+  if [[ -n $out ]]; then
+    mapfile -t "$1" <<<"$out"
+  else
+    mapfile -t "$1" </dev/null
+  fi
+}
+
 # One line per installed mod: its ModKey.
 _orvanectl_mods() {
   local line
-  while IFS= read -r line; do
+  local -a lines
+  _orvanectl_lines lines "$1" mods
+  for line in "${lines[@]}"; do
     [[ -z $line || $line == $'\t'* ]] && continue
     printf '%s\n' "${line%%$'\t'*}"
-  done < <("$1" mods 2>/dev/null)
+  done
 }
 
 # The usable bots of a mod, as "orvanectl mods" lists them below it
 # ("<TAB>* name" for the chosen one, "<TAB>  name" for the others).
 _orvanectl_bots() {
   local line in_mod=0
-  while IFS= read -r line; do
+  local -a lines
+  _orvanectl_lines lines "$1" mods
+  for line in "${lines[@]}"; do
     if [[ $line != $'\t'* ]]; then
       [[ ${line%%$'\t'*} == "$2" ]] && in_mod=1 || in_mod=0
     elif ((in_mod)); then
       printf '%s\n' "${line:3}"
     fi
-  done < <("$1" mods 2>/dev/null)
+  done
 }
 
 # The candidates that start with $1, quoted for the command line; $2 is put
@@ -107,16 +124,18 @@ _orvanectl() {
       if [[ ${words[at]} == set && $cur == *=* ]]; then
         local control=${cur%%=*} before=""
         [[ $COMP_WORDBREAKS == *=* ]] || before="$control="
-        mapfile -t found < <("$cmd" config "$mod" "${bot[@]}" items "$control" 2>/dev/null)
+        _orvanectl_lines found "$cmd" config "$mod" "${bot[@]}" items "$control"
         _orvanectl_reply "${cur#*=}" "$before" "${found[@]}"
         return
       fi
       [[ ${words[at]} == items ]] && ((n > at + 2)) && return
       local entry
+      local -a shown
+      _orvanectl_lines shown "$cmd" config "$mod" "${bot[@]}" show
       found=()
-      while IFS= read -r entry; do
+      for entry in "${shown[@]}"; do
         [[ $entry == *=* ]] && found+=("${entry%%=*}")
-      done < <("$cmd" config "$mod" "${bot[@]}" show 2>/dev/null)
+      done
       if [[ ${words[at]} == set ]]; then
         _orvanectl_reply "$cur" "" "${found[@]/%/=}"
         compopt -o nospace 2>/dev/null

@@ -10,68 +10,6 @@
 namespace orvane::test {
 namespace {
 
-// Sets COMP_LINE, COMP_WORDS and COMP_CWORD as bash does for a line typed up
-// to the cursor (a break at each blank and around each "="; a backslash keeps
-// the next character in the word), calls the completion function and prints
-// COMPREPLY, one per line.
-constexpr const char* kBashDriver = R"(source "$1"
-COMP_LINE=$3
-COMP_POINT=${#COMP_LINE}
-COMP_WORDS=()
-w=""
-for ((i = 0; i < ${#COMP_LINE}; i++)); do
-  c=${COMP_LINE:i:1}
-  if [[ $c == '\' ]]; then
-    w+=$c${COMP_LINE:i+1:1}; ((i++))
-  elif [[ $c == ' ' ]]; then
-    [[ -n $w ]] && COMP_WORDS+=("$w"); w=""
-  elif [[ $c == '=' ]]; then
-    [[ -n $w ]] && COMP_WORDS+=("$w"); COMP_WORDS+=("="); w=""
-  else
-    w+=$c
-  fi
-done
-[[ -n $w || $COMP_LINE == *' ' ]] && COMP_WORDS+=("$w")
-COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
-_orvanectl "$2"
-((${#COMPREPLY[@]})) && printf '%s\n' "${COMPREPLY[@]}"
-exit 0
-)";
-
-// zsh's completion builtins stood in for: compadd prints each offer that
-// matches PREFIX as the whole word it makes (IPREFIX, the offer, its suffix).
-constexpr const char* kZshDriver = R"(compadd() {
-  local suffix="" array=""
-  while (( $# )); do
-    case $1 in
-      (-S) suffix=$2; shift 2 ;;
-      (-a) array=$2; shift 2 ;;
-      (--) shift; break ;;
-      (*) break ;;
-    esac
-  done
-  local -a offered
-  if [[ -n $array ]]; then offered=("${(@P)array}"); else offered=("$@"); fi
-  local w
-  for w in $offered; do [[ $w == ${PREFIX}* ]] && print -r -- "$IPREFIX$w$suffix"; done
-}
-compset() {
-  [[ $1 == -P && $PREFIX == *=* ]] || return 1
-  IPREFIX=${PREFIX%=*}=; PREFIX=${PREFIX##*=}
-}
-_files() { print -r -- "<directories>"; }
-words=(${(z)3})
-[[ $3 == *' ' ]] && words+=('')
-words[1]=$2
-CURRENT=${#words}
-PREFIX=${(Q)words[CURRENT]}
-IPREFIX=
-fpath=(${1:h} $fpath)
-autoload -Uz _orvanectl
-_orvanectl
-exit 0
-)";
-
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   size_t start = 0;
@@ -106,11 +44,12 @@ class Completes : public ::testing::Test {
     ASSERT_EQ(RunCtl(tree, {"mods"}).status, 0);
   }
   std::vector<std::string> Offers(const std::string& shell, const std::string& line) {
-    const std::string driver = (tree.root() / (shell + "-driver")).string();
-    WriteHostFile(driver, shell == "bash" ? kBashDriver : kZshDriver);
+    const std::string driver = std::string(ORVANE_TEST_SUPPORT_DIR "/complete.") + shell;
     const std::string script = shell == "bash" ? ORVANE_DIST_DIR "/completion/orvanectl.bash"
                                                : ORVANE_DIST_DIR "/completion/_orvanectl";
-    const CtlRun run = RunInTree(tree, shell, {driver, script, ORVANE_CTL_EXE, line});
+    std::vector<std::string> args = {driver, script, ORVANE_CTL_EXE, line};
+    if (shell == "zsh") args.insert(args.begin(), "-f");  // no start-up files of the user's
+    const CtlRun run = RunInTree(tree, shell, args);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "") << line;
     return Lines(run.out);
