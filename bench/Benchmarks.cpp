@@ -150,7 +150,8 @@ void BM_BotmanLoad(benchmark::State& s) {
   const std::string maps = Tree().tree().HLPath() + "\\valve\\maps";
   for (auto _ : s) {
     BotmanBotCfg cfg;
-    ReadBotmanBotCfg(dir + "\\bot.cfg", MapValidator(maps, "", ""), cfg);
+    const MapValidator usable(maps, "", "");
+    ReadBotmanBotCfg(dir + "\\bot.cfg", std::cref(usable), cfg);
     benchmark::DoNotOptimize(cfg.roster.size());
   }
 }

@@ -110,7 +110,7 @@ std::vector<std::string> ActionSettings::ModelList() const {
 
 std::vector<std::string> ActionSettings::AvailableMaps() const {
   const std::string maps_dir = File("maps");
-  return MarkedMaps(maps_dir, {}, {maps_dir, ".wps"}, {});
+  return MarkedMaps(maps_dir, {}, {maps_dir, ".wps"}, {}, LoadListings());
 }
 
 void ActionSettings::ResetValues() {

@@ -186,11 +186,16 @@ ControlState CstrikeSettings::OptionState(std::string_view control) const {
 
 std::string CstrikeSettings::SkillsPath() const {
   // The game's file system ignores case: an existing file of another case is that file.
+  // Of two spellings, the first in name order, whichever order the disk lists them.
   const std::string dir = File("PODBot");
-  for (const std::string& name : ListFiles(dir, "*.cfg")) {
-    if (ToLowerAscii(name) == "botskill.cfg") return dir + "\\" + name;
+  DirectoryListings own;
+  const DirectoryListing& files = (LoadListings() != nullptr ? *LoadListings() : own).Of(dir);
+  std::string_view found;
+  for (size_t i = 0; i < files.size(); ++i) {
+    const std::string_view name = files.Name(i);
+    if (ToLowerAscii(name) == "botskill.cfg" && (found.empty() || name < found)) found = name;
   }
-  return dir + "\\Botskill.cfg";
+  return dir + "\\" + (found.empty() ? std::string("Botskill.cfg") : std::string(found));
 }
 
 void CstrikeSettings::ResetValues() {

@@ -128,7 +128,8 @@ std::string FirebotSettings::SkillsPath() const {
 
 std::vector<std::string> FirebotSettings::AvailableMaps() const {
   // Only maps with Firebot waypoints; "+" for a map's own configuration.
-  return MarkedMaps(File("maps"), {WaypointDir(), ".fwp"}, {}, {ConfigDir(), ".cfg"});
+  return MarkedMaps(File("maps"), {WaypointDir(), ".fwp"}, {}, {ConfigDir(), ".cfg"},
+                    LoadListings());
 }
 
 void FirebotSettings::ReadFiles(Messages& messages) {

@@ -238,7 +238,7 @@ ShConfig ScihuntSettings::Sh() const {
 std::vector<std::string> ScihuntSettings::AvailableMaps() const {
   // Sci-hunt's maps are its own, marked by their waypoint and config files.
   const std::string maps_dir = File("maps");
-  return MarkedMaps(maps_dir, {}, {File("wpfiles"), ".jrf"}, {maps_dir, ".cfg"});
+  return MarkedMaps(maps_dir, {}, {File("wpfiles"), ".jrf"}, {maps_dir, ".cfg"}, LoadListings());
 }
 
 void ScihuntSettings::ReadFiles(Messages& messages) {

@@ -91,7 +91,7 @@ void TeamBotSettings::RandomizeEntry(BotEntry& entry, std::mt19937& draw) const 
 std::vector<std::string> TeamBotSettings::AvailableMaps() const {
   const std::string wp = File(waypoint_dir_);
   return MarkedMaps(File("maps"), {wp, profile_.waypoint_ext}, {wp, profile_.opt_waypoint_ext},
-                    {wp, profile_.map_config_ext});
+                    {wp, profile_.map_config_ext}, LoadListings());
 }
 
 std::vector<std::string> TeamBotSettings::ModelItems(const BotEntry* entry) const {

@@ -50,9 +50,23 @@ bool MatchesWildcard(std::string_view name, std::string_view pattern) {
   return p == pattern.size();
 }
 
+namespace {
+
+std::function<void(const std::string&)>& DirectoryListingObserver() {
+  static std::function<void(const std::string&)> observer;
+  return observer;
+}
+
+}  // namespace
+
+void ObserveDirectoryListings(std::function<void(const std::string& host_dir)> observer) {
+  DirectoryListingObserver() = std::move(observer);
+}
+
 void ForEachDirectoryEntry(std::string_view dir, std::string_view pattern,
                            const std::function<void(std::string_view, unsigned)>& visit) {
   const fs::path host = HostPath(dir);
+  if (DirectoryListingObserver()) DirectoryListingObserver()(host.string());
   DIR* handle = opendir(host.c_str());
   if (handle == nullptr) return;
   const bool all = pattern == "*" || pattern == "*.*";

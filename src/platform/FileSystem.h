@@ -45,6 +45,8 @@ std::vector<DirEntry> ListDirectory(std::string_view dir, std::string_view patte
 // callers that keep only a part of a large directory.
 void ForEachDirectoryEntry(std::string_view dir, std::string_view pattern,
                            const std::function<void(std::string_view, unsigned)>& visit);
+// For tests: told of each host directory listed (nullptr: nobody).
+void ObserveDirectoryListings(std::function<void(const std::string& host_dir)> observer);
 // The same, files only or sub-directories only, sorted by name without regard to case.
 std::vector<std::string> ListFiles(std::string_view dir, std::string_view pattern);
 std::vector<std::string> ListSubdirectories(std::string_view dir);

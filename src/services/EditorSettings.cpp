@@ -155,6 +155,13 @@ void EditorSettings::Reset() {
 Messages EditorSettings::Load() {
   Messages messages;
   team_text_.clear();
+  // Each directory the load's parts ask about is listed once.
+  DirectoryListings listings;
+  listings_ = &listings;
+  struct Forget {
+    DirectoryListings*& listings;
+    ~Forget() { listings = nullptr; }
+  } forget{listings_};
   Reset();
   ReadFiles(messages);
   if (has_teams_) teams.ApplyTeamList(TeamListRows(state_, team_text_));
@@ -247,7 +254,8 @@ void EditorSettings::ReadPlayList(Messages& messages, std::string_view extra_ext
                                   std::string_view extra_dir) {
   Step(messages, [&] {
     std::vector<std::string> cycle;
-    ReadMapCycle(state_, mod_, ModDirectory(), state_.valve_maps_dir, cycle, extra_ext, extra_dir);
+    ReadMapCycle(state_, mod_, ModDirectory(), state_.valve_maps_dir, cycle, extra_ext, extra_dir,
+                 listings_);
     for (std::string& map : cycle) maps.play.Append(std::move(map));
   });
 }
@@ -256,7 +264,7 @@ void EditorSettings::ReadPlayListFrom(Messages& messages, std::string_view maps_
                                       std::string_view extra_ext, std::string_view extra_dir) {
   Step(messages, [&] {
     std::vector<std::string> cycle;
-    ReadMapCycle(state_, mod_, ModDirectory(), maps_dir, cycle, extra_ext, extra_dir);
+    ReadMapCycle(state_, mod_, ModDirectory(), maps_dir, cycle, extra_ext, extra_dir, listings_);
     for (std::string& map : cycle) maps.play.Append(std::move(map));
   });
 }

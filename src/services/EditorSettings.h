@@ -243,6 +243,9 @@ class EditorSettings {
  protected:
   // "Available Maps" before sorting; the launcher's catalogue by default.
   virtual std::vector<std::string> AvailableMaps() const;
+  // The directory listings the load under way shares among its parts (null
+  // outside Load: each asks the disk itself).
+  DirectoryListings* LoadListings() const { return listings_; }
   // The player models the drop-downs offer; the launcher's catalogue by default.
   virtual std::vector<std::string> ModelList() const;
   // Controls beyond the parts (a grid), shown after them and set by name:
@@ -280,6 +283,9 @@ class EditorSettings {
 
   std::string team_text_;
   std::string move_buttons_prefix_;
+  // The directory listings of the load under way (none outside Load), which
+  // the map lists share.
+  DirectoryListings* listings_ = nullptr;
   std::vector<std::string> game_types_;
   std::string game_type_control_;
   int game_type_ = 0;

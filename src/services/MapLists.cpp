@@ -4,6 +4,7 @@
 
 #include "core/LauncherSettings.h"
 #include "platform/FileSystem.h"
+#include "platform/HostPath.h"
 #include "platform/ProfileFile.h"
 #include "platform/StringUtil.h"
 #include "platform/TextFile.h"
@@ -13,40 +14,55 @@ namespace {
 
 size_t HashOf(std::string_view name) { return std::hash<std::string_view>{}(name); }
 
-bool Has(const LowerNameSet& names, const std::string& name) { return names.Contains(name); }
-
 }  // namespace
 
-LowerNameSet::LowerNameSet(std::string_view dir) {
+DirectoryListing::DirectoryListing(std::string_view dir) {
   if (dir.empty()) return;
   ForEachDirectoryEntry(dir, "*", [this](std::string_view name, unsigned attributes) {
     if ((attributes & kAttrDirectory) != 0) return;
-    starts_.push_back(static_cast<uint32_t>(pool_.size()));
-    for (char c : name) pool_.push_back(ToLowerAscii(c));
+    starts_.push_back(static_cast<uint32_t>(names_.size()));
+    hidden_.push_back((attributes & kAttrHidden) != 0);
+    names_ += name;
   });
-  const size_t count = starts_.size();
-  starts_.push_back(static_cast<uint32_t>(pool_.size()));
-  size_t size = 16;
-  while (size < count * 2) size *= 2;
-  slots_.assign(size, 0);
+  starts_.push_back(static_cast<uint32_t>(names_.size()));
+  lower_.resize(names_.size());
+  std::transform(names_.begin(), names_.end(), lower_.begin(),
+                 [](char c) { return ToLowerAscii(c); });
+  const size_t count = size();
+  size_t slots = 16;
+  while (slots < count * 2) slots *= 2;
+  slots_.assign(slots, 0);
   for (uint32_t i = 0; i < count; ++i) {
-    size_t slot = HashOf(Name(i)) & (size - 1);
-    while (slots_[slot] != 0) slot = (slot + 1) & (size - 1);
+    size_t slot = HashOf(Lower(i)) & (slots - 1);
+    while (slots_[slot] != 0) slot = (slot + 1) & (slots - 1);
     slots_[slot] = i + 1;
   }
 }
 
-std::string_view LowerNameSet::Name(uint32_t index) const {
-  return std::string_view(pool_).substr(starts_[index], starts_[index + 1] - starts_[index]);
+std::string_view DirectoryListing::Name(size_t index) const {
+  return std::string_view(names_).substr(starts_[index], starts_[index + 1] - starts_[index]);
 }
 
-bool LowerNameSet::Contains(std::string_view lower_name) const {
+std::string_view DirectoryListing::Lower(size_t index) const {
+  return std::string_view(lower_).substr(starts_[index], starts_[index + 1] - starts_[index]);
+}
+
+bool DirectoryListing::Contains(std::string_view lower_name) const {
   if (slots_.empty()) return false;
   const size_t mask = slots_.size() - 1;
   for (size_t slot = HashOf(lower_name) & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
-    if (Name(slots_[slot] - 1) == lower_name) return true;
+    if (Lower(slots_[slot] - 1) == lower_name) return true;
   }
   return false;
+}
+
+const DirectoryListing& DirectoryListings::Of(std::string_view dir) {
+  std::string key = dir.empty() ? std::string() : HostPath(dir).string();
+  for (const auto& [listed, listing] : listed_) {
+    if (listed == key) return *listing;
+  }
+  auto listing = std::make_unique<DirectoryListing>(dir);
+  return *listed_.emplace_back(std::move(key), std::move(listing)).second;
 }
 
 bool IsStandardMap(std::string_view name) {
@@ -74,12 +90,14 @@ std::vector<std::string> FillAvailableMaps(const LauncherState& state, const Mod
     return sub.empty() ? dir : dir + "\\" + std::string(sub);
   };
   // Which maps have the files behind the "*" and "+" marks.
-  LowerNameSet star, plus;
+  DirectoryListings listings;
+  const DirectoryListing* star = nullptr;
+  const DirectoryListing* plus = nullptr;
   const std::string star_ext(rule.star_ext);
   const std::string plus_ext(rule.plus_ext);
   if (marked) {
-    star = LowerNameSet(below(rule.star_dir));
-    plus = LowerNameSet(below(rule.plus_dir));
+    star = &listings.Of(below(rule.star_dir));
+    plus = &listings.Of(below(rule.plus_dir));
   }
   entries.reserve(state.map_list.size());
   for (const std::string& file : state.map_list) {
@@ -87,8 +105,8 @@ std::vector<std::string> FillAvailableMaps(const LauncherState& state, const Mod
     if (marked) {
       const std::string lower = ToLowerAscii(map);
       map += " ";
-      if (Has(star, lower + star_ext)) map += "*";
-      if (Has(plus, lower + plus_ext)) map += "+";
+      if (star->Contains(lower + star_ext)) map += "*";
+      if (plus->Contains(lower + plus_ext)) map += "+";
     }
     entries.push_back(std::move(map));
   }
@@ -96,35 +114,34 @@ std::vector<std::string> FillAvailableMaps(const LauncherState& state, const Mod
 }
 
 std::vector<std::string> MarkedMaps(const std::string& maps_dir, const MapMark& required,
-                                    const MapMark& star, const MapMark& plus) {
+                                    const MapMark& star, const MapMark& plus,
+                                    DirectoryListings* listings) {
   std::vector<std::string> entries;
   if (!DirectoryExists(maps_dir)) return entries;
-  // The marks often share a directory (a bot's waypoints and configs): list it once.
-  std::vector<std::pair<std::string, LowerNameSet>> listed;
-  listed.reserve(3);  // one per mark at most: the pointers handed out stay valid
-  const auto names_of = [&listed](const MapMark& mark) -> const LowerNameSet* {
-    if (mark.ext.empty()) return nullptr;
-    for (const auto& [dir, names] : listed) {
-      if (dir == mark.dir) return &names;
-    }
-    return &listed.emplace_back(mark.dir, LowerNameSet(mark.dir)).second;
+  DirectoryListings own;
+  DirectoryListings& listed = listings != nullptr ? *listings : own;
+  const auto names_of = [&listed](const MapMark& mark) -> const DirectoryListing* {
+    return mark.ext.empty() ? nullptr : &listed.Of(mark.dir);
   };
-  const LowerNameSet* need = names_of(required);
-  const LowerNameSet* stars = names_of(star);
-  const LowerNameSet* pluses = names_of(plus);
-  const auto has = [](const LowerNameSet* names, const std::string& lower, const MapMark& mark) {
+  const DirectoryListing* need = names_of(required);
+  const DirectoryListing* stars = names_of(star);
+  const DirectoryListing* pluses = names_of(plus);
+  const auto has = [](const DirectoryListing* names, const std::string& lower,
+                      const MapMark& mark) {
     return names != nullptr && names->Contains(lower + ToLowerAscii(mark.ext));
   };
-  ForEachDirectoryEntry(maps_dir, "*.bsp", [&](std::string_view name, unsigned attributes) {
-    if ((attributes & (kAttrDirectory | kAttrHidden)) != 0) return;
+  const DirectoryListing& maps = listed.Of(maps_dir);
+  for (size_t i = 0; i < maps.size(); ++i) {
+    const std::string_view name = maps.Name(i);
+    if (maps.Hidden(i) || !MatchesWildcard(name, "*.bsp")) continue;
     std::string map(name.substr(0, name.size() - 4));
     const std::string lower = ToLowerAscii(map);
-    if (need != nullptr && !has(need, lower, required)) return;
+    if (need != nullptr && !has(need, lower, required)) continue;
     map += " ";
     if (has(stars, lower, star)) map += "*";
     if (has(pluses, lower, plus)) map += "+";
     entries.push_back(std::move(map));
-  });
+  }
   return entries;
 }
 
@@ -138,16 +155,18 @@ bool IsValidMap(std::string_view name, std::string_view maps_dir, std::string_vi
 }
 
 MapValidator::MapValidator(std::string_view maps_dir, std::string_view extra_dir,
-                           std::string_view extra_ext)
-    : maps_(maps_dir), extra_ext_(ToLowerAscii(extra_ext)) {
-  if (!extra_ext_.empty()) extra_ = LowerNameSet(extra_dir);
+                           std::string_view extra_ext, DirectoryListings* listings)
+    : extra_ext_(ToLowerAscii(extra_ext)) {
+  DirectoryListings& listed = listings != nullptr ? *listings : own_;
+  maps_ = &listed.Of(maps_dir);
+  if (!extra_ext_.empty()) extra_ = &listed.Of(extra_dir);
 }
 
 bool MapValidator::operator()(std::string_view name) const {
   const std::string_view n = Trim(name);
   const std::string lower = ToLowerAscii(n);
-  if (!IsStandardMap(n) && !Has(maps_, lower + ".bsp")) return false;
-  return extra_ext_.empty() || Has(extra_, lower + extra_ext_);
+  if (!IsStandardMap(n) && !maps_->Contains(lower + ".bsp")) return false;
+  return extra_ext_.empty() || extra_->Contains(lower + extra_ext_);
 }
 
 std::string MapEntryName(std::string_view entry) {
@@ -171,8 +190,9 @@ std::vector<std::string> MapCycleEntries(std::string_view bytes,
 
 void ReadMapCycle(const LauncherState& state, const ModInfo& mod, std::string_view cycle_dir,
                   std::string_view maps_dir, std::vector<std::string>& play_list,
-                  std::string_view extra_ext, std::string_view extra_dir) {
-  const MapValidator usable(maps_dir, extra_dir, extra_ext);
+                  std::string_view extra_ext, std::string_view extra_dir,
+                  DirectoryListings* listings) {
+  const MapValidator usable(maps_dir, extra_dir, extra_ext, listings);
   if (mod.starting_map == StartingMap::kInLauncherSettings) {
     std::string first = ReadModSetting(state, mod.key, "First Map");
     if (usable(first)) play_list.push_back(std::move(first));

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <string_view>
@@ -40,40 +41,64 @@ struct MapMark {
   std::string ext;
 };
 
+// One directory's files (not its subdirectories), listed once and asked
+// many times: the names as on disk, and a lookup by lower-cased name. One flat
+// table with no allocation per name (directories hold 20,000 maps).
+class DirectoryListing {
+ public:
+  DirectoryListing() = default;
+  explicit DirectoryListing(std::string_view dir);
+  size_t size() const { return hidden_.size(); }
+  std::string_view Name(size_t index) const;  // as on disk
+  bool Hidden(size_t index) const { return hidden_[index]; }
+  bool Contains(std::string_view lower_name) const;
+
+ private:
+  std::string_view Lower(size_t index) const;
+  std::string names_;             // every name, one after the other
+  std::string lower_;             // the same, lower-cased
+  std::vector<uint32_t> starts_;  // where each name starts, then the end
+  std::vector<bool> hidden_;
+  std::vector<uint32_t> slots_;  // name index + 1, 0 for an empty slot
+};
+
+// The directories one load lists: each listed once, however many of its parts
+// ask (the available maps, the map cycle's check, the marks beside the maps).
+// Keyed by host path, so two spellings of one directory share a listing.
+class DirectoryListings {
+ public:
+  const DirectoryListing& Of(std::string_view dir);
+
+ private:
+  std::vector<std::pair<std::string, std::unique_ptr<DirectoryListing>>> listed_;
+};
+
 // "Available Maps" of a mod with maps of its own: each .bsp of maps_dir (no
 // hidden or directory entries) as its name, a space, then "*" and "+" where
 // those marks' files exist; a map without the `required` file is left out.
-// Each directory is listed once, whatever the number of maps.
+// Directories come from listings when given (a load's), else are listed here.
 std::vector<std::string> MarkedMaps(const std::string& maps_dir, const MapMark& required,
-                                    const MapMark& star, const MapMark& plus);
+                                    const MapMark& star, const MapMark& plus,
+                                    DirectoryListings* listings = nullptr);
 
 bool IsValidMap(std::string_view name, std::string_view maps_dir, std::string_view extra_dir,
                 std::string_view extra_ext);
 
-// The lower-cased names of a directory's files, asked many times: one flat
-// table with no allocation per name (directories hold 20,000 maps).
-class LowerNameSet {
- public:
-  LowerNameSet() = default;
-  explicit LowerNameSet(std::string_view dir);
-  bool Contains(std::string_view lower_name) const;
-
- private:
-  std::string_view Name(uint32_t index) const;
-  std::string pool_;              // every name, one after the other
-  std::vector<uint32_t> starts_;  // where each name starts in pool_, then the pool's end
-  std::vector<uint32_t> slots_;   // name index + 1, 0 for an empty slot
-};
-
-// Answers IsValidMap for many names with one listing of each directory.
+// Answers IsValidMap for many names with one listing of each directory (the
+// load's, when given).
 class MapValidator {
  public:
-  MapValidator(std::string_view maps_dir, std::string_view extra_dir, std::string_view extra_ext);
+  MapValidator(std::string_view maps_dir, std::string_view extra_dir, std::string_view extra_ext,
+               DirectoryListings* listings = nullptr);
+  // It points into listings: pass it by reference (std::cref where a function is wanted).
+  MapValidator(const MapValidator&) = delete;
+  MapValidator& operator=(const MapValidator&) = delete;
   bool operator()(std::string_view name) const;
 
  private:
-  LowerNameSet maps_;
-  LowerNameSet extra_;
+  DirectoryListings own_;
+  const DirectoryListing* maps_ = nullptr;
+  const DirectoryListing* extra_ = nullptr;
   std::string extra_ext_;
 };
 
@@ -90,7 +115,8 @@ std::vector<std::string> MapCycleEntries(std::string_view bytes,
 // map cycle of cycle_dir\mapcycle.txt to play_list, dropping unusable names.
 void ReadMapCycle(const LauncherState& state, const ModInfo& mod, std::string_view cycle_dir,
                   std::string_view maps_dir, std::vector<std::string>& play_list,
-                  std::string_view extra_ext = "", std::string_view extra_dir = "");
+                  std::string_view extra_ext = "", std::string_view extra_dir = "",
+                  DirectoryListings* listings = nullptr);
 // Entry 1 goes to "First Map" when KRV.ini keeps the mod's starting map (else
 // the mod's own files keep it); entries 2..n to mapcycle.txt.
 void WriteMapCycle(const LauncherState& state, const ModInfo& mod, std::string_view cycle_dir,

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
+#include "platform/FileSystem.h"
 #include "support/ModTree.h"
 
 namespace orvane::test {
@@ -50,6 +53,27 @@ TEST(ModRegistry, EveryRowResetsToTheRecordsDefault) {
         ADD_FAILURE() << mod.key << ": " << row;
       }
     }
+  }
+}
+
+// A load asks about the maps directory, its waypoints and configs from
+// several parts (the available maps, the map cycle's check, the marks): each
+// directory is listed from the disk once per load.
+TEST(ModRegistry, EachLoadListsEachDirectoryOnce) {
+  GameTree tree;
+  LauncherState state = DemoState(tree);
+  const std::map<std::string_view, std::string> kBot = {
+      {"CStrike", "P.O.D.Bot"}, {"TFC", "Abot"}, {"Frontline", "AgroBot"}};
+  for (const ModInfo& mod : Mods()) {
+    const auto bot = kBot.find(mod.key);
+    const std::unique_ptr<EditorSettings> doc =
+        MakeSettings(state, mod.key, bot == kBot.end() ? "" : bot->second);
+    std::map<std::string, int> listed;
+    ObserveDirectoryListings([&listed](const std::string& dir) { ++listed[dir]; });
+    doc->Load();
+    ObserveDirectoryListings(nullptr);
+    EXPECT_FALSE(listed.empty()) << mod.key;
+    for (const auto& [dir, times] : listed) EXPECT_EQ(times, 1) << mod.key << ": " << dir;
   }
 }
 
