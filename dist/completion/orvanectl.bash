@@ -45,10 +45,12 @@ _orvanectl_bots() {
 # The candidates that start with $1, quoted for the command line; $2 is put
 # before each (the "CONTROL=" a value follows when "=" does not split words).
 _orvanectl_reply() {
-  local match=$1 before=$2 c
+  local match=$1 before=$2 c quoted
   shift 2
   for c; do
-    [[ $c == "$match"* ]] && COMPREPLY+=("$before$(printf '%q' "$c")")
+    [[ $c == "$match"* ]] || continue
+    printf -v quoted '%q' "$c" # no subshell: a TAB may offer hundreds
+    COMPREPLY+=("$before$quoted")
   done
 }
 
