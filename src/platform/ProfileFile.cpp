@@ -1,7 +1,9 @@
 #include "platform/ProfileFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <deque>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -117,10 +119,24 @@ Location Locate(std::string_view text, std::string_view section, std::string_vie
   return loc;
 }
 
-void CheckWritable(std::string_view what, std::string_view text, std::string_view forbidden) {
-  if (text.find_first_of(forbidden) != std::string_view::npos) {
-    throw std::invalid_argument(std::string(what) + " \"" + std::string(text) +
-                                "\" cannot be stored in a profile file");
+// The bytes a section name, a key name or a value cannot hold, as a table:
+// every write checks its texts.
+using ByteSet = std::array<bool, 256>;
+constexpr ByteSet BytesOf(std::string_view bytes) {
+  ByteSet set{};
+  for (const char c : bytes) set[static_cast<unsigned char>(c)] = true;
+  return set;
+}
+constexpr ByteSet kSectionForbidden = BytesOf("\r\n[]");
+constexpr ByteSet kKeyForbidden = BytesOf("\r\n=");
+constexpr ByteSet kValueForbidden = BytesOf("\r\n");
+
+void CheckWritable(std::string_view what, std::string_view text, const ByteSet& forbidden) {
+  for (const char c : text) {
+    if (forbidden[static_cast<unsigned char>(c)]) {
+      throw std::invalid_argument(std::string(what) + " \"" + std::string(text) +
+                                  "\" cannot be stored in a profile file");
+    }
   }
 }
 
@@ -177,9 +193,9 @@ int ParseProfileInt(std::string_view text, int def) {
 
 std::string SetProfileValue(std::string_view text, std::string_view section, std::string_view key,
                             std::string_view value) {
-  CheckWritable("The section name", section, "\r\n[]");
-  CheckWritable("The key name", key, "\r\n=");
-  CheckWritable("The value", value, "\r\n");
+  CheckWritable("The section name", section, kSectionForbidden);
+  CheckWritable("The key name", key, kKeyForbidden);
+  CheckWritable("The value", value, kValueForbidden);
   const std::string_view clean_section = ProfileTrim(section);
   const std::string_view clean_key = ProfileTrim(key);
   const Location loc = Locate(text, clean_section, clean_key);
@@ -214,48 +230,116 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
   return out;
 }
 
+namespace {
+
+// One section of a text being written: its lines (each with its line break,
+// as in the text) and its keys. A write sets the value of the key's first
+// line, or adds "key=value" after the section's last non-blank line, as
+// SetProfileValue does, without copying the section for each write.
+struct SectionLines {
+  std::string_view name;  // trimmed, as its header gives it
+  std::vector<std::string_view> lines;
+  size_t last_filled = 0;  // the header, or the last non-blank line after it
+  std::vector<std::pair<std::string_view, size_t>> keys;  // trimmed name, line; first of a name
+
+  void AddKey(std::string_view key, size_t line) {
+    const bool known = std::any_of(keys.begin(), keys.end(), [key](const auto& known_key) {
+      return EqualsNoCase(known_key.first, key);
+    });
+    if (!known) keys.emplace_back(key, line);
+  }
+};
+
+}  // namespace
+
 std::string SetProfileValues(std::string_view text, const std::vector<ProfileWrite>& writes) {
-  // The text in pieces: what precedes the first section, then one piece per
-  // section header. A write touches only its section's first piece, so each
-  // is SetProfileValue on that piece.
-  std::vector<std::string> pieces(1);
-  std::unordered_map<std::string, size_t> first;  // lower-cased section name -> piece
+  // What precedes the first section, then one SectionLines per header.
+  std::vector<SectionLines> sections(1);
+  std::unordered_map<std::string, size_t> first;  // lower-cased section name -> its first
   ForEachLine(text, [&](std::string_view line, size_t start, size_t next) {
+    const std::string_view whole = text.substr(start, next - start);
     const ProfileLine parsed = ClassifyLine(line);
     if (parsed.kind == LineKind::kSection) {
-      pieces.emplace_back();
-      first.try_emplace(ToLowerAscii(parsed.name), pieces.size() - 1);
+      sections.emplace_back().name = parsed.name;
+      first.try_emplace(ToLowerAscii(parsed.name), sections.size() - 1);
     }
-    pieces.back().append(text.substr(start, next - start));
+    SectionLines& section = sections.back();
+    section.lines.push_back(whole);
+    if (sections.size() == 1 || parsed.kind == LineKind::kSection) return true;
+    if (parsed.kind == LineKind::kKey) section.AddKey(parsed.name, section.lines.size() - 1);
+    if (!ProfileTrim(line).empty()) section.last_filled = section.lines.size() - 1;
     return true;
   });
+  std::deque<std::string> made;  // the lines the writes make; the views point here
+  const auto make = [&made](std::string line) -> std::string_view {
+    return made.emplace_back(std::move(line));
+  };
+  size_t current = 0;  // the section of the previous write: writes come grouped
   for (const ProfileWrite& w : writes) {
-    CheckWritable("The section name", w.section, "\r\n[]");
-    CheckWritable("The key name", w.key, "\r\n=");
-    CheckWritable("The value", w.value, "\r\n");
-    const std::string_view section = ProfileTrim(w.section);
-    const auto found = first.find(ToLowerAscii(section));
-    if (found != first.end()) {
-      pieces[found->second] = SetProfileValue(pieces[found->second], section, w.key, w.value);
+    CheckWritable("The section name", w.section, kSectionForbidden);
+    CheckWritable("The key name", w.key, kKeyForbidden);
+    CheckWritable("The value", w.value, kValueForbidden);
+    const std::string_view name = ProfileTrim(w.section);
+    const std::string_view key = ProfileTrim(w.key);
+    if (current == 0 || !EqualsNoCase(sections[current].name, name)) {
+      const auto found = first.find(ToLowerAscii(name));
+      if (found != first.end()) {
+        current = found->second;
+      } else {
+        // A new section at the end, after an empty line, as SetProfileValue
+        // adds it. The line break a last line lacks belongs to that line.
+        const auto last = std::find_if(sections.rbegin(), sections.rend(),
+                                       [](const SectionLines& p) { return !p.lines.empty(); });
+        SectionLines added;
+        added.name = name;
+        if (last != sections.rend()) {
+          std::string_view& end = last->lines.back();
+          if (end.back() != '\n') end = make(std::string(end) + "\r\n");
+          added.lines.push_back("\r\n");
+        }
+        added.lines.push_back(make("[" + std::string(name) + "]\r\n"));
+        added.last_filled = added.lines.size() - 1;
+        sections.push_back(std::move(added));
+        current = sections.size() - 1;
+        first.emplace(ToLowerAscii(name), current);
+      }
+    }
+    SectionLines& section = sections[current];
+    const auto known = std::find_if(section.keys.begin(), section.keys.end(),
+                                    [key](const auto& k) { return EqualsNoCase(k.first, key); });
+    if (known != section.keys.end()) {
+      // The old value runs from its first non-blank to the end of the line's
+      // content; a CR ending the line is not content.
+      std::string_view& line = section.lines[known->second];
+      size_t content_end = line.size();
+      if (content_end > 0 && line[content_end - 1] == '\n') --content_end;
+      const size_t value_offset = ClassifyLine(line.substr(0, content_end)).value_offset;
+      if (content_end > 0 && line[content_end - 1] == '\r') --content_end;
+      const size_t value_start = std::min(value_offset, content_end);
+      std::string updated;
+      updated.reserve(line.size() + w.value.size());
+      updated.append(line.substr(0, value_start)).append(w.value).append(line.substr(content_end));
+      line = make(std::move(updated));
       continue;
     }
-    // A new section at the end, after an empty line, as SetProfileValue adds it.
-    // The line break a last line lacks belongs to that line's piece.
-    const auto last = std::find_if(pieces.rbegin(), pieces.rend(),
-                                   [](const std::string& p) { return !p.empty(); });
-    std::string piece;
-    if (last != pieces.rend()) {
-      if (last->back() != '\n') last->append("\r\n");
-      piece = "\r\n";
-    }
-    piece.append("[").append(section).append("]\r\n");
-    piece.append(ProfileTrim(w.key)).append("=").append(w.value).append("\r\n");
-    pieces.push_back(std::move(piece));
-    first.emplace(ToLowerAscii(section), pieces.size() - 1);
+    std::string_view& filled = section.lines[section.last_filled];
+    if (filled.back() != '\n') filled = make(std::string(filled) + "\r\n");
+    std::string added;
+    added.reserve(key.size() + w.value.size() + 3);
+    added.append(key).append("=").append(w.value).append("\r\n");
+    const size_t at = section.last_filled + 1;
+    section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(at),
+                         make(std::move(added)));
+    section.last_filled = at;
+    section.keys.emplace_back(key, at);
   }
+  size_t size = 0;
+  for (const SectionLines& section : sections)
+    for (const std::string_view line : section.lines) size += line.size();
   std::string out;
-  out.reserve(text.size() + 64 * writes.size());
-  for (const std::string& piece : pieces) out.append(piece);
+  out.reserve(size);
+  for (const SectionLines& section : sections)
+    for (const std::string_view line : section.lines) out.append(line);
   return out;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/StringUtil.h"
 
+#include <cstdint>
+
 #include <algorithm>
 #include <functional>
 
@@ -13,8 +15,6 @@ std::string_view Trim(std::string_view text) {
 }
 
 std::string TrimCopy(std::string_view text) { return std::string(Trim(text)); }
-
-char ToLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::string ToLowerAscii(std::string_view text) {
   std::string out(text);
@@ -37,25 +37,50 @@ bool LessNoCase(std::string_view a, std::string_view b) {
 }
 
 void SortNoCase(std::vector<std::string>& names) {
+  const size_t n = names.size();
+  if (n < 2) return;
   // LessNoCase compares lowered chars as (signed) char; flipping the top bit
-  // gives the same order to the bytewise comparison of std::string.
-  std::vector<std::pair<std::string, size_t>> keyed;
-  keyed.reserve(names.size());
-  for (size_t i = 0; i < names.size(); ++i) {
-    std::string key = ToLowerAscii(names[i]);
-    for (char& c : key) c = static_cast<char>(static_cast<unsigned char>(c) ^ 0x80u);
-    keyed.emplace_back(std::move(key), i);
+  // gives the same order to a bytewise comparison. The keys lie in one
+  // buffer, and each carries its first eight bytes as a number, so most
+  // comparisons are one integer compare.
+  size_t total = 0;
+  for (const std::string& name : names) total += name.size();
+  std::string keys(total, '\0');
+  struct Keyed {
+    uint64_t head;  // the key's first eight bytes, big-endian, zero-padded
+    uint32_t start;
+    uint32_t index;
+  };
+  std::vector<Keyed> keyed(n);
+  std::vector<uint32_t> ends(n);
+  size_t at = 0;
+  for (size_t i = 0; i < n; ++i) {
+    uint64_t head = 0;
+    const std::string& name = names[i];
+    for (size_t k = 0; k < name.size(); ++k) {
+      const auto c =
+          static_cast<unsigned char>(static_cast<unsigned char>(ToLowerAscii(name[k])) ^ 0x80u);
+      keys[at + k] = static_cast<char>(c);
+      if (k < 8) head |= uint64_t{c} << (56 - 8 * k);
+    }
+    keyed[i] = {head, static_cast<uint32_t>(at), static_cast<uint32_t>(i)};
+    at += name.size();
+    ends[i] = static_cast<uint32_t>(at);
   }
+  const auto key_of = [&](const Keyed& k) {
+    return std::string_view(keys).substr(k.start, ends[k.index] - k.start);
+  };
   // Equal keys fall back to the names themselves, as LessNoCase does, and
   // then to the original position: the order of a stable sort.
-  std::sort(keyed.begin(), keyed.end(), [&names](const auto& l, const auto& r) {
-    if (const int c = l.first.compare(r.first); c != 0) return c < 0;
-    if (const int c = names[l.second].compare(names[r.second]); c != 0) return c < 0;
-    return l.second < r.second;
+  std::sort(keyed.begin(), keyed.end(), [&](const Keyed& l, const Keyed& r) {
+    if (l.head != r.head) return l.head < r.head;
+    if (const int c = key_of(l).compare(key_of(r)); c != 0) return c < 0;
+    if (const int c = names[l.index].compare(names[r.index]); c != 0) return c < 0;
+    return l.index < r.index;
   });
   std::vector<std::string> sorted;
-  sorted.reserve(names.size());
-  for (const auto& [key, index] : keyed) sorted.push_back(std::move(names[index]));
+  sorted.reserve(n);
+  for (const Keyed& k : keyed) sorted.push_back(std::move(names[k.index]));
   names = std::move(sorted);
 }
 

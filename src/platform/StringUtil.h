@@ -15,7 +15,9 @@ namespace orvane {
 std::string_view Trim(std::string_view text);
 std::string TrimCopy(std::string_view text);
 
-char ToLowerAscii(char c);
+inline char ToLowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 std::string ToLowerAscii(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 // Strict weak order without regard to ASCII case; ties broken by the bytes.

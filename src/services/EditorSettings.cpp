@@ -165,26 +165,27 @@ Messages EditorSettings::Load() {
   Reset();
   ReadFiles(messages);
   if (has_teams_) teams.ApplyTeamList(TeamListRows(state_, team_text_));
-  RememberFiles(&messages);
+  try {
+    RememberFiles(SaveBatch(), &messages);
+  } catch (const FileError& e) {
+    // A file that cannot even be read to plan the write: said now, as Save would.
+    loaded_.clear();
+    messages.push_back(CantReadFile(e.file(), e.detail()));
+  }
   return messages;
 }
 
-void EditorSettings::RememberFiles(Messages* messages) {
+void EditorSettings::RememberFiles(const FileBatch& plan, Messages* messages) {
   loaded_.clear();
-  try {
-    for (const auto& [path, bytes] : SaveBatch().files()) {
-      loaded_.emplace_back(path, StampOf(path));
-      // A reader takes a directory where its file belongs for an absent file
-      // (the defaults); said here once, since Apply could not write it.
-      if (messages == nullptr || !DirectoryExists(path)) continue;
-      const Message said = CantReadFile(path, "It is a directory, not a file.");
-      const bool told = std::any_of(messages->begin(), messages->end(),
-                                    [&said](const Message& m) { return m.text == said.text; });
-      if (!told) messages->push_back(said);
-    }
-  } catch (const FileError& e) {
-    // A file that cannot even be read to plan the write: said now, as Save would.
-    if (messages != nullptr) messages->push_back(CantReadFile(e.file(), e.detail()));
+  for (const auto& [path, bytes] : plan.files()) {
+    loaded_.emplace_back(path, StampOf(path));
+    // A reader takes a directory where its file belongs for an absent file
+    // (the defaults); said here once, since Apply could not write it.
+    if (messages == nullptr || !DirectoryExists(path)) continue;
+    const Message said = CantReadFile(path, "It is a directory, not a file.");
+    const bool told = std::any_of(messages->begin(), messages->end(),
+                                  [&said](const Message& m) { return m.text == said.text; });
+    if (!told) messages->push_back(said);
   }
 }
 
@@ -223,8 +224,9 @@ FileBatch EditorSettings::SaveBatch() const {
 }
 
 void EditorSettings::Save() {
-  SaveBatch().Commit();
-  RememberFiles();  // what is on disk now is this document's own
+  const FileBatch batch = SaveBatch();
+  batch.Commit();
+  RememberFiles(batch);  // what is on disk now is this document's own
 }
 
 void EditorSettings::Step(Messages& messages, const std::function<void()>& read) {

@@ -306,8 +306,9 @@ class EditorSettings {
   std::vector<TextPage> text_pages_;
   // The files this document writes, as they were on disk when it read them.
   std::vector<std::pair<std::string, FileStamp>> loaded_;
-  // Also says, when given messages, which of those files is a directory.
-  void RememberFiles(Messages* messages = nullptr);
+  // The files of a planned save (its paths only count), as on disk now. Also
+  // says, when given messages, which of those files is a directory.
+  void RememberFiles(const FileBatch& plan, Messages* messages = nullptr);
   struct NamedAction {
     std::string name;
     Action run;

@@ -120,27 +120,36 @@ std::vector<std::string> MarkedMaps(const std::string& maps_dir, const MapMark& 
   if (!DirectoryExists(maps_dir)) return entries;
   DirectoryListings own;
   DirectoryListings& listed = listings != nullptr ? *listings : own;
-  const auto names_of = [&listed](const MapMark& mark) -> const DirectoryListing* {
-    return mark.ext.empty() ? nullptr : &listed.Of(mark.dir);
+  // One mark: its directory's listing and its lower-cased extension.
+  struct Mark {
+    const DirectoryListing* names = nullptr;
+    std::string ext;
   };
-  const DirectoryListing* need = names_of(required);
-  const DirectoryListing* stars = names_of(star);
-  const DirectoryListing* pluses = names_of(plus);
-  const auto has = [](const DirectoryListing* names, const std::string& lower,
-                      const MapMark& mark) {
-    return names != nullptr && names->Contains(lower + ToLowerAscii(mark.ext));
+  const auto mark_of = [&listed](const MapMark& mark) {
+    return mark.ext.empty() ? Mark{} : Mark{&listed.Of(mark.dir), ToLowerAscii(mark.ext)};
+  };
+  const Mark need = mark_of(required);
+  const Mark stars = mark_of(star);
+  const Mark pluses = mark_of(plus);
+  std::string probe;  // one buffer for every lookup: no allocation per map
+  const auto has = [&probe](const Mark& mark, std::string_view lower_stem) {
+    if (mark.names == nullptr) return false;
+    probe.assign(lower_stem).append(mark.ext);
+    return mark.names->Contains(probe);
   };
   const DirectoryListing& maps = listed.Of(maps_dir);
+  entries.reserve(maps.size());
   for (size_t i = 0; i < maps.size(); ++i) {
-    const std::string_view name = maps.Name(i);
-    if (maps.Hidden(i) || !MatchesWildcard(name, "*.bsp")) continue;
-    std::string map(name.substr(0, name.size() - 4));
-    const std::string lower = ToLowerAscii(map);
-    if (need != nullptr && !has(need, lower, required)) continue;
-    map += " ";
-    if (has(stars, lower, star)) map += "*";
-    if (has(pluses, lower, plus)) map += "+";
-    entries.push_back(std::move(map));
+    const std::string_view lower = maps.Lower(i);
+    if (maps.Hidden(i) || !lower.ends_with(".bsp")) continue;
+    const std::string_view lower_stem = lower.substr(0, lower.size() - 4);
+    if (need.names != nullptr && !has(need, lower_stem)) continue;
+    const std::string_view stem = maps.Name(i).substr(0, lower_stem.size());
+    std::string& entry = entries.emplace_back();
+    entry.reserve(stem.size() + 3);
+    entry.append(stem).push_back(' ');
+    if (has(stars, lower_stem)) entry.push_back('*');
+    if (has(pluses, lower_stem)) entry.push_back('+');
   }
   return entries;
 }
@@ -164,9 +173,14 @@ MapValidator::MapValidator(std::string_view maps_dir, std::string_view extra_dir
 
 bool MapValidator::operator()(std::string_view name) const {
   const std::string_view n = Trim(name);
-  const std::string lower = ToLowerAscii(n);
-  if (!IsStandardMap(n) && !maps_->Contains(lower + ".bsp")) return false;
-  return extra_ext_.empty() || extra_->Contains(lower + extra_ext_);
+  probe_.resize(n.size());
+  std::transform(n.begin(), n.end(), probe_.begin(), [](char c) { return ToLowerAscii(c); });
+  if (!IsStandardMap(n)) {
+    probe_ += ".bsp";
+    if (!maps_->Contains(probe_)) return false;
+    probe_.resize(n.size());
+  }
+  return extra_ext_.empty() || extra_->Contains(probe_.append(extra_ext_));
 }
 
 std::string MapEntryName(std::string_view entry) {

@@ -49,12 +49,12 @@ class DirectoryListing {
   DirectoryListing() = default;
   explicit DirectoryListing(std::string_view dir);
   size_t size() const { return hidden_.size(); }
-  std::string_view Name(size_t index) const;  // as on disk
+  std::string_view Name(size_t index) const;   // as on disk
+  std::string_view Lower(size_t index) const;  // lower-cased
   bool Hidden(size_t index) const { return hidden_[index]; }
   bool Contains(std::string_view lower_name) const;
 
  private:
-  std::string_view Lower(size_t index) const;
   std::string names_;             // every name, one after the other
   std::string lower_;             // the same, lower-cased
   std::vector<uint32_t> starts_;  // where each name starts, then the end
@@ -100,6 +100,7 @@ class MapValidator {
   const DirectoryListing* maps_ = nullptr;
   const DirectoryListing* extra_ = nullptr;
   std::string extra_ext_;
+  mutable std::string probe_;  // the lower-cased name looked up, reused
 };
 
 // Text before the first "*", then before the first "+", trimmed.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/FileError.h"
 #include "platform/ProfileCases.h"
 #include "platform/StringUtil.h"
@@ -94,6 +96,40 @@ TEST(ProfileFile, BulkWritesAndIndexedReadsAgreeWithTheSingleOnes) {
       EXPECT_EQ(index.Find(c.section, c.key), FindProfileValue(text, c.section, c.key)) << text;
     for (const orvane::ProfileWrite& w : writes)
       EXPECT_EQ(index.Find(w.section, w.key), FindProfileValue(text, w.section, w.key)) << text;
+  }
+}
+
+// Texts and writes drawn at random from the shapes profile files take
+// (headers spelled differently, repeated sections and keys, blank and comment
+// lines, CR-less and LF-less ends, keys with blanks) give the same bytes in
+// bulk as one by one.
+TEST(ProfileFile, BulkWritesAgreeWithTheSingleOnesOnDrawnTexts) {
+  const std::vector<std::string> lines = {
+      "[a]\r\n",  "[A] \r\n", " [b]\n", "[c]",    "x=1\r\n",  " X = 2 \r\n",
+      "y=\r\n",   "y =3\n",   "\r\n",   "\n",     "  \t\r\n", "; x=9\r\n",
+      "junk\r\n", "=e\r\n",   "z=4",    "[b\r\n", "\x1a"};
+  const std::vector<std::string> sections = {"a", " A", "b", "c", "d", "B"};
+  const std::vector<std::string> keys = {"x", " X ", "y", "z", "w", ""};
+  std::mt19937 draw(11);
+  for (int round = 0; round < 400; ++round) {
+    std::string text;
+    const size_t count = draw() % 12;
+    for (size_t i = 0; i < count; ++i) {
+      const std::string& line = lines[draw() % lines.size()];
+      // A line without its line break can only be the last.
+      if (i + 1 < count && line.back() != '\n') continue;
+      text += line;
+    }
+    std::vector<orvane::ProfileWrite> writes;
+    const size_t write_count = draw() % 10;
+    for (size_t i = 0; i < write_count; ++i) {
+      writes.push_back({sections[draw() % sections.size()], keys[draw() % keys.size()],
+                        "v" + std::to_string(draw() % 3 == 0 ? 0 : i)});
+    }
+    std::string one_by_one = text;
+    for (const orvane::ProfileWrite& w : writes)
+      one_by_one = SetProfileValue(one_by_one, w.section, w.key, w.value);
+    ASSERT_EQ(SetProfileValues(text, writes), one_by_one) << "round " << round << ": " << text;
   }
 }
 
