@@ -1,5 +1,6 @@
 #include "platform/HostPath.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 
 #include <system_error>
@@ -25,6 +26,9 @@ std::vector<std::string_view> Components(std::string_view path) {
 }
 
 // The child of dir called name, or the first one that differs only in case.
+// The listing is read with readdir: an absent file is looked for in every
+// entry of its directory, and a path object per entry would cost more than
+// the listing itself.
 fs::path Child(const fs::path& dir, std::string_view name) {
   fs::path exact = dir / std::string(name);
   std::error_code ec;
@@ -32,11 +36,15 @@ fs::path Child(const fs::path& dir, std::string_view name) {
       fs::symlink_status(exact, ec).type() != fs::file_type::not_found) {
     return exact;
   }
-  fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec);
-  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-    const std::string candidate = it->path().filename().string();
-    if (EqualsNoCase(candidate, name)) return dir / candidate;
+  DIR* handle = opendir(dir.empty() ? "." : dir.c_str());
+  if (handle == nullptr) return exact;
+  while (const dirent* entry = readdir(handle)) {
+    if (EqualsNoCase(entry->d_name, name)) {
+      exact = dir / entry->d_name;
+      break;
+    }
   }
+  closedir(handle);
   return exact;
 }
 

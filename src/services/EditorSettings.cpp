@@ -106,7 +106,7 @@ std::string EditorSettings::OptionText(std::string_view control) const {
 }
 
 std::vector<std::string> EditorSettings::AvailableMaps() const {
-  return FillAvailableMaps(state_, mod_);
+  return FillAvailableMaps(state_, mod_, listings_);
 }
 
 std::vector<std::string> EditorSettings::ModelList() const { return ModelChoices(state_); }

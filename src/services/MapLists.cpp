@@ -80,7 +80,8 @@ void LoadMapCatalogue(LauncherState& state) {
   for (std::string_view map : kStandardMaps) state.map_list.push_back(std::string(map) + ".bsp");
 }
 
-std::vector<std::string> FillAvailableMaps(const LauncherState& state, const ModInfo& mod) {
+std::vector<std::string> FillAvailableMaps(const LauncherState& state, const ModInfo& mod,
+                                           DirectoryListings* listings) {
   std::vector<std::string> entries;
   const CatalogueMaps& rule = mod.catalogue_maps;
   if (!rule.offered) return entries;
@@ -90,25 +91,35 @@ std::vector<std::string> FillAvailableMaps(const LauncherState& state, const Mod
     return sub.empty() ? dir : dir + "\\" + std::string(sub);
   };
   // Which maps have the files behind the "*" and "+" marks.
-  DirectoryListings listings;
+  DirectoryListings own;
+  DirectoryListings& listed = listings != nullptr ? *listings : own;
   const DirectoryListing* star = nullptr;
   const DirectoryListing* plus = nullptr;
-  const std::string star_ext(rule.star_ext);
-  const std::string plus_ext(rule.plus_ext);
+  const std::string star_ext = ToLowerAscii(rule.star_ext);
+  const std::string plus_ext = ToLowerAscii(rule.plus_ext);
   if (marked) {
-    star = &listings.Of(below(rule.star_dir));
-    plus = &listings.Of(below(rule.plus_dir));
+    star = &listed.Of(below(rule.star_dir));
+    plus = &listed.Of(below(rule.plus_dir));
   }
+  std::string probe;  // one buffer for every lookup: no allocation per map
+  const auto has = [&probe](const DirectoryListing* names, std::string_view stem,
+                            const std::string& ext) {
+    probe.resize(stem.size());
+    std::transform(stem.begin(), stem.end(), probe.begin(), [](char c) { return ToLowerAscii(c); });
+    return names->Contains(probe.append(ext));
+  };
   entries.reserve(state.map_list.size());
   for (const std::string& file : state.map_list) {
-    std::string map = file.size() >= 4 ? file.substr(0, file.size() - 4) : std::string();
+    const std::string_view stem =
+        file.size() >= 4 ? std::string_view(file).substr(0, file.size() - 4) : std::string_view();
+    std::string& entry = entries.emplace_back();
+    entry.reserve(stem.size() + (marked ? 3 : 0));
+    entry.append(stem);
     if (marked) {
-      const std::string lower = ToLowerAscii(map);
-      map += " ";
-      if (star->Contains(lower + star_ext)) map += "*";
-      if (plus->Contains(lower + plus_ext)) map += "+";
+      entry.push_back(' ');
+      if (has(star, stem, star_ext)) entry.push_back('*');
+      if (has(plus, stem, plus_ext)) entry.push_back('+');
     }
-    entries.push_back(std::move(map));
   }
   return entries;
 }

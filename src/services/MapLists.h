@@ -30,10 +30,14 @@ bool IsStandardMap(std::string_view name);
 // directory entries), then the eight standard maps as file names.
 void LoadMapCatalogue(LauncherState& state);
 
+class DirectoryListings;
+
 // The "Available Maps" entries of a mod that offers the launcher's catalogue:
 // bare names, or the name, a space, then its "*" and "+" marks; nothing for a
-// mod that lists maps of its own.
-std::vector<std::string> FillAvailableMaps(const LauncherState& state, const ModInfo& mod);
+// mod that lists maps of its own. The mark directories come from listings
+// when given (a load's).
+std::vector<std::string> FillAvailableMaps(const LauncherState& state, const ModInfo& mod,
+                                           DirectoryListings* listings = nullptr);
 
 // A file beside a map that marks it: <dir>\<map><ext>. An empty ext marks nothing.
 struct MapMark {
