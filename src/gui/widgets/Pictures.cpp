@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 #include <QWidget>
 
@@ -37,9 +38,14 @@ QPixmap Picture(const QString& name, int side) { return Picture(name, side, side
 QPixmap Picture(const QString& name, int width, int height) {
   static const bool loaded = (InitPictures(), true);
   (void)loaded;
+  // Drawing a picture (its text shaped, its shapes filled) costs more than
+  // the rest of a window's controls; each size of each is drawn once.
+  const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
+  const QString key =
+      QStringLiteral("orvane:%1:%2x%3@%4").arg(name).arg(width).arg(height).arg(ratio);
+  if (QPixmap cached; QPixmapCache::find(key, &cached)) return cached;
   QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
   if (!renderer.isValid()) return {};
-  const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
   QPixmap pixmap(qRound(width * ratio), qRound(height * ratio));
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
@@ -47,6 +53,7 @@ QPixmap Picture(const QString& name, int width, int height) {
   renderer.render(&painter);
   painter.end();
   pixmap.setDevicePixelRatio(ratio);
+  QPixmapCache::insert(key, pixmap);
   return pixmap;
 }
 
