@@ -13,6 +13,8 @@
 #include <map>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "LargeTree.h"
 #include "core/LauncherSettings.h"
@@ -243,29 +245,36 @@ const std::vector<DocumentRow>& DocumentRows() {
   return kRows;
 }
 
-void LoadDocument(benchmark::State& s, const DocumentRow& row) {
-  LauncherState state = Tree().LoadedState(row.mod);
+void LoadDocumentOn(benchmark::State& s, const DocumentRow& row, const LargeTree& on) {
+  LauncherState state = on.LoadedState(row.mod);
   for (auto _ : s) {
     std::unique_ptr<EditorSettings> doc = MakeSettings(state, row.mod, state.bot_choice.text);
     if (const Messages problems = doc->Load(); !problems.empty()) {
       s.SkipWithError(("the load reported: " + problems.front().text).c_str());
       break;
     }
-    if (doc->roster.size() != kBots) s.SkipWithError("bots were dropped");
+    if (doc->roster.size() != on.size().bots) s.SkipWithError("bots were dropped");
     benchmark::DoNotOptimize(doc->maps.play.items.data());
   }
 }
 
-void LoadDocumentBaseline(benchmark::State& s, const DocumentRow& row) {
-  const std::string hl = Tree().tree().HLPath();
+void LoadDocument(benchmark::State& s, const DocumentRow& row) { LoadDocumentOn(s, row, Tree()); }
+
+void LoadDocumentBaselineOn(benchmark::State& s, const DocumentRow& row, const LargeTree& on) {
+  const std::string hl = on.tree().HLPath();
+  const std::string app = on.tree().AppPath();
   for (auto _ : s) {
     for (const std::string& file : row.reads) benchmark::DoNotOptimize(RawRead(hl + "/" + file));
-    if (row.krv_ini) benchmark::DoNotOptimize(RawRead(Tree().tree().AppPath() + "/KRV.ini"));
+    if (row.krv_ini) benchmark::DoNotOptimize(RawRead(app + "/KRV.ini"));
     for (const std::string& file : row.app_reads)
-      benchmark::DoNotOptimize(RawRead(Tree().tree().AppPath() + "/" + file));
+      benchmark::DoNotOptimize(RawRead(app + "/" + file));
     // The map cycle is checked against the maps; the marks need their files.
     for (const std::string& dir : row.lists) benchmark::DoNotOptimize(RawList(hl + "/" + dir));
   }
+}
+
+void LoadDocumentBaseline(benchmark::State& s, const DocumentRow& row) {
+  LoadDocumentBaselineOn(s, row, Tree());
 }
 
 void SaveDocument(benchmark::State& s, const DocumentRow& row) {
@@ -300,6 +309,22 @@ void RegisterDocumentBenchmarks() {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("BM_Save" + mod + "_Baseline").c_str(), SaveDocumentBaseline, row)
         ->Unit(benchmark::kMillisecond);
+  }
+}
+
+// One load per mod on trees of 2,000, 20,000 and 200,000 maps (a twentieth
+// as many bots), each beside its raw I/O: the cost should follow the input.
+void RegisterGrowthBenchmarks() {
+  for (const int maps : {2000, 20000, 200000}) {
+    for (const DocumentRow& row : DocumentRows()) {
+      const std::string name = "BM_Grow" + std::string(row.mod) + "/" + std::to_string(maps);
+      benchmark::RegisterBenchmark(name.c_str(), [row, maps](benchmark::State& s) {
+        LoadDocumentOn(s, row, TreeOfSize(maps));
+      })->Unit(benchmark::kMillisecond);
+      benchmark::RegisterBenchmark((name + "_Baseline").c_str(), [row, maps](benchmark::State& s) {
+        LoadDocumentBaselineOn(s, row, TreeOfSize(maps));
+      })->Unit(benchmark::kMillisecond);
+    }
   }
 }
 
@@ -536,11 +561,22 @@ class RatioReporter final : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
   orvane::test::IsolatedHome home;
-  benchmark::Initialize(&argc, argv);
-  orvane::bench::Tree();  // build the tree before anything is timed
-  orvane::bench::RegisterDocumentBenchmarks();
-  orvane::bench::RegisterLaunchBenchmarks();
-  orvane::bench::RegisterCompletionBenchmarks();
+  // --growth: only the loads on trees of three sizes (the largest has a
+  // million files and takes minutes to make), not the usual rows.
+  std::vector<char*> args(argv, argv + argc);
+  const bool growth = argc > 1 && std::string_view(argv[1]) == "--growth";
+  std::string only_growth = "--benchmark_filter=^BM_Grow";
+  if (growth) args[1] = only_growth.data();  // a later --benchmark_filter still wins
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
+  if (growth) {
+    orvane::bench::RegisterGrowthBenchmarks();
+  } else {
+    orvane::bench::Tree();  // build the tree before anything is timed
+    orvane::bench::RegisterDocumentBenchmarks();
+    orvane::bench::RegisterLaunchBenchmarks();
+    orvane::bench::RegisterCompletionBenchmarks();
+  }
   orvane::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintRatios();

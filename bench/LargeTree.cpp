@@ -8,6 +8,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
+#include <memory>
 
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
@@ -35,7 +37,12 @@ void Touch(const fs::path& path) { std::fclose(std::fopen(path.c_str(), "w")); }
 
 }  // namespace
 
-LargeTree::LargeTree() {
+LargeTree::LargeTree(TreeSize scale) : size_(scale) {
+  // Sizes that follow the number of maps: the cycles, and the mods' own maps.
+  const int n_maps = scale.maps;
+  const int n_bots = scale.bots;
+  const int n_cycle = scale.maps / 4;
+  const int n_own = scale.maps / 10;
   tree_.StandardRegistry().File("hl.exe").ShippedData();
   for (const ModInfo& mod : Mods()) tree_.Dir(mod.dir);
   tree_.Dir("firebot")
@@ -43,14 +50,14 @@ LargeTree::LargeTree() {
       .File("tfc/dlls/abot.dll")
       .File("frontline/dlls/agrobot.dll");
   tree_.Dir("valve/maps");
-  for (int i = 0; i < kMaps; ++i) Touch(tree_.hl_dir() / "valve/maps" / (MapName(i) + ".bsp"));
+  for (int i = 0; i < n_maps; ++i) Touch(tree_.hl_dir() / "valve/maps" / (MapName(i) + ".bsp"));
   for (int i = 0; i < kModels; ++i) {
     const std::string m = "model" + std::to_string(i);
     fs::create_directories(tree_.hl_dir() / "valve/models/player" / m);
     Touch(tree_.hl_dir() / "valve/models/player" / m / (m + ".mdl"));
   }
   std::string cycle;
-  for (int i = 0; i < kCycle; ++i) cycle += MapName(i * 3 % kMaps) + "\r\n";
+  for (int i = 0; i < n_cycle; ++i) cycle += MapName(i * 3 % n_maps) + "\r\n";
   std::string listen;
   for (int i = 0; i < kListenLines; ++i) {
     listen += (i % 4 == 0   ? "maxplayers "
@@ -60,7 +67,7 @@ LargeTree::LargeTree() {
               std::to_string(i) + "\r\n";
   }
   listen_ = listen;
-  for (int i = 0; i < kBots; ++i) {
+  for (int i = 0; i < n_bots; ++i) {
     roster_.push_back({"Bot" + std::to_string(i), "model" + std::to_string(i % kModels),
                        std::to_string(i % 256), std::to_string(i % 200), std::to_string(i % 6)});
   }
@@ -75,10 +82,10 @@ LargeTree::LargeTree() {
   // 2,000-node team tree and 2,000 bots.
   tree_.Dir("action/maps");
   std::string action_cycle;
-  for (int i = 0; i < kScihuntMaps; ++i) {
+  for (int i = 0; i < n_own; ++i) {
     Touch(tree_.hl_dir() / "action/maps" / ("ahl_" + MapName(i) + ".bsp"));
     if (i % 2 == 0) Touch(tree_.hl_dir() / "action/maps" / ("ahl_" + MapName(i) + ".wps"));
-    action_cycle += "ahl_" + MapName(i * 7 % kScihuntMaps) + "\r\n";
+    action_cycle += "ahl_" + MapName(i * 7 % n_own) + "\r\n";
   }
   for (int i = 0; i < 200; ++i) {
     const std::string m = "agent" + std::to_string(i);
@@ -92,7 +99,7 @@ LargeTree::LargeTree() {
     action_teams.push_back(std::move(team));
   }
   std::vector<BotEntry> action_bots;
-  for (int i = 0; i < kBots; ++i) {
+  for (int i = 0; i < n_bots; ++i) {
     action_bots.push_back({"Bot" + std::to_string(i), "agent" + std::to_string(i % 200), "", "",
                            std::to_string(i % 5 + 1)});
   }
@@ -105,7 +112,7 @@ LargeTree::LargeTree() {
   // Rocket Crowbar: the same cycle, a bot node or a config for every tenth
   // map, 2,000 bots with their personalities.
   std::vector<BotEntry> rocket_bots;
-  for (int i = 0; i < kBots; ++i) {
+  for (int i = 0; i < n_bots; ++i) {
     BotEntry bot = NewRocketBot();
     bot.name = "Bot" + std::to_string(i);
     bot.model = "model" + std::to_string(i % kModels);
@@ -117,7 +124,7 @@ LargeTree::LargeTree() {
       .File("rockcrowbar/listenserver.cfg", listen_)
       .File("rockcrowbar/game.cfg", JoinCrLf(RocketGameCfgLines(RocketGameCfg{})))
       .File("rockcrowbar/botdata.txt", JoinCrLf(RocketBotLines(rocket_bots)));
-  for (int i = 0; i < kMaps; i += 10) {
+  for (int i = 0; i < n_maps; i += 10) {
     Touch(tree_.hl_dir() / "rockcrowbar/botnodes" / (MapName(i) + ".nod"));
     Touch(tree_.hl_dir() / "rockcrowbar" / (MapName(i + 5) + ".cfg"));
   }
@@ -125,15 +132,15 @@ LargeTree::LargeTree() {
   // third, 2,000 bots in default.cfg and a full skill table.
   tree_.Dir("firearms/maps").Dir("firebot/firearms/waypoint").Dir("firebot/firearms/cfg");
   std::string fire_cycle;
-  for (int i = 0; i < kScihuntMaps; ++i) {
+  for (int i = 0; i < n_own; ++i) {
     const std::string map = "ff_" + MapName(i);
     Touch(tree_.hl_dir() / "firearms/maps" / (map + ".bsp"));
     if (i % 2 == 0) Touch(tree_.hl_dir() / "firebot/firearms/waypoint" / (map + ".fwp"));
     if (i % 3 == 0) Touch(tree_.hl_dir() / "firebot/firearms/cfg" / (map + ".cfg"));
-    fire_cycle += "ff_" + MapName(i * 14 % kScihuntMaps) + "\r\n";  // waypointed maps only
+    fire_cycle += "ff_" + MapName(i * 14 % n_own) + "\r\n";  // waypointed maps only
   }
   std::vector<BotEntry> fire_bots;
-  for (int i = 0; i < kBots; ++i) {
+  for (int i = 0; i < n_bots; ++i) {
     fire_bots.push_back({"Bot" + std::to_string(i), std::to_string(i % 3), std::to_string(i % 25),
                          "", std::to_string(i % 6)});
   }
@@ -170,16 +177,16 @@ LargeTree::LargeTree() {
       .File("jumbot/morons.cfg", JoinCrLf(chat))
       .File("jumbot/config.cfg", config);
   tree_.Dir("jumbot/wpfiles").Dir("jumbot/mapcfgs").Dir("scihunt/maps").Dir("scihunt/wpfiles");
-  for (int i = 0; i < kMaps; i += 10) {
+  for (int i = 0; i < n_maps; i += 10) {
     Touch(tree_.hl_dir() / "jumbot/wpfiles" / (MapName(i) + ".jrf"));
     Touch(tree_.hl_dir() / "jumbot/mapcfgs" / (MapName(i + 5) + ".cfg"));
   }
   std::string sci_cycle;
-  for (int i = 0; i < kScihuntMaps; ++i) {
+  for (int i = 0; i < n_own; ++i) {
     Touch(tree_.hl_dir() / "scihunt/maps" / ("sh_" + MapName(i) + ".bsp"));
     if (i % 3 == 0) Touch(tree_.hl_dir() / "scihunt/maps" / ("sh_" + MapName(i) + ".cfg"));
     if (i % 2 == 0) Touch(tree_.hl_dir() / "scihunt/wpfiles" / ("sh_" + MapName(i) + ".jrf"));
-    sci_cycle += "sh_" + MapName(i * 7 % kScihuntMaps) + "\r\n";
+    sci_cycle += "sh_" + MapName(i * 7 % n_own) + "\r\n";
   }
   JumbotCfg sci_bots;
   sci_bots.chatfile = "botchat.cfg";
@@ -196,19 +203,19 @@ LargeTree::LargeTree() {
   // Counter-Strike with P.O.D.Bot: its own 20,000 maps, waypoints for half
   // of them, and 2,000 bots in the shared CS_Bots.ini.
   tree_.Dir("cstrike/maps").Dir("cstrike/PODBot/wptcs10");
-  for (int i = 0; i < kMaps; ++i) {
+  for (int i = 0; i < n_maps; ++i) {
     Touch(tree_.hl_dir() / "cstrike/maps" / (MapName(i) + ".bsp"));
     if (i % 2 == 0) Touch(tree_.hl_dir() / "cstrike/PODBot/wptcs10" / (MapName(i) + ".pwf"));
   }
-  std::string bots_ini = "[Default]\r\nnumbot=" + std::to_string(kBots) + "\r\nskill100=40\r\n";
-  for (int i = 0; i < kBots; ++i) {
+  std::string bots_ini = "[Default]\r\nnumbot=" + std::to_string(n_bots) + "\r\nskill100=40\r\n";
+  for (int i = 0; i < n_bots; ++i) {
     bots_ini += "[Bot " + std::to_string(i + 1) + "]\r\nnom=Bot" + std::to_string(i) +
                 "\r\nteam=" + std::to_string(i % 3) + "\r\nmodele=" + std::to_string(i % 5) +
                 "\r\nskill100=" + std::to_string(i % 101) + "\r\n";
   }
   tree_.AppFile("CS_Bots.ini", bots_ini);
   std::string cs_cycle;
-  for (int i = 0; i < kCycle; ++i) cs_cycle += MapName(i * 3 % kMaps) + "\r\n";
+  for (int i = 0; i < n_cycle; ++i) cs_cycle += MapName(i * 3 % n_maps) + "\r\n";
   tree_.File("cstrike/mapcycle.txt", cs_cycle)
       .File("cstrike/listenserver.cfg", listen_)
       .File("cstrike/game.cfg", JoinCrLf(CsGameCfgLines(CsGameCfg{})))
@@ -225,14 +232,14 @@ LargeTree::LargeTree() {
     const std::string mod = dir;
     tree_.Dir(mod + "/maps").File(dll, "bot library");
     std::string team_cycle;
-    for (int i = 0; i < kMaps; ++i) {
+    for (int i = 0; i < n_maps; ++i) {
       Touch(tree_.hl_dir() / (mod + "/maps") / (MapName(i) + ".bsp"));
       if (i % 2 == 0) Touch(tree_.hl_dir() / (mod + "/maps") / (MapName(i) + wp));
     }
-    for (int i = 0; i < kCycle; ++i) team_cycle += MapName(i * 2 % kMaps) + "\r\n";
-    std::string team_ini = "[Default]\r\nnumbot=" + std::to_string(kBots) +
+    for (int i = 0; i < n_cycle; ++i) team_cycle += MapName(i * 2 % n_maps) + "\r\n";
+    std::string team_ini = "[Default]\r\nnumbot=" + std::to_string(n_bots) +
                            "\r\nskill5=3\r\nbotdontshoot=0\r\n" + own + "=1\r\n";
-    for (int i = 0; i < kBots; ++i) {
+    for (int i = 0; i < n_bots; ++i) {
       team_ini += "[Bot " + std::to_string(i + 1) + "]\r\nnom=Bot" + std::to_string(i) +
                   "\r\nteam=" + std::to_string(i % 3) + "\r\nmodele=" + std::to_string(i % 3 + 1) +
                   "\r\nskill5=" + std::to_string(i % 6) + "\r\n";
@@ -272,6 +279,13 @@ void StderrReporter::ReportError(const std::string& message, const std::string& 
 
 const LargeTree& Tree() {
   static const LargeTree* tree = new LargeTree();
+  return *tree;
+}
+
+const LargeTree& TreeOfSize(int maps) {
+  static std::map<int, std::unique_ptr<LargeTree>> trees;
+  std::unique_ptr<LargeTree>& tree = trees[maps];
+  if (!tree) tree = std::make_unique<LargeTree>(TreeSize{maps, maps / 20});
   return *tree;
 }
 

@@ -19,27 +19,39 @@ inline constexpr int kListenLines = 2000;
 inline constexpr int kBots = 2000;
 inline constexpr int kScihuntMaps = 2000;  // Sci-hunt keeps maps of its own
 
+// How large a tree is: its maps (the cycles are a quarter of them, the mods
+// with maps of their own have a tenth) and the bots of each roster.
+struct TreeSize {
+  int maps = kMaps;
+  int bots = kBots;
+};
+
 // Ten mods, 20,000 maps, 2,000 player models, a 5,000-map cycle, 2,000-line
 // listenserver.cfg, 2,000-bot rosters for Botman, Phineas, Jumbot and
 // Sci-hunt, and Sci-hunt's own 2,000 maps with waypoint and config files.
 class LargeTree {
  public:
-  LargeTree();
+  explicit LargeTree(TreeSize size = {});
   static std::string MapName(int i) { return "map_" + std::to_string(i); }
 
   const test::GameTree& tree() const { return tree_; }
+  const TreeSize& size() const { return size_; }
   const std::string& listen() const { return listen_; }
   const std::vector<BotEntry>& roster() const { return roster_; }
   // Start-up run on the tree, with the map and model catalogues.
   LauncherState LoadedState(const std::string& mod = "Botman") const;
 
  private:
+  TreeSize size_;
   test::GameTree tree_;
   std::string listen_;
   std::vector<BotEntry> roster_;
 };
 
 const LargeTree& Tree();
+// A tree of the given number of maps and a twentieth as many bots, made on
+// first use and kept (for the growth of the loads with the input).
+const LargeTree& TreeOfSize(int maps);
 
 // Start-up's error boxes as lines on stderr.
 struct StderrReporter final : StartupReporter {

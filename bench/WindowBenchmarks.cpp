@@ -13,6 +13,9 @@
 #include <QWindow>
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "LargeTree.h"
 #include "gui/BotEditorForm.h"
@@ -35,12 +38,13 @@ namespace orvane::bench {
 namespace {
 
 template <typename Window>
-void OpenWindow(benchmark::State& s, const char* mod) {
-  LauncherState state = Tree().LoadedState(mod);
+void OpenWindow(benchmark::State& s, const char* mod, const LargeTree& on = Tree()) {
+  LauncherState state = on.LoadedState(mod);
+  const int bots = on.size().bots;
   for (auto _ : s) {
     auto window = std::make_unique<Window>(state, nullptr);
     window->show();
-    while (!window->loaded() || window->settings().roster.size() != kBots) {
+    while (!window->loaded() || window->settings().roster.size() != bots) {
       QApplication::processEvents();
     }
     benchmark::DoNotOptimize(window.get());
@@ -61,6 +65,27 @@ void BM_OpenRocket(benchmark::State& s) { OpenWindow<RocketWindow>(s, "Rocket");
 void BM_OpenTfc(benchmark::State& s) { OpenWindow<TfcWindow>(s, "TFC"); }
 void BM_OpenFrontline(benchmark::State& s) { OpenWindow<FrontlineWindow>(s, "Frontline"); }
 void BM_OpenFirebot(benchmark::State& s) { OpenWindow<FirebotWindow>(s, "Firebot"); }
+
+// Each window on the tree of 200,000 maps and 10,000 bots (--growth).
+template <typename Window>
+void RegisterLargest(const char* name, const char* mod) {
+  benchmark::RegisterBenchmark(name, [mod](benchmark::State& s) {
+    OpenWindow<Window>(s, mod, TreeOfSize(200000));
+  })->Unit(benchmark::kMillisecond);
+}
+
+void RegisterGrowthBenchmarks() {
+  RegisterLargest<BotmanWindow>("BM_OpenLargestBotman", "Botman");
+  RegisterLargest<PhineasWindow>("BM_OpenLargestPhineas", "Phineas");
+  RegisterLargest<JumbotWindow>("BM_OpenLargestJumbot", "Jumbot");
+  RegisterLargest<ScihuntWindow>("BM_OpenLargestScihunt", "Scihunt");
+  RegisterLargest<CstrikeWindow>("BM_OpenLargestCstrike", "CStrike");
+  RegisterLargest<ActionWindow>("BM_OpenLargestAction", "Action");
+  RegisterLargest<RocketWindow>("BM_OpenLargestRocket", "Rocket");
+  RegisterLargest<TfcWindow>("BM_OpenLargestTfc", "TFC");
+  RegisterLargest<FrontlineWindow>("BM_OpenLargestFrontline", "Frontline");
+  RegisterLargest<FirebotWindow>("BM_OpenLargestFirebot", "Firebot");
+}
 
 // Until the window system has the window on screen.
 void WaitExposed(QWidget& window) {
@@ -135,8 +160,19 @@ int main(int argc, char** argv) {
   // gives the window system's own share of showing a window).
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  orvane::bench::Tree();  // build the tree before anything is timed
+  // --growth: only each window on the largest tree (a million files, minutes
+  // to make), not the usual rows.
+  std::vector<char*> args(argv, argv + argc);
+  const bool growth = argc > 1 && std::string_view(argv[1]) == "--growth";
+  std::string only_growth = "--benchmark_filter=^BM_OpenLargest";
+  if (growth) args[1] = only_growth.data();  // a later --benchmark_filter still wins
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
+  if (growth) {
+    orvane::bench::RegisterGrowthBenchmarks();
+  } else {
+    orvane::bench::Tree();  // build the tree before anything is timed
+  }
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   // The most this process held at once: the large tree's catalogues and each

@@ -35,9 +35,8 @@ std::vector<std::string> CsLiblistLines(std::string_view version, const BotProfi
 }
 
 std::vector<std::string> CsBotFileLines(std::string_view bot, const BotProfile& profile,
-                                        std::string_view bots_ini,
+                                        const ProfileIndex& ini,
                                         const std::function<bool(std::string_view)>& dir_exists) {
-  const ProfileIndex ini(bots_ini);  // one pass for the roster's thousands of keys
   const auto get = [&ini](std::string_view key, std::string_view def) {
     return ini.Text("Default", key, def);
   };
@@ -90,14 +89,13 @@ std::vector<std::string> CsBotFileLines(std::string_view bot, const BotProfile& 
 }
 
 std::vector<std::string> AndroidGameCfgLines(const std::vector<std::string>& game_cfg, bool android,
-                                             std::string_view bots_ini) {
+                                             const ProfileIndex& ini) {
   std::vector<std::string> lines;
   for (const std::string& line : game_cfg) {
     if (line.find("sv_startbots") == std::string::npos && line.find("sv_bot") == std::string::npos)
       lines.push_back(line);
   }
   if (!android) return lines;
-  const ProfileIndex ini(bots_ini);
   const int count = std::min(ParseProfileInt(ini.Text("Default", "numbot", ""), 0), kMaxRosterBots);
   lines.push_back("sv_startbots " + std::to_string(count));
   for (int i = 1; i <= count; ++i) {
@@ -115,17 +113,18 @@ void PutCsLaunchFiles(const LauncherState& state, const std::string& bot, FileBa
   const BotProfile profile = ReadBotProfile(state.app_path + "\\CStrike.ini", bot, ignored);
   const std::string ini_path = state.app_path + "\\CS_Bots.ini";
   const std::string bots_ini = FileExists(ini_path) ? ReadFileBytes(ini_path) : std::string();
+  const ProfileIndex ini(bots_ini);  // one reading for the roster's thousands of keys
 
   batch.PutLines(dir + "\\liblist.gam",
-                 CsLiblistLines(ProfileIndex(bots_ini).Text("Default", "version", "0"), profile));
+                 CsLiblistLines(ini.Text("Default", "version", "0"), profile));
   NeutraliseListenServer(batch, dir + "\\listenserver.cfg", ListenServerNames("CStrike"));
   const auto dir_exists = [&dir](std::string_view relative) {
     return DirectoryExists(dir + "\\" + std::string(relative));
   };
-  batch.PutLines(dir + "\\" + profile.bot_file, CsBotFileLines(bot, profile, bots_ini, dir_exists));
+  batch.PutLines(dir + "\\" + profile.bot_file, CsBotFileLines(bot, profile, ini, dir_exists));
   const std::string game = dir + "\\game.cfg";
   if (FileExists(game)) {
-    batch.PutLines(game, AndroidGameCfgLines(ReadLines(game), bot == kAndroid, bots_ini));
+    batch.PutLines(game, AndroidGameCfgLines(ReadLines(game), bot == kAndroid, ini));
   }
 }
 

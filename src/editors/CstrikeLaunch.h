@@ -12,6 +12,7 @@
 
 #include "core/LauncherState.h"
 #include "editors/BotProfile.h"
+#include "platform/ProfileFile.h"
 
 namespace orvane {
 
@@ -28,16 +29,16 @@ inline constexpr std::string_view kAndroid = "Android";
 // version: CS_Bots.ini's "version" ("1" for 1.0, else Beta 7.1).
 std::vector<std::string> CsLiblistLines(std::string_view version, const BotProfile& profile);
 
-// The bot's command file. bots_ini is CS_Bots.ini's text ("" when missing);
+// The bot's command file. ini indexes CS_Bots.ini's text ("" when missing);
 // dir_exists answers for a directory relative to the cstrike directory.
 std::vector<std::string> CsBotFileLines(std::string_view bot, const BotProfile& profile,
-                                        std::string_view bots_ini,
+                                        const ProfileIndex& ini,
                                         const std::function<bool(std::string_view)>& dir_exists);
 
 // game.cfg without its sv_startbots / sv_bot lines, and Android's own when
 // Android is the bot.
 std::vector<std::string> AndroidGameCfgLines(const std::vector<std::string>& game_cfg, bool android,
-                                             std::string_view bots_ini);
+                                             const ProfileIndex& ini);
 
 // Every launch-time file of Counter-Strike for bot, into the batch.
 void PutCsLaunchFiles(const LauncherState& state, const std::string& bot, FileBatch& batch);

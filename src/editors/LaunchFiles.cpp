@@ -110,9 +110,7 @@ std::vector<std::string> FrontlineLiblistLines(const BotProfile& profile) {
 }
 
 std::vector<std::string> TfcBotFileLines(std::string_view bot, const BotProfile& profile,
-                                         std::string_view bots_ini,
-                                         std::string_view bots_ini_path) {
-  const ProfileIndex ini(bots_ini);
+                                         const ProfileIndex& ini, std::string_view bots_ini_path) {
   const std::string skill_key = "skill" + profile.max_skill;
   std::string skill = ini.Text("Default", skill_key, "0");
   if (bot == kAbot) {
@@ -134,8 +132,7 @@ std::vector<std::string> TfcBotFileLines(std::string_view bot, const BotProfile&
 }
 
 std::vector<std::string> FrontlineBotFileLines(std::string_view bot, const BotProfile& profile,
-                                               std::string_view bots_ini) {
-  const ProfileIndex ini(bots_ini);
+                                               const ProfileIndex& ini) {
   std::vector<std::string> lines = BotFileHead(profile, "pause 2");
   lines.push_back("botskill " + ini.Text("Default", "skill" + profile.max_skill, "0"));
   lines.emplace_back(" ");
@@ -169,10 +166,10 @@ void PutTfcLaunchFiles(const LauncherState& state, const std::string& bot, FileB
   const ModFiles f = ReadModFiles(state, "TFC", "TFC.ini", "TF_Bots.ini", bot);
   batch.PutLines(f.dir + "\\liblist.gam", TfcLiblistLines(f.profile));
   NeutraliseListenServer(batch, f.dir + "\\listenserver.cfg", ListenServerNames("TFC"));
+  const ProfileIndex ini(f.bots_ini);  // one reading for the roster's thousands of keys
   batch.PutLines(f.dir + "\\" + f.profile.bot_file,
-                 TfcBotFileLines(bot, f.profile, f.bots_ini, f.bots_ini_path));
-  if (ProfileIndex(f.bots_ini).Text("Default", "addmap", "") == "1")
-    PutMapBotFiles(state, f.dir, batch);
+                 TfcBotFileLines(bot, f.profile, ini, f.bots_ini_path));
+  if (ini.Text("Default", "addmap", "") == "1") PutMapBotFiles(state, f.dir, batch);
 }
 
 void PutFrontlineLaunchFiles(const LauncherState& state, const std::string& bot, FileBatch& batch) {
@@ -180,7 +177,7 @@ void PutFrontlineLaunchFiles(const LauncherState& state, const std::string& bot,
   batch.PutLines(f.dir + "\\liblist.gam", FrontlineLiblistLines(f.profile));
   NeutraliseListenServer(batch, f.dir + "\\listenserver.cfg", ListenServerNames("Frontline"));
   batch.PutLines(f.dir + "\\" + f.profile.bot_file,
-                 FrontlineBotFileLines(bot, f.profile, f.bots_ini));
+                 FrontlineBotFileLines(bot, f.profile, ProfileIndex(f.bots_ini)));
 }
 
 void WriteTfcLaunchFiles(const LauncherState& state, const std::string& bot) {

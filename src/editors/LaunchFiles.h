@@ -12,6 +12,7 @@
 
 #include "core/LauncherState.h"
 #include "editors/BotProfile.h"
+#include "platform/ProfileFile.h"
 
 namespace orvane {
 
@@ -27,13 +28,13 @@ std::string LiblistLine(std::string_view key, std::string_view value);
 std::vector<std::string> TfcLiblistLines(const BotProfile& profile);
 std::vector<std::string> FrontlineLiblistLines(const BotProfile& profile);
 
-// The bot command files; bots_ini is the settings file's text ("" when
+// The bot command files; ini indexes the settings file's text ("" when
 // missing). Abot's skill is the stored one less one: a stored skill that is
 // not a whole number is a FileError naming bots_ini_path and the key.
 std::vector<std::string> TfcBotFileLines(std::string_view bot, const BotProfile& profile,
-                                         std::string_view bots_ini, std::string_view bots_ini_path);
+                                         const ProfileIndex& ini, std::string_view bots_ini_path);
 std::vector<std::string> FrontlineBotFileLines(std::string_view bot, const BotProfile& profile,
-                                               std::string_view bots_ini);
+                                               const ProfileIndex& ini);
 
 // A map's bot file made to run Abot's configuration: without its addbot,
 // pause and botskill lines, then "exec abot.cfg". nullopt when the file

@@ -343,28 +343,91 @@ std::string SetProfileValues(std::string_view text, const std::vector<ProfileWri
   return out;
 }
 
+namespace {
+
+// FNV-1a: short keys, hashed once each way.
+uint64_t HashKey(std::string_view key) {
+  uint64_t hash = 14695981039346656037ull;
+  for (const char c : key) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
+void AppendLower(std::string& to, std::string_view name) {
+  for (const char c : name) to.push_back(ToLowerAscii(c));
+}
+
+}  // namespace
+
 ProfileIndex::ProfileIndex(std::string_view text) {
   // The first section of a name, and in it the first key of a name, answer.
-  std::unordered_map<std::string, std::string_view>* current = nullptr;
+  // No more entries than lines: the table is sized once.
+  const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+  size_t slots = 16;
+  while (slots < lines * 2) slots *= 2;
+  slots_.assign(slots, 0);
+  starts_.push_back(0);
+  keys_.reserve(text.size());
+  std::string prefix;   // the current section's "name\n", lower-cased
+  bool counts = false;  // false in a later section of a name already seen
+  std::string key;
   ForEachLine(text, [&](std::string_view line, size_t, size_t) {
     const ProfileLine parsed = ClassifyLine(line);
     if (parsed.kind == LineKind::kSection) {
-      const auto [it, added] = sections_.try_emplace(ToLowerAscii(parsed.name));
-      current = added ? &it->second : nullptr;
-    } else if (parsed.kind == LineKind::kKey && current != nullptr) {
-      current->try_emplace(ToLowerAscii(parsed.name), parsed.value);
+      prefix.clear();
+      AppendLower(prefix, parsed.name);
+      counts = Insert(prefix, {});
+      prefix.push_back('\n');
+    } else if (parsed.kind == LineKind::kKey && counts) {
+      key.assign(prefix);
+      AppendLower(key, parsed.name);
+      Insert(key, parsed.value);
     }
     return true;
   });
 }
 
+std::optional<size_t> ProfileIndex::Lookup(std::string_view lower_key) const {
+  const size_t mask = slots_.size() - 1;
+  for (size_t slot = HashKey(lower_key) & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
+    const size_t entry = slots_[slot] - 1;
+    if (std::string_view(keys_).substr(starts_[entry], starts_[entry + 1] - starts_[entry]) ==
+        lower_key) {
+      return entry;
+    }
+  }
+  return std::nullopt;
+}
+
+bool ProfileIndex::Insert(std::string_view lower_key, std::string_view value) {
+  const size_t mask = slots_.size() - 1;
+  size_t slot = HashKey(lower_key) & mask;
+  for (; slots_[slot] != 0; slot = (slot + 1) & mask) {
+    const size_t entry = slots_[slot] - 1;
+    if (std::string_view(keys_).substr(starts_[entry], starts_[entry + 1] - starts_[entry]) ==
+        lower_key) {
+      return false;
+    }
+  }
+  slots_[slot] = static_cast<uint32_t>(values_.size() + 1);
+  values_.push_back(value);
+  keys_.append(lower_key);
+  starts_.push_back(static_cast<uint32_t>(keys_.size()));
+  return true;
+}
+
 std::optional<std::string_view> ProfileIndex::Find(std::string_view section,
                                                    std::string_view key) const {
-  const auto s = sections_.find(ToLowerAscii(ProfileTrim(section)));
-  if (s == sections_.end()) return std::nullopt;
-  const auto k = s->second.find(ToLowerAscii(ProfileTrim(key)));
-  if (k == s->second.end()) return std::nullopt;
-  return k->second;
+  std::string wanted;
+  wanted.reserve(section.size() + key.size() + 1);
+  AppendLower(wanted, ProfileTrim(section));
+  wanted.push_back('\n');
+  AppendLower(wanted, ProfileTrim(key));
+  const std::optional<size_t> entry = Lookup(wanted);
+  if (!entry) return std::nullopt;
+  return values_[*entry];
 }
 
 std::string ProfileIndex::Text(std::string_view section, std::string_view key,

@@ -5,10 +5,10 @@
 // it must and leaves every other byte of the file as it was.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace orvane {
@@ -47,7 +47,15 @@ class ProfileIndex {
   std::string Text(std::string_view section, std::string_view key, std::string_view def) const;
 
  private:
-  std::unordered_map<std::string, std::unordered_map<std::string, std::string_view>> sections_;
+  // One table for the whole text, without an allocation per entry:
+  // "section\nkey" (lower-cased) gives the value; "section" alone marks a
+  // section as seen. A line break is in no name, so the two never meet.
+  std::optional<size_t> Lookup(std::string_view lower_key) const;
+  bool Insert(std::string_view lower_key, std::string_view value);  // false when there
+  std::string keys_;              // every key, one after the other
+  std::vector<uint32_t> starts_;  // where each key starts, then the end
+  std::vector<std::string_view> values_;
+  std::vector<uint32_t> slots_;  // entry + 1, 0 for an empty slot
 };
 
 // The file functions. A missing file reads as absent; an unreadable one

@@ -29,7 +29,7 @@ BotProfile Profile(const char* max_skill, const char* menu = "") {
 
 std::string BotFile(std::string_view bot, const BotProfile& profile,
                     std::string_view ini = kBotsIni) {
-  return JoinCrLf(CsBotFileLines(bot, profile, ini, [](std::string_view dir) {
+  return JoinCrLf(CsBotFileLines(bot, profile, ProfileIndex(ini), [](std::string_view dir) {
     return dir == "nnwp" || dir == "PodBot\\wptcs15";
   }));
 }
@@ -115,12 +115,12 @@ TEST(CsLiblist, BothVersions) {
 TEST(AndroidGameCfg, OldBotLinesGoAndAndroidsCome) {
   const std::vector<std::string> game = {"\"mp_timelimit\"\t\t\"20.00000\"", "sv_startbots 3",
                                          "sv_bot1 5|1|Old", "\"sv_sendvelocity\"\t\t\"0\""};
-  EXPECT_EQ(AndroidGameCfgLines(game, false, kBotsIni),
+  EXPECT_EQ(AndroidGameCfgLines(game, false, ProfileIndex(kBotsIni)),
             (std::vector<std::string>{game[0], game[3]}));
-  EXPECT_EQ(AndroidGameCfgLines(game, true, kBotsIni),
+  EXPECT_EQ(AndroidGameCfgLines(game, true, ProfileIndex(kBotsIni)),
             (std::vector<std::string>{game[0], game[3], "sv_startbots 2", "sv_bot1 90|2|Ghost",
                                       "sv_bot2 -1|1|Rex"}));
-  EXPECT_EQ(AndroidGameCfgLines(game, true, "").back(), "sv_startbots 0");
+  EXPECT_EQ(AndroidGameCfgLines(game, true, ProfileIndex("")).back(), "sv_startbots 0");
 }
 
 TEST(CsLaunchFiles, WrittenFromTheCatalogueAndCsBotsIni) {

@@ -167,15 +167,17 @@ TEST(TeamLaunch, LiblistsAndBotFiles) {
       {false, "HPB Bot", head + "botskill 3\r\n \r\nbotdontshoot 1\r\n" + roster},
   };
   for (const auto& c : kCases) {
-    EXPECT_EQ(JoinCrLf(c.tfc ? TfcBotFileLines(c.bot, p, kRoster, "TF_Bots.ini")
-                             : FrontlineBotFileLines(c.bot, p, kRoster)),
+    EXPECT_EQ(JoinCrLf(c.tfc ? TfcBotFileLines(c.bot, p, ProfileIndex(kRoster), "TF_Bots.ini")
+                             : FrontlineBotFileLines(c.bot, p, ProfileIndex(kRoster))),
               c.bytes)
         << c.bot;
   }
   // Without a settings file: no roster; Abot's lowest skill.
-  EXPECT_EQ(JoinCrLf(TfcBotFileLines("Abot", p, "", "TF_Bots.ini")), head + "botskill 0\r\n \r\n");
-  EXPECT_THROW(TfcBotFileLines("Abot", p, "[Default]\r\nskill5=high\r\n", "TF_Bots.ini"),
-               FileError);
+  EXPECT_EQ(JoinCrLf(TfcBotFileLines("Abot", p, ProfileIndex(""), "TF_Bots.ini")),
+            head + "botskill 0\r\n \r\n");
+  EXPECT_THROW(
+      TfcBotFileLines("Abot", p, ProfileIndex("[Default]\r\nskill5=high\r\n"), "TF_Bots.ini"),
+      FileError);
 }
 
 TEST(TeamLaunch, MapBotFiles) {

@@ -12,6 +12,7 @@
 
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
+#include "gui/BotEditorForm.h"
 #include "gui/EditorWindows.h"
 #include "gui/GameDirectoryDialog.h"
 #include "platform/FileError.h"
@@ -334,6 +335,34 @@ class MainWindowTest final : public QObject {
       SelectMod(state, Mods()[i].key);
       const std::unique_ptr<QDialog> window = EditorWindowMakers()[i].make(state, nullptr);
       QCOMPARE(window->objectName(), QString::fromLatin1(Mods()[i].window_name));
+    }
+  }
+
+  // Each editor window, opened on the demo game and closed, leaves no widget
+  // behind (the sanitizer build checks the same run for leaked memory).
+  void EveryEditorWindowLeavesNothingWhenClosed() {
+    GameTree tree;
+    DemoGame(tree);
+    LauncherState state = tree.State();
+    RegistryStore store = tree.Store();
+    ReadLauncherSettings(state, store);
+    ModalAnswerer answerer;  // a load's error box, if any, is answered
+    QWidget parent;
+    const qsizetype widgets_before = QApplication::allWidgets().size();
+    for (const EditorWindowMaker& maker : EditorWindowMakers()) {
+      SelectMod(state, maker.key);
+      {
+        const std::unique_ptr<QDialog> window = maker.make(state, &parent);
+        auto* form = qobject_cast<BotEditorForm*>(window.get());
+        QVERIFY(form != nullptr);
+        window->show();
+        QTRY_VERIFY(form->loaded());
+        QVERIFY(QApplication::allWidgets().size() > widgets_before);
+        window->close();
+      }
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      QCOMPARE(QApplication::allWidgets().size(), widgets_before);
+      QVERIFY2(parent.children().isEmpty(), maker.key.data());
     }
   }
 
