@@ -13,7 +13,10 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStringListModel>
 #include <QToolButton>
+#include <memory>
+#include <vector>
 
 #include "gui/widgets/GameText.h"
 #include "gui/widgets/Pictures.h"
@@ -67,6 +70,9 @@ QGroupBox* TeamsBox::BuildGameType(QWidget* parent) {
 QGroupBox* TeamsBox::BuildTeamRows(QWidget* parent) {
   auto* group = new QGroupBox(QStringLiteral("Teams Settings"), parent);
   auto* layout = new QFormLayout(group);
+  // One list of models shared by the ten rows: ten copies of a player's
+  // thousands of models cost more than the rest of the window.
+  models_ = new QStringListModel(this);
   for (int k = 0; k < 10; ++k) {
     const QString number = QString::number(k + 1);
     auto* label =
@@ -74,6 +80,7 @@ QGroupBox* TeamsBox::BuildTeamRows(QWidget* parent) {
     label->setObjectName(form_.ControlName("label_team") + number);
     auto* box = new QComboBox(group);
     box->setObjectName(Q(settings_.TeamControl(static_cast<size_t>(k))));
+    box->setModel(models_);
     box->setToolTip(QStringLiteral("Select a team name"));
     box->installEventFilter(this);
     connect(box, &QComboBox::currentIndexChanged, this, [this, box, k](int index) {
@@ -129,15 +136,14 @@ void TeamsBox::NumTeamChanged(int value) {
 void TeamsBox::ShowModels() {
   if (rows_[0] == nullptr && game_kinds_.empty()) return;
   QStringList models;
+  models.reserve(static_cast<qsizetype>(settings_.models().size()));
   for (const std::string& model : settings_.models()) models << Q(model);
-  for (QComboBox* box : rows_) {
-    if (box == nullptr) continue;
-    Quietly(box, [&models](QComboBox* b) {
-      b->clear();
-      b->addItems(models);
-    });
+  if (models_ != nullptr) {
+    std::vector<std::unique_ptr<QSignalBlocker>> quiet;
+    for (QComboBox* box : rows_) quiet.push_back(std::make_unique<QSignalBlocker>(box));
+    models_->setStringList(models);
   }
-  Show();
+  Show();  // each row's choice, on the new list
 }
 
 bool TeamsBox::eventFilter(QObject* watched, QEvent* event) {

@@ -18,6 +18,8 @@ class QRadioButton;
 class QSpinBox;
 class QWidget;
 
+class QStringListModel;
+
 namespace orvane {
 
 class TeamsBox final : public QObject {
@@ -50,6 +52,7 @@ class TeamsBox final : public QObject {
   QSpinBox* numteam_ = nullptr;
   std::array<QLabel*, 10> row_labels_{};
   std::array<QComboBox*, 10> rows_{};
+  QStringListModel* models_ = nullptr;  // the rows' items, one list for all
 };
 
 }  // namespace orvane

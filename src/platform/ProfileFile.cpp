@@ -356,7 +356,10 @@ uint64_t HashKey(std::string_view key) {
 }
 
 void AppendLower(std::string& to, std::string_view name) {
-  for (const char c : name) to.push_back(ToLowerAscii(c));
+  const size_t at = to.size();
+  to.resize(at + name.size());
+  std::transform(name.begin(), name.end(), to.begin() + static_cast<std::ptrdiff_t>(at),
+                 [](char c) { return ToLowerAscii(c); });
 }
 
 }  // namespace

@@ -311,6 +311,11 @@ class BotmanWindowTest final : public QObject {
     numteam->setValue(4);
     QVERIFY(team(3)->isEnabled() && team(4)->isEnabled() && !team(5)->isEnabled());
     team(4)->setCurrentIndex(0);
+    // The rows offer the same models, each with a choice of its own.
+    QCOMPARE(team(4)->count(), team(1)->count());
+    team(3)->setCurrentIndex(team(3)->count() - 1);
+    QVERIFY(team(3)->currentText() != QStringLiteral("gina"));
+    QCOMPARE(team(1)->currentText(), QStringLiteral("gina"));
     QApplication::setActiveWindow(&window);
     numteam->setFocus();
     QTRY_VERIFY(numteam->hasFocus());
