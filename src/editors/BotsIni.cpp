@@ -61,6 +61,7 @@ std::vector<BotEntry> ReadBotsIniRoster(const ProfileIndex& ini, std::string_vie
 void AddBotsIniRoster(std::vector<ProfileWrite>& writes, const std::vector<BotEntry>& roster,
                       std::string_view max_skill) {
   const std::string skill_key = "skill" + std::string(max_skill);
+  writes.reserve(writes.size() + 4 * roster.size());
   for (size_t i = 0; i < roster.size(); ++i) {
     const std::string section = "Bot " + std::to_string(i + 1);
     writes.push_back({section, "nom", roster[i].name});

@@ -255,6 +255,7 @@ struct SectionLines {
 std::string SetProfileValues(std::string_view text, const std::vector<ProfileWrite>& writes) {
   // What precedes the first section, then one SectionLines per header.
   std::vector<SectionLines> sections(1);
+  sections.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '[')) + 1);
   std::unordered_map<std::string, size_t> first;  // lower-cased section name -> its first
   ForEachLine(text, [&](std::string_view line, size_t start, size_t next) {
     const std::string_view whole = text.substr(start, next - start);
@@ -316,6 +317,7 @@ std::string SetProfileValues(std::string_view text, const std::vector<ProfileWri
       const size_t value_offset = ClassifyLine(line.substr(0, content_end)).value_offset;
       if (content_end > 0 && line[content_end - 1] == '\r') --content_end;
       const size_t value_start = std::min(value_offset, content_end);
+      if (line.substr(value_start, content_end - value_start) == w.value) continue;  // as it is
       std::string updated;
       updated.reserve(line.size() + w.value.size());
       updated.append(line.substr(0, value_start)).append(w.value).append(line.substr(content_end));
