@@ -561,15 +561,8 @@ class RatioReporter final : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
   orvane::test::IsolatedHome home;
-  // --growth: only the loads on trees of three sizes (the largest has a
-  // million files and takes minutes to make), not the usual rows.
-  std::vector<char*> args(argv, argv + argc);
-  const bool growth = argc > 1 && std::string_view(argv[1]) == "--growth";
-  std::string only_growth = "--benchmark_filter=^BM_Grow";
-  if (growth) args[1] = only_growth.data();  // a later --benchmark_filter still wins
-  int count = static_cast<int>(args.size());
-  benchmark::Initialize(&count, args.data());
-  if (growth) {
+  // --growth: only the loads on trees of three sizes, not the usual rows.
+  if (orvane::bench::InitializeBenchmarks(argc, argv, "^BM_Grow")) {
     orvane::bench::RegisterGrowthBenchmarks();
   } else {
     orvane::bench::Tree();  // build the tree before anything is timed

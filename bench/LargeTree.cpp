@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <string_view>
 
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
@@ -280,6 +281,16 @@ void StderrReporter::ReportError(const std::string& message, const std::string& 
 const LargeTree& Tree() {
   static const LargeTree* tree = new LargeTree();
   return *tree;
+}
+
+bool InitializeBenchmarks(int argc, char** argv, const char* growth_filter) {
+  std::vector<char*> args(argv, argv + argc);
+  const bool growth = argc > 1 && std::string_view(argv[1]) == "--growth";
+  std::string only_growth = std::string("--benchmark_filter=") + growth_filter;
+  if (growth) args[1] = only_growth.data();
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
+  return growth;
 }
 
 const LargeTree& TreeOfSize(int maps) {

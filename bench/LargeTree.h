@@ -53,6 +53,11 @@ const LargeTree& Tree();
 // first use and kept (for the growth of the loads with the input).
 const LargeTree& TreeOfSize(int maps);
 
+// Initialises Google Benchmark; a first argument "--growth" instead limits
+// the run to the rows that growth_filter matches (the trees of other sizes
+// take minutes to make; a later --benchmark_filter still wins). True then.
+bool InitializeBenchmarks(int argc, char** argv, const char* growth_filter);
+
 // Start-up's error boxes as lines on stderr.
 struct StderrReporter final : StartupReporter {
   void ReportError(const std::string& message, const std::string& detail) override;

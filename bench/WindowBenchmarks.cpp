@@ -160,15 +160,8 @@ int main(int argc, char** argv) {
   // gives the window system's own share of showing a window).
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  // --growth: only each window on the largest tree (a million files, minutes
-  // to make), not the usual rows.
-  std::vector<char*> args(argv, argv + argc);
-  const bool growth = argc > 1 && std::string_view(argv[1]) == "--growth";
-  std::string only_growth = "--benchmark_filter=^BM_OpenLargest";
-  if (growth) args[1] = only_growth.data();  // a later --benchmark_filter still wins
-  int count = static_cast<int>(args.size());
-  benchmark::Initialize(&count, args.data());
-  if (growth) {
+  // --growth: only each window on the largest tree, not the usual rows.
+  if (orvane::bench::InitializeBenchmarks(argc, argv, "^BM_OpenLargest")) {
     orvane::bench::RegisterGrowthBenchmarks();
   } else {
     orvane::bench::Tree();  // build the tree before anything is timed
