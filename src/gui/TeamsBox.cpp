@@ -15,7 +15,6 @@
 #include <QSpinBox>
 #include <QStringListModel>
 #include <QToolButton>
-#include <memory>
 #include <vector>
 
 #include "gui/widgets/GameText.h"
@@ -139,8 +138,9 @@ void TeamsBox::ShowModels() {
   models.reserve(static_cast<qsizetype>(settings_.models().size()));
   for (const std::string& model : settings_.models()) models << Q(model);
   if (models_ != nullptr) {
-    std::vector<std::unique_ptr<QSignalBlocker>> quiet;
-    for (QComboBox* box : rows_) quiet.push_back(std::make_unique<QSignalBlocker>(box));
+    std::vector<QSignalBlocker> quiet;  // the rows follow the list without reporting a change
+    quiet.reserve(rows_.size());
+    for (QComboBox* box : rows_) quiet.emplace_back(box);
     models_->setStringList(models);
   }
   Show();  // each row's choice, on the new list

@@ -394,28 +394,28 @@ ProfileIndex::ProfileIndex(std::string_view text) {
   });
 }
 
-std::optional<size_t> ProfileIndex::Lookup(std::string_view lower_key) const {
-  const size_t mask = slots_.size() - 1;
-  for (size_t slot = HashKey(lower_key) & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
-    const size_t entry = slots_[slot] - 1;
-    if (std::string_view(keys_).substr(starts_[entry], starts_[entry + 1] - starts_[entry]) ==
-        lower_key) {
-      return entry;
-    }
-  }
-  return std::nullopt;
-}
-
-bool ProfileIndex::Insert(std::string_view lower_key, std::string_view value) {
+size_t ProfileIndex::SlotOf(std::string_view lower_key) const {
   const size_t mask = slots_.size() - 1;
   size_t slot = HashKey(lower_key) & mask;
   for (; slots_[slot] != 0; slot = (slot + 1) & mask) {
     const size_t entry = slots_[slot] - 1;
     if (std::string_view(keys_).substr(starts_[entry], starts_[entry + 1] - starts_[entry]) ==
         lower_key) {
-      return false;
+      break;
     }
   }
+  return slot;
+}
+
+std::optional<size_t> ProfileIndex::Lookup(std::string_view lower_key) const {
+  const uint32_t entry = slots_[SlotOf(lower_key)];
+  if (entry == 0) return std::nullopt;
+  return entry - 1;
+}
+
+bool ProfileIndex::Insert(std::string_view lower_key, std::string_view value) {
+  const size_t slot = SlotOf(lower_key);
+  if (slots_[slot] != 0) return false;
   slots_[slot] = static_cast<uint32_t>(values_.size() + 1);
   values_.push_back(value);
   keys_.append(lower_key);

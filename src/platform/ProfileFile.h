@@ -50,6 +50,8 @@ class ProfileIndex {
   // One table for the whole text, without an allocation per entry:
   // "section\nkey" (lower-cased) gives the value; "section" alone marks a
   // section as seen. A line break is in no name, so the two never meet.
+  // The slot holding lower_key, or the empty one where it would go.
+  size_t SlotOf(std::string_view lower_key) const;
   std::optional<size_t> Lookup(std::string_view lower_key) const;
   bool Insert(std::string_view lower_key, std::string_view value);  // false when there
   std::string keys_;              // every key, one after the other
