@@ -240,14 +240,8 @@ struct SectionLines {
   std::string_view name;  // trimmed, as its header gives it
   std::vector<std::string_view> lines;
   size_t last_filled = 0;  // the header, or the last non-blank line after it
-  std::vector<std::pair<std::string_view, size_t>> keys;  // trimmed name, line; first of a name
-
-  void AddKey(std::string_view key, size_t line) {
-    const bool known = std::any_of(keys.begin(), keys.end(), [key](const auto& known_key) {
-      return EqualsNoCase(known_key.first, key);
-    });
-    if (!known) keys.emplace_back(key, line);
-  }
+  // Every key line in order, trimmed name and line: the first of a name answers.
+  std::vector<std::pair<std::string_view, size_t>> keys;
 };
 
 }  // namespace
@@ -267,7 +261,8 @@ std::string SetProfileValues(std::string_view text, const std::vector<ProfileWri
     SectionLines& section = sections.back();
     section.lines.push_back(whole);
     if (sections.size() == 1 || parsed.kind == LineKind::kSection) return true;
-    if (parsed.kind == LineKind::kKey) section.AddKey(parsed.name, section.lines.size() - 1);
+    if (parsed.kind == LineKind::kKey)
+      section.keys.emplace_back(parsed.name, section.lines.size() - 1);
     if (!ProfileTrim(line).empty()) section.last_filled = section.lines.size() - 1;
     return true;
   });
