@@ -146,9 +146,7 @@ void EditorSettings::Reset() {
   ResetValues();
   std::vector<std::string> available = AvailableMaps();
   SortNoCase(available);  // as a sorted list box keeps them
-  maps.available.Clear();
-  maps.available.items = std::move(available);
-  maps.available.selected.assign(maps.available.items.size(), false);
+  maps.available.Assign(std::move(available));
   maps.play.Clear();
 }
 
@@ -246,8 +244,7 @@ Message EditorSettings::MissingFile(std::string_view file, std::string_view dir)
 }
 
 void EditorSettings::SetRoster(std::vector<BotEntry> entries) {
-  roster.Clear();
-  for (BotEntry& entry : entries) roster.Append(std::move(entry));
+  roster.Assign(std::move(entries));
   if (!roster.items.empty()) roster.SelectOnly(0);
   CurrentBotChanged();
 }

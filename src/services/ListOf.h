@@ -20,6 +20,12 @@ struct ListOf {
     items.push_back(std::move(item));
     selected.push_back(false);
   }
+  // Every line at once, none selected: a load hands its list over whole.
+  void Assign(std::vector<T> all) {
+    items = std::move(all);
+    selected.assign(items.size(), false);
+    current = -1;
+  }
   void Clear() {
     items.clear();
     selected.clear();
