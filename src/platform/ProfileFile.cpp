@@ -480,14 +480,22 @@ void WriteProfileStrings(FileBatch& batch, std::string_view file,
   } catch (const std::invalid_argument& e) {
     throw FileError(std::string(file), 0, e.what());
   }
-  if (updated != text) batch.Put(std::string(file), std::move(updated));
+  if (updated != text) {
+    batch.Put(std::string(file), std::move(updated));
+  } else {
+    batch.Consulted(std::string(file));
+  }
 }
 
 void WriteProfileString(FileBatch& batch, std::string_view file, std::string_view section,
                         std::string_view key, std::string_view value) {
   const std::string text = batch.Holds(file) ? batch.Bytes(file) : ReadIfPresent(file);
   std::string updated = ProfileTextWith(file, text, section, key, value);
-  if (updated != text) batch.Put(std::string(file), std::move(updated));
+  if (updated != text) {
+    batch.Put(std::string(file), std::move(updated));
+  } else {
+    batch.Consulted(std::string(file));
+  }
 }
 
 }  // namespace orvane

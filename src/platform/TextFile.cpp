@@ -257,6 +257,11 @@ void FileBatch::PutLines(std::string path, const std::vector<std::string>& lines
   Put(std::move(path), JoinCrLf(lines));
 }
 
+void FileBatch::Consulted(std::string path) {
+  if (std::find(consulted_.begin(), consulted_.end(), path) == consulted_.end())
+    consulted_.push_back(std::move(path));
+}
+
 bool FileBatch::Holds(std::string_view path) const {
   return index_.find(std::string(path)) != index_.end();
 }

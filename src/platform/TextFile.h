@@ -45,6 +45,10 @@ class FileBatch {
   // What the batch will write to path, else the file's bytes, else "".
   std::string Bytes(std::string_view path) const;
   bool Holds(std::string_view path) const;
+  // A file merged into and found already as the batch would make it: not
+  // written, but the batch's owner still depends on what it holds.
+  void Consulted(std::string path);
+  const std::vector<std::string>& consulted() const { return consulted_; }
   const std::vector<std::pair<std::string, std::string>>& files() const& { return files_; }
   // Of a batch about to go (SaveBatch().files()): its files moved out, so a
   // range-for over them does not outlive them.
@@ -54,6 +58,7 @@ class FileBatch {
  private:
   std::vector<std::pair<std::string, std::string>> files_;
   std::unordered_map<std::string, size_t> index_;  // path: its place in files_
+  std::vector<std::string> consulted_;
 };
 
 }  // namespace orvane

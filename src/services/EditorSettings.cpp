@@ -185,6 +185,12 @@ void EditorSettings::RememberFiles(const FileBatch& plan, Messages* messages) {
                                   [&said](const Message& m) { return m.text == said.text; });
     if (!told) messages->push_back(said);
   }
+  // A settings file the save merges into but would leave as it is counts too:
+  // a change made to it elsewhere is overwritten as soon as the window's
+  // values differ from it.
+  for (const std::string& path : plan.consulted()) {
+    if (!plan.Holds(path)) loaded_.emplace_back(path, StampOf(path));
+  }
 }
 
 std::vector<std::string> EditorSettings::ChangedOnDisk() const {

@@ -160,5 +160,37 @@ TEST(FrontlineSettings, ResetFilesAndTheTwoBots) {
   EXPECT_FALSE(hpb.doc->OptionState("FL_dodge_bullets").visible);
 }
 
+// A bot settings file the window's save would leave as it is is still its
+// own: changed elsewhere after the load (by orvanectl, say), it is named
+// before Apply writes the window's values over it, and nothing else is.
+TEST(TeamModSettings, SettingsFilesChangedElsewhereAreNamedEvenWhenTheSaveLeftThemAlone) {
+  struct Case {
+    const char* mod;
+    const char* bot;
+    void (*files)(GameTree&);
+    const char* ini;
+  };
+  for (const Case& c : {Case{"TFC", "Abot", TfcFiles, "TF_Bots.ini"},
+                        Case{"Frontline", "AgroBot", FlfFiles, "FL_Bots.ini"}}) {
+    SCOPED_TRACE(c.mod);
+    ModTree t(c.mod, c.files);
+    SelectMod(t.state, c.mod);
+    ASSERT_TRUE(ChooseBot(t.state, c.bot));
+    std::unique_ptr<EditorSettings> doc =
+        c.mod == std::string("TFC")
+            ? std::unique_ptr<EditorSettings>(std::make_unique<TfcSettings>(t.state, c.bot))
+            : std::make_unique<FrontlineSettings>(t.state, c.bot);
+    doc->Load();
+    doc->Save();  // every file now as the document would write it
+    doc->Load();
+    EXPECT_EQ(doc->ChangedOnDisk(), std::vector<std::string>{});
+    const std::string ini = t.ReadApp(c.ini);
+    t.tree.AppFile(c.ini, ini.substr(0, ini.find("[Bot 1]")) + "[Bot 1]\r\nnom=Renamed\r\n");
+    const std::vector<std::string> changed = doc->ChangedOnDisk();
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_TRUE(changed[0].ends_with(c.ini)) << changed[0];
+  }
+}
+
 }  // namespace
 }  // namespace orvane::test
