@@ -473,6 +473,7 @@ void WriteProfileString(std::string_view file, std::string_view section, std::st
 
 void WriteProfileStrings(FileBatch& batch, std::string_view file,
                          const std::vector<ProfileWrite>& writes) {
+  if (batch.paths_only()) return batch.Consulted(std::string(file));
   const std::string text = batch.Holds(file) ? batch.Bytes(file) : ReadIfPresent(file);
   std::string updated;
   try {
@@ -489,6 +490,7 @@ void WriteProfileStrings(FileBatch& batch, std::string_view file,
 
 void WriteProfileString(FileBatch& batch, std::string_view file, std::string_view section,
                         std::string_view key, std::string_view value) {
+  if (batch.paths_only()) return batch.Consulted(std::string(file));
   const std::string text = batch.Holds(file) ? batch.Bytes(file) : ReadIfPresent(file);
   std::string updated = ProfileTextWith(file, text, section, key, value);
   if (updated != text) {

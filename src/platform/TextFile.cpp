@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <stdexcept>
 #include <system_error>
 #include <unordered_map>
 
@@ -244,7 +245,14 @@ void WriteFileBytes(std::string_view path, std::string_view bytes) {
   SyncDirectories(staged);
 }
 
+FileBatch FileBatch::PathsOnly() {
+  FileBatch batch;
+  batch.paths_only_ = true;
+  return batch;
+}
+
 void FileBatch::Put(std::string path, std::string bytes) {
+  if (paths_only_) bytes.clear();
   const auto [at, added] = index_.emplace(path, files_.size());
   if (!added) {
     files_[at->second].second = std::move(bytes);
@@ -254,7 +262,7 @@ void FileBatch::Put(std::string path, std::string bytes) {
 }
 
 void FileBatch::PutLines(std::string path, const std::vector<std::string>& lines) {
-  Put(std::move(path), JoinCrLf(lines));
+  Put(std::move(path), paths_only_ ? std::string() : JoinCrLf(lines));
 }
 
 void FileBatch::Consulted(std::string path) {
@@ -274,6 +282,7 @@ std::string FileBatch::Bytes(std::string_view path) const {
 }
 
 void FileBatch::Commit() const {
+  if (paths_only_) throw std::logic_error("a batch of paths only was committed");
   std::vector<Staged> staged;
   staged.reserve(files_.size());
   TargetPaths targets;

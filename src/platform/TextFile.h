@@ -40,6 +40,12 @@ void ObserveDirectorySyncs(std::function<void(const std::string& dir)> observer)
 
 class FileBatch {
  public:
+  FileBatch() = default;
+  // A batch that only learns which files a write would touch, as a load
+  // does to watch them: it keeps no bytes, merges into no settings file
+  // (those count as consulted) and cannot be committed.
+  static FileBatch PathsOnly();
+  bool paths_only() const { return paths_only_; }
   void Put(std::string path, std::string bytes);  // a later Put of the same path wins
   void PutLines(std::string path, const std::vector<std::string>& lines);
   // What the batch will write to path, else the file's bytes, else "".
@@ -59,6 +65,7 @@ class FileBatch {
   std::vector<std::pair<std::string, std::string>> files_;
   std::unordered_map<std::string, size_t> index_;  // path: its place in files_
   std::vector<std::string> consulted_;
+  bool paths_only_ = false;
 };
 
 }  // namespace orvane

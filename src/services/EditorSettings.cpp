@@ -164,7 +164,10 @@ Messages EditorSettings::Load() {
   ReadFiles(messages);
   if (has_teams_) teams.ApplyTeamList(TeamListRows(state_, team_text_));
   try {
-    RememberFiles(SaveBatch(), &messages);
+    // Only which files a save would touch: their bytes are made when saved.
+    FileBatch plan = FileBatch::PathsOnly();
+    WriteFiles(plan);
+    RememberFiles(plan, &messages);
   } catch (const FileError& e) {
     // A file that cannot even be read to plan the write: said now, as Save would.
     loaded_.clear();
@@ -175,8 +178,17 @@ Messages EditorSettings::Load() {
 
 void EditorSettings::RememberFiles(const FileBatch& plan, Messages* messages) {
   loaded_.clear();
-  for (const auto& [path, bytes] : plan.files()) {
-    loaded_.emplace_back(path, StampOf(path));
+  // A settings file the save merges into but would leave as it is counts too:
+  // a change made to it elsewhere is overwritten as soon as the window's
+  // values differ from it.
+  std::vector<std::string_view> paths;
+  paths.reserve(plan.files().size() + plan.consulted().size());
+  for (const auto& [path, bytes] : plan.files()) paths.push_back(path);
+  for (const std::string& path : plan.consulted()) {
+    if (!plan.Holds(path)) paths.push_back(path);
+  }
+  for (const std::string_view path : paths) {
+    loaded_.emplace_back(std::string(path), StampOf(path));
     // A reader takes a directory where its file belongs for an absent file
     // (the defaults); said here once, since Apply could not write it.
     if (messages == nullptr || !DirectoryExists(path)) continue;
@@ -184,12 +196,6 @@ void EditorSettings::RememberFiles(const FileBatch& plan, Messages* messages) {
     const bool told = std::any_of(messages->begin(), messages->end(),
                                   [&said](const Message& m) { return m.text == said.text; });
     if (!told) messages->push_back(said);
-  }
-  // A settings file the save merges into but would leave as it is counts too:
-  // a change made to it elsewhere is overwritten as soon as the window's
-  // values differ from it.
-  for (const std::string& path : plan.consulted()) {
-    if (!plan.Holds(path)) loaded_.emplace_back(path, StampOf(path));
   }
 }
 
