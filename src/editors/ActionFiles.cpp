@@ -1,5 +1,6 @@
 #include "editors/ActionFiles.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 
@@ -118,6 +119,8 @@ std::vector<std::string> ActionBotsLines(const std::vector<BotEntry>& roster) {
 std::vector<BotEntry> ParseActionBots(const std::vector<std::string>& lines, std::string_view path,
                                       Messages& messages) {
   std::vector<BotEntry> roster;
+  // Mostly one bot a line: the records are large, so grown once.
+  roster.reserve(std::min(lines.size(), static_cast<size_t>(kMaxRosterBots)));
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     if (line.compare(0, 2, "//") == 0 || Trim(line).empty()) continue;

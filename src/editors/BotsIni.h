@@ -16,10 +16,6 @@
 
 namespace orvane {
 
-// The most bots a roster count is taken for: a hand-edited "numbot" of
-// millions would otherwise make as many default bots.
-inline constexpr int kMaxRosterBots = 10000;
-
 // What a roster entry may hold: a model from model_lo to model_hi, the
 // skill on the bot's scale 0..max_skill.
 struct RosterKeys {

@@ -1,5 +1,7 @@
 #include "editors/FirebotFiles.h"
 
+#include <algorithm>
+
 #include "platform/FileError.h"
 #include "platform/StringUtil.h"
 #include "services/CfgKeyTable.h"
@@ -121,6 +123,8 @@ std::vector<std::string> FirebotBotLines(const FirebotCfg& cfg,
 std::vector<BotEntry> ParseFirebotBots(const std::vector<std::string>& lines, std::string_view path,
                                        Messages& messages) {
   std::vector<BotEntry> roster;
+  // Mostly one bot a line: the records are large, so grown once.
+  roster.reserve(std::min(lines.size(), static_cast<size_t>(kMaxRosterBots)));
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     if (ToLowerAscii(line.substr(0, 6)) != "addbot") continue;

@@ -255,6 +255,8 @@ std::vector<std::string> JumbotRosterLines(const std::vector<BotEntry>& roster) 
 std::vector<BotEntry> ParseJumbotRoster(const std::vector<std::string>& lines,
                                         std::string_view path) {
   std::vector<BotEntry> roster;
+  // Mostly one bot a line: the records are large, so grown once.
+  roster.reserve(std::min(lines.size(), static_cast<size_t>(kMaxRosterBots)));
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string_view line = lines[i];
     if (line.substr(0, 3) != "bot") continue;

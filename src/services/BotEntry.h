@@ -27,4 +27,8 @@ struct BotEntry {
   bool operator==(const BotEntry&) const = default;
 };
 
+// The most bots a roster count is taken for: a hand-edited "numbot" of
+// millions would otherwise make as many default bots.
+inline constexpr int kMaxRosterBots = 10000;
+
 }  // namespace orvane

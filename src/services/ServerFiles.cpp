@@ -202,7 +202,9 @@ void NeutraliseListenServer(std::string_view path, const std::vector<std::string
 
 void NeutraliseListenServer(FileBatch& batch, std::string_view path,
                             const std::vector<std::string_view>& names) {
-  if (!FileExists(path)) return;
+  // The lines are commented out of whatever the file holds when written, so
+  // nothing anyone else put there is lost: a plan need not watch it.
+  if (batch.paths_only() || !FileExists(path)) return;
   const std::string before = ReadFileBytes(path);
   std::string after = NeutraliseListenServerText(before, names);
   if (after != before) batch.Put(std::string(path), std::move(after));
