@@ -1,8 +1,8 @@
 #include "platform/StringUtil.h"
 
-#include <cstdint>
-
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <functional>
 
 namespace orvane {
@@ -70,14 +70,31 @@ void SortNoCase(std::vector<std::string>& names) {
   const auto key_of = [&](const Keyed& k) {
     return std::string_view(keys).substr(k.start, ends[k.index] - k.start);
   };
-  // Equal keys fall back to the names themselves, as LessNoCase does, and
-  // then to the original position: the order of a stable sort.
-  std::sort(keyed.begin(), keyed.end(), [&](const Keyed& l, const Keyed& r) {
-    if (l.head != r.head) return l.head < r.head;
+  // The heads first, by a radix sort (stable, a byte a pass, skipping the
+  // bytes every key shares, such as a common "map_").
+  std::vector<Keyed> spare(n);
+  for (int shift = 0; shift < 64; shift += 8) {
+    std::array<uint32_t, 257> at_byte{};
+    for (const Keyed& k : keyed) ++at_byte[((k.head >> shift) & 0xFF) + 1];
+    if (std::find(at_byte.begin(), at_byte.end(), n) != at_byte.end()) continue;
+    for (size_t b = 1; b < at_byte.size(); ++b) at_byte[b] += at_byte[b - 1];
+    for (const Keyed& k : keyed) spare[at_byte[(k.head >> shift) & 0xFF]++] = k;
+    keyed.swap(spare);
+  }
+  // Then each run of equal heads by the rest of the keys, then the names
+  // themselves, as LessNoCase does, then the original position: the order
+  // of a stable sort.
+  const auto less = [&](const Keyed& l, const Keyed& r) {
     if (const int c = key_of(l).compare(key_of(r)); c != 0) return c < 0;
     if (const int c = names[l.index].compare(names[r.index]); c != 0) return c < 0;
     return l.index < r.index;
-  });
+  };
+  for (size_t first = 0; first < n;) {
+    size_t last = first + 1;
+    while (last < n && keyed[last].head == keyed[first].head) ++last;
+    if (last - first > 1) std::sort(keyed.begin() + first, keyed.begin() + last, less);
+    first = last;
+  }
   std::vector<std::string> sorted;
   sorted.reserve(n);
   for (const Keyed& k : keyed) sorted.push_back(std::move(names[k.index]));
