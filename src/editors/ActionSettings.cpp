@@ -159,7 +159,7 @@ void ActionSettings::WriteFiles(FileBatch& batch) const {
   batch.PutLines(File("game.cfg"), ActionGameCfgLines(cfg));
   batch.PutLines(File("teams.ini"), TeamsIniLines(team_tree));
   WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
-  batch.PutLines(File(kBotFile), ActionBotsLines(roster.items));
+  batch.PutLines(File(kBotFile), [this] { return ActionBotsLines(roster.items); });
   const std::string scr = File("settings.scr");
   if (FileExists(scr)) batch.PutLines(scr, SettingsScrLines(ReadLines(scr), ActionScrBlocks(cfg)));
   const std::string user = File("user.scr");

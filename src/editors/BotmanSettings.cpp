@@ -64,9 +64,10 @@ void BotmanSettings::WriteFiles(FileBatch& batch) const {
   const BotmanBotCfg cfg = bots.Collected();
   const std::vector<std::string>& play = maps.play.items;
   WriteStandardGame(game, batch);
-  batch.PutLines(File(kBotmanBotFile),
-                 BotmanBotCfgLines(play.empty() ? "" : play.front(), cfg.default_skill,
-                                   cfg.spawn_delay, roster.items));
+  batch.PutLines(File(kBotmanBotFile), [&] {
+    return BotmanBotCfgLines(play.empty() ? "" : play.front(), cfg.default_skill, cfg.spawn_delay,
+                             roster.items);
+  });
   WriteMapCycle(state(), mod(), ModDirectory(), play, batch);
   NeutraliseListenServer(batch, File("listenserver.cfg"), ListenServerNames("Botman"));
 }

@@ -167,7 +167,8 @@ void FirebotSettings::ReadBotFile(Messages& messages) {
 void FirebotSettings::WriteFiles(FileBatch& batch) const {
   const FirebotCfg cfg = Collected();
   batch.PutLines(File("game.cfg"), FirebotGameCfgLines(cfg));
-  batch.PutLines(ConfigDir() + "\\" + kBotFile, FirebotBotLines(cfg, roster.items));
+  batch.PutLines(ConfigDir() + "\\" + kBotFile,
+                 [this, &cfg] { return FirebotBotLines(cfg, roster.items); });
   WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
   batch.PutLines(SkillsPath(), FbSkillLines(skills));
   const std::string scr = File("settings.scr");

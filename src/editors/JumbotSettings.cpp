@@ -563,7 +563,7 @@ void JumbotSettings::WriteFiles(FileBatch& batch) const {
   jumbot.WriteKeys(state(), mod().key, File("config.cfg"), batch);
   WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
   if (!cfg.botcfgfile.empty())
-    batch.PutLines(File(cfg.botcfgfile), JumbotRosterLines(roster.items));
+    batch.PutLines(File(cfg.botcfgfile), [this] { return JumbotRosterLines(roster.items); });
   for (const auto& [page, file] :
        {std::pair{chat_page, kChatFile}, std::pair{orders_page, kOrdersFile},
         std::pair{morons_page, kMoronsFile}}) {

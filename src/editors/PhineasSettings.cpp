@@ -72,9 +72,11 @@ void PhineasSettings::ModChecks(std::vector<std::string>& failed) const {
 void PhineasSettings::WriteFiles(FileBatch& batch) const {
   WriteStandardGame(game, batch);
   WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
-  PhineasBotsIni ini = bots.Collected();
-  ini.roster = roster.items;
-  batch.PutLines(File(kPhineasBotFile), PhineasBotsIniLines(ini));
+  batch.PutLines(File(kPhineasBotFile), [this] {
+    PhineasBotsIni ini = bots.Collected();
+    ini.roster = roster.items;
+    return PhineasBotsIniLines(ini);
+  });
 }
 
 BotEntry PhineasSettings::NewEntry() const { return BotEntry{"NewBot", "gordon", "10", "10", ""}; }

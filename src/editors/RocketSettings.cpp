@@ -137,7 +137,7 @@ void RocketSettings::WriteFiles(FileBatch& batch) const {
   const RocketGameCfg cfg = Collected();
   batch.PutLines(File("game.cfg"), RocketGameCfgLines(cfg));
   WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
-  batch.PutLines(File(kBotFile), RocketBotLines(roster.items));
+  batch.PutLines(File(kBotFile), [this] { return RocketBotLines(roster.items); });
   const std::string scr = File("settings.scr");
   if (FileExists(scr)) batch.PutLines(scr, SettingsScrLines(ReadLines(scr), RocketScrBlocks(cfg)));
 }

@@ -360,7 +360,8 @@ void ScihuntSettings::WriteFiles(FileBatch& batch) const {
   jumbot.WriteKeys(state(), mod().key, File("config.cfg"), batch);
   WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
   if (!cfg.botcfgfile.empty())
-    batch.PutLines(BotFilesDir() + "\\" + cfg.botcfgfile, JumbotRosterLines(roster.items));
+    batch.PutLines(BotFilesDir() + "\\" + cfg.botcfgfile,
+                   [this] { return JumbotRosterLines(roster.items); });
   if (!cfg.chatfile.empty()) {
     batch.PutLines(
         BotFilesDir() + "\\" + cfg.chatfile,

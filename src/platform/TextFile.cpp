@@ -73,7 +73,7 @@ std::vector<std::string> ReadLines(std::string_view path) {
   return SplitLines(ReadFileBytes(path));
 }
 
-std::string JoinCrLf(const std::vector<std::string>& lines) {
+std::string JoinCrLf(std::span<const std::string> lines) {
   std::string bytes;
   size_t total = 0;
   for (const std::string& line : lines) total += line.size() + 2;
@@ -261,8 +261,12 @@ void FileBatch::Put(std::string path, std::string bytes) {
   files_.emplace_back(std::move(path), std::move(bytes));
 }
 
-void FileBatch::PutLines(std::string path, const std::vector<std::string>& lines) {
+void FileBatch::PutLines(std::string path, std::span<const std::string> lines) {
   Put(std::move(path), paths_only_ ? std::string() : JoinCrLf(lines));
+}
+
+void FileBatch::PutLines(std::string path, const std::function<std::vector<std::string>()>& make) {
+  Put(std::move(path), paths_only_ ? std::string() : JoinCrLf(make()));
 }
 
 void FileBatch::Consulted(std::string path) {

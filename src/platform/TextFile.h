@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -28,7 +29,7 @@ std::vector<std::string> ReadLines(std::string_view path);
 void WriteFileBytes(std::string_view path, std::string_view bytes);
 // Each line ends with CR LF.
 void WriteLines(std::string_view path, const std::vector<std::string>& lines);
-std::string JoinCrLf(const std::vector<std::string>& lines);
+std::string JoinCrLf(std::span<const std::string> lines);
 
 // Several files written all or nothing, as one Apply writes a mod's files:
 // Commit first writes each file whole beside its target, and only when all
@@ -47,7 +48,10 @@ class FileBatch {
   static FileBatch PathsOnly();
   bool paths_only() const { return paths_only_; }
   void Put(std::string path, std::string bytes);  // a later Put of the same path wins
-  void PutLines(std::string path, const std::vector<std::string>& lines);
+  void PutLines(std::string path, std::span<const std::string> lines);
+  // The lines made only when the batch keeps bytes: a plan of paths skips
+  // formatting a roster of thousands.
+  void PutLines(std::string path, const std::function<std::vector<std::string>()>& make);
   // What the batch will write to path, else the file's bytes, else "".
   std::string Bytes(std::string_view path) const;
   bool Holds(std::string_view path) const;

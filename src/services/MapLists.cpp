@@ -1,6 +1,7 @@
 #include "services/MapLists.h"
 
 #include <algorithm>
+#include <span>
 
 #include "core/LauncherSettings.h"
 #include "platform/FileSystem.h"
@@ -243,9 +244,9 @@ void WriteMapCycle(const LauncherState& state, const ModInfo& mod, std::string_v
   if (mod.starting_map == StartingMap::kInLauncherSettings && !play_list.empty()) {
     WriteProfileString(batch, KrvIniPath(state), mod.key, "First Map", play_list.front());
   }
-  const std::vector<std::string> cycle(play_list.empty() ? play_list.end() : play_list.begin() + 1,
-                                       play_list.end());
-  batch.PutLines(std::string(cycle_dir) + "\\mapcycle.txt", cycle);
+  // The first map is the starting one; the cycle is the rest.
+  batch.PutLines(std::string(cycle_dir) + "\\mapcycle.txt",
+                 std::span(play_list).subspan(play_list.empty() ? 0 : 1));
 }
 
 std::string EncodeMapComment(std::string_view text) {

@@ -22,7 +22,7 @@ TEST(FileBatch, WritesEveryFileOnlyWhenAllCanBeWritten) {
   FileBatch batch;
   batch.Put(a, "new a");
   batch.Put(b, std::string(10000, 'b'));  // over the limit below
-  batch.PutLines(c, {"x", "y"});
+  batch.PutLines(c, std::vector<std::string>{"x", "y"});
   EXPECT_EQ(batch.Bytes(a), "new a");
   EXPECT_EQ(batch.Bytes(tree.HLPath() + "\\mod\\missing.cfg"), "");
   {
