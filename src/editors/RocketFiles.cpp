@@ -80,10 +80,6 @@ const std::vector<BotField>& BotFields() {
   return kFields;
 }
 
-std::string CutAtDot(std::string_view value) {
-  return std::string(value.substr(0, value.find('.')));
-}
-
 }  // namespace
 
 std::vector<std::string> RocketGameCfgLines(const RocketGameCfg& cfg) {
@@ -192,15 +188,17 @@ std::vector<std::string> RocketBotLines(const std::vector<BotEntry>& roster) {
 std::vector<BotEntry> ParseRocketBots(const std::vector<std::string>& lines, std::string_view path,
                                       Messages& messages) {
   std::vector<BotEntry> roster;
-  const auto refuse = [&](size_t line, const std::string& key, const std::string& value,
+  const auto refuse = [&](size_t line, std::string_view key, std::string_view value,
                           const std::string& expected) {
-    messages.push_back(CantReadFile(path, "Line " + std::to_string(line + 1) + ", " + key +
-                                              ": expected " + expected + ", found \"" + value +
-                                              "\"; the bot keeps its default."));
+    messages.push_back(CantReadFile(
+        path, "Line " + std::to_string(line + 1) + ", " + std::string(key) + ": expected " +
+                  expected + ", found \"" + std::string(value) + "\"; the bot keeps its default."));
   };
+  // A bot takes about sixteen lines: read on views, a string made only for
+  // what is kept.
   for (size_t i = 0; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    if (line.compare(0, 3, "Bot") == 0) {
+    const std::string_view line = lines[i];
+    if (line.starts_with("Bot")) {
       BotEntry e = NewRocketBot();
       e.name.clear();
       e.model.clear();
@@ -208,10 +206,10 @@ std::vector<BotEntry> ParseRocketBots(const std::vector<std::string>& lines, std
       continue;
     }
     const size_t colon = line.find(':');
-    if (roster.empty() || colon == std::string::npos) continue;
+    if (roster.empty() || colon == std::string_view::npos) continue;
     BotEntry& e = roster.back();
-    const std::string key = TrimCopy(line.substr(0, colon));
-    const std::string value = TrimCopy(line.substr(colon + 1));
+    const std::string_view key = Trim(line.substr(0, colon));
+    const std::string_view value = Trim(line.substr(colon + 1));
     // A name is kept whole: cut at its "." it would lose the rest at every save.
     if (key == "NAME") {
       e.name = value;
@@ -219,16 +217,17 @@ std::vector<BotEntry> ParseRocketBots(const std::vector<std::string>& lines, std
       e.model = value;
     } else if (key == "REACTION TIME") {
       // Seconds with two decimals that count: 1.500000 is 150 hundredths.
+      const std::string text(value);
       char* end = nullptr;
-      const double seconds = std::strtod(value.c_str(), &end);
+      const double seconds = std::strtod(text.c_str(), &end);
       const long hundredths = std::lround(seconds * 100);
-      if (value.empty() || *end != '\0' || hundredths < 1 || hundredths > 500) {
+      if (text.empty() || *end != '\0' || hundredths < 1 || hundredths > 500) {
         refuse(i, key, value, "seconds from 0.01 to 5");
       } else {
         e.reaction = std::to_string(hundredths);
       }
     } else if (key == "FAVORITE WEAPON") {
-      std::string weapon = EqualsNoCase(value, "NONE") ? std::string("NONE") : value;
+      std::string weapon = EqualsNoCase(value, "NONE") ? std::string("NONE") : std::string(value);
       if (ToLowerAscii(weapon).rfind("weapon_", 0) == 0) weapon = weapon.substr(7);
       const auto& weapons = RocketWeapons();
       if (std::find(weapons.begin(), weapons.end(), weapon) == weapons.end()) {
@@ -239,8 +238,7 @@ std::vector<BotEntry> ParseRocketBots(const std::vector<std::string>& lines, std
     } else {
       for (const BotField& f : BotFields()) {
         if (key != f.key) continue;
-        const std::string number = CutAtDot(value);
-        const std::optional<int> n = ParseDecimalInt(number);
+        const std::optional<int> n = ParseDecimalInt(value.substr(0, value.find('.')));
         if (!n || *n < f.lo || *n > f.hi) {
           refuse(i, key, value,
                  "a whole number from " + std::to_string(f.lo) + " to " + std::to_string(f.hi));
