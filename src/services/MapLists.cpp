@@ -15,6 +15,11 @@ namespace {
 
 size_t HashOf(std::string_view name) { return std::hash<std::string_view>{}(name); }
 
+// A listing's slot: the top half of the name's hash, then its index + 1.
+uint64_t SlotEntry(size_t hash, uint32_t index) {
+  return (static_cast<uint64_t>(hash) & ~uint64_t{0xFFFFFFFF}) | (uint64_t{index} + 1);
+}
+
 }  // namespace
 
 DirectoryListing::DirectoryListing(std::string_view dir) {
@@ -34,9 +39,10 @@ DirectoryListing::DirectoryListing(std::string_view dir) {
   while (slots < count * 2) slots *= 2;
   slots_.assign(slots, 0);
   for (uint32_t i = 0; i < count; ++i) {
-    size_t slot = HashOf(Lower(i)) & (slots - 1);
+    const size_t hash = HashOf(Lower(i));
+    size_t slot = hash & (slots - 1);
     while (slots_[slot] != 0) slot = (slot + 1) & (slots - 1);
-    slots_[slot] = i + 1;
+    slots_[slot] = SlotEntry(hash, i);
   }
 }
 
@@ -51,8 +57,15 @@ std::string_view DirectoryListing::Lower(size_t index) const {
 bool DirectoryListing::Contains(std::string_view lower_name) const {
   if (slots_.empty()) return false;
   const size_t mask = slots_.size() - 1;
-  for (size_t slot = HashOf(lower_name) & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
-    if (Lower(slots_[slot] - 1) == lower_name) return true;
+  const size_t hash = HashOf(lower_name);
+  const uint64_t tag = SlotEntry(hash, 0) & ~uint64_t{0xFFFFFFFF};
+  for (size_t slot = hash & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
+    const uint64_t entry = slots_[slot];
+    // The hash's top half is kept beside the index, so a probe that meets
+    // another name rarely reads that name.
+    if ((entry & ~uint64_t{0xFFFFFFFF}) == tag &&
+        Lower(static_cast<uint32_t>(entry) - 1) == lower_name)
+      return true;
   }
   return false;
 }

@@ -63,7 +63,7 @@ class DirectoryListing {
   std::string lower_;             // the same, lower-cased
   std::vector<uint32_t> starts_;  // where each name starts, then the end
   std::vector<bool> hidden_;
-  std::vector<uint32_t> slots_;  // name index + 1, 0 for an empty slot
+  std::vector<uint64_t> slots_;  // hash's top half, name index + 1; 0 for an empty slot
 };
 
 // The directories one load lists: each listed once, however many of its parts
