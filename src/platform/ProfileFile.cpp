@@ -255,7 +255,12 @@ std::string SetProfileValues(std::string_view text, const std::vector<ProfileWri
     const std::string_view whole = text.substr(start, next - start);
     const ProfileLine parsed = ClassifyLine(line);
     if (parsed.kind == LineKind::kSection) {
-      sections.emplace_back().name = parsed.name;
+      SectionLines& added = sections.emplace_back();
+      added.name = parsed.name;
+      // Room for a usual section (a roster's bot has four keys): one
+      // allocation each instead of one per doubling.
+      added.lines.reserve(8);
+      added.keys.reserve(6);
       first.try_emplace(ToLowerAscii(parsed.name), sections.size() - 1);
     }
     SectionLines& section = sections.back();
