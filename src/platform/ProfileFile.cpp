@@ -476,6 +476,21 @@ void WriteProfileString(std::string_view file, std::string_view section, std::st
   if (updated != text) WriteFileBytes(file, updated);
 }
 
+namespace {
+
+// A settings file merged into: written when the merge changed it, else only
+// noted, since its owner still depends on what it holds.
+void PutIfChanged(FileBatch& batch, std::string_view file, std::string_view text,
+                  std::string updated) {
+  if (updated != text) {
+    batch.Put(std::string(file), std::move(updated));
+  } else {
+    batch.Consulted(std::string(file));
+  }
+}
+
+}  // namespace
+
 void WriteProfileStrings(FileBatch& batch, std::string_view file,
                          const std::vector<ProfileWrite>& writes) {
   if (batch.paths_only()) return batch.Consulted(std::string(file));
@@ -486,23 +501,14 @@ void WriteProfileStrings(FileBatch& batch, std::string_view file,
   } catch (const std::invalid_argument& e) {
     throw FileError(std::string(file), 0, e.what());
   }
-  if (updated != text) {
-    batch.Put(std::string(file), std::move(updated));
-  } else {
-    batch.Consulted(std::string(file));
-  }
+  PutIfChanged(batch, file, text, std::move(updated));
 }
 
 void WriteProfileString(FileBatch& batch, std::string_view file, std::string_view section,
                         std::string_view key, std::string_view value) {
   if (batch.paths_only()) return batch.Consulted(std::string(file));
   const std::string text = batch.Holds(file) ? batch.Bytes(file) : ReadIfPresent(file);
-  std::string updated = ProfileTextWith(file, text, section, key, value);
-  if (updated != text) {
-    batch.Put(std::string(file), std::move(updated));
-  } else {
-    batch.Consulted(std::string(file));
-  }
+  PutIfChanged(batch, file, text, ProfileTextWith(file, text, section, key, value));
 }
 
 }  // namespace orvane
