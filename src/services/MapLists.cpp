@@ -16,9 +16,8 @@ namespace {
 size_t HashOf(std::string_view name) { return std::hash<std::string_view>{}(name); }
 
 // A listing's slot: the top half of the name's hash, then its index + 1.
-uint64_t SlotEntry(size_t hash, uint32_t index) {
-  return (static_cast<uint64_t>(hash) & ~uint64_t{0xFFFFFFFF}) | (uint64_t{index} + 1);
-}
+uint64_t HashTag(size_t hash) { return static_cast<uint64_t>(hash) & ~uint64_t{0xFFFFFFFF}; }
+uint64_t SlotEntry(size_t hash, uint32_t index) { return HashTag(hash) | (uint64_t{index} + 1); }
 
 }  // namespace
 
@@ -58,13 +57,11 @@ bool DirectoryListing::Contains(std::string_view lower_name) const {
   if (slots_.empty()) return false;
   const size_t mask = slots_.size() - 1;
   const size_t hash = HashOf(lower_name);
-  const uint64_t tag = SlotEntry(hash, 0) & ~uint64_t{0xFFFFFFFF};
   for (size_t slot = hash & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
     const uint64_t entry = slots_[slot];
     // The hash's top half is kept beside the index, so a probe that meets
     // another name rarely reads that name.
-    if ((entry & ~uint64_t{0xFFFFFFFF}) == tag &&
-        Lower(static_cast<uint32_t>(entry) - 1) == lower_name)
+    if (HashTag(entry) == HashTag(hash) && Lower(static_cast<uint32_t>(entry) - 1) == lower_name)
       return true;
   }
   return false;
