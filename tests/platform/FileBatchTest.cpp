@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <stdexcept>
 
 #include "platform/FileError.h"
+#include "platform/ProfileFile.h"
 #include "platform/TextFile.h"
 #include "support/GameTree.h"
 #include "support/ModTree.h"
@@ -56,6 +58,36 @@ TEST(FileBatch, WritesEveryFileOnlyWhenAllCanBeWritten) {
 // the file that takes the change; a read-only file (for root too), a link to
 // nothing and an absurdly large file are refused by name, and then no file of
 // the batch is written.
+// A load's plan learns the files a save would touch and nothing more: it
+// reads no settings file to merge into, makes no roster's lines, and a
+// commit of it (which would empty every file) is refused.
+TEST(FileBatch, APlanOfPathsTouchesNothingAndCannotBeWritten) {
+  GameTree tree;
+  tree.File("mod\\a.cfg", "kept").File("mod\\b.ini", "[S]\r\nk=1\r\n");
+  const std::string a = tree.HLPath() + "\\mod\\a.cfg";
+  const std::string ini = tree.HLPath() + "\\mod\\b.ini";
+  FileBatch plan = FileBatch::PathsOnly();
+  bool made = false;
+  plan.PutLines(a, [&made] {
+    made = true;
+    return std::vector<std::string>{"x"};
+  });
+  WriteProfileStrings(plan, ini, {{"S", "k", "2"}});
+  EXPECT_FALSE(made);
+  ASSERT_EQ(plan.files().size(), 1u);
+  EXPECT_EQ(plan.files()[0].first, a);
+  EXPECT_EQ(plan.consulted(), std::vector<std::string>{ini});
+  EXPECT_THROW(plan.Commit(), std::logic_error);
+  EXPECT_EQ(tree.Read("mod\\a.cfg"), "kept");
+  EXPECT_EQ(tree.Read("mod\\b.ini"), "[S]\r\nk=1\r\n");
+
+  // A real batch notes a settings file its merge leaves as it was.
+  FileBatch batch;
+  WriteProfileStrings(batch, ini, {{"S", "k", "1"}});
+  EXPECT_TRUE(batch.files().empty());
+  EXPECT_EQ(batch.consulted(), std::vector<std::string>{ini});
+}
+
 TEST(FileBatch, KeepsLinksAndProtectionsAndRefusesWhatItMustNot) {
   namespace fs = std::filesystem;
   enum class Setup { kLink, kLinkToNothing, kReadOnly };
