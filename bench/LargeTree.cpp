@@ -47,7 +47,7 @@ LargeTree::LargeTree(TreeSize scale) : size_(scale) {
   tree_.StandardRegistry().File("hl.exe").ShippedData();
   for (const ModInfo& mod : Mods()) tree_.Dir(mod.dir);
   tree_.Dir("firebot")
-      .File("cstrike/PODBot/podbot_mm.dll")
+      .File("cstrike/PODBot/podbot.dll")
       .File("tfc/dlls/abot.dll")
       .File("frontline/dlls/agrobot.dll");
   tree_.Dir("valve/maps");

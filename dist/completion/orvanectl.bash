@@ -22,7 +22,7 @@ _orvanectl_mods() {
   local -a lines
   _orvanectl_lines lines "$1" mods
   for line in "${lines[@]}"; do
-    [[ -z $line || $line == $'\t'* ]] && continue
+    [[ -z $line || $line == $'\t'* || $line == *$'\t'"not offered"* ]] && continue
     printf '%s\n' "${line%%$'\t'*}"
   done
 }
@@ -36,7 +36,7 @@ _orvanectl_bots() {
   for line in "${lines[@]}"; do
     if [[ $line != $'\t'* ]]; then
       [[ ${line%%$'\t'*} == "$2" ]] && in_mod=1 || in_mod=0
-    elif ((in_mod)); then
+    elif ((in_mod)) && [[ ${line:1:1} != - ]]; then
       printf '%s\n' "${line:3}"
     fi
   done

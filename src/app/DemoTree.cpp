@@ -50,6 +50,14 @@ constexpr std::string_view kListenServer =
     "mp_timelimit 20\r\n"
     "exec game.cfg\r\n";
 
+constexpr std::string_view kCsLiblist =
+    "game \"Counter-Strike\"\r\nurl_info \"www.counter-strike.net\"\r\nurl_dl \"\"\r\n"
+    "version \"1.6\"\r\nsize \"184000000\"\r\nsvonly \"0\"\r\nsecure \"1\"\r\n"
+    "type \"multiplayer_only\"\r\ncldll \"1\"\r\nhlversion \"1111\"\r\nnomodels \"1\"\r\n"
+    "nohimodel \"1\"\r\nmpentity \"info_player_start\"\r\n// gamedll \"dlls\\mp.dll\"\r\n"
+    "gamedll \"addons\\metamod\\dlls\\metamod.dll\"\r\n// gamedll_linux \"dlls/cs.so\"\r\n"
+    "gamedll_linux \"addons/metamod/dlls/metamod.so\"\r\ntrainmap \"tr_1\"\r\nedicts\t\"1800\"\r\n";
+
 constexpr std::string_view kMapCycle = "stalkyard\r\nfrenzy\r\nboot_camp\r\n";
 
 constexpr DemoFile kFiles[] = {
@@ -76,11 +84,20 @@ constexpr DemoFile kFiles[] = {
     {"bot/bot.cfg",
      "# Demo Botman settings\r\nmap crossfire\r\npause 3\r\nbotskill 3\r\n"
      "addbot barney Rex 3\r\npause 4\r\naddbot gina Iris 2\r\npause 4\r\n"},
-    {"cstrike/liblist.gam", "game \"Counter-Strike\"\r\n"},
+    // Counter-Strike as a server has it today: Metamod loaded for both builds
+    // in front of the game library, its own line kept as a comment.
+    {"cstrike/liblist.gam", kCsLiblist},
+    {"cstrike/addons/metamod/dlls/metamod.dll", "demo Metamod library"},
+    {"cstrike/addons/metamod/dlls/metamod.so", "demo Metamod library"},
+    {"cstrike/addons/metamod/plugins.ini",
+     "; Metamod's plugins, one a line: <platform> <path relative to cstrike>\r\n"
+     "; AMX Mod X would stand here: linux addons/amxmodx/dlls/amxmodx_mm_i386.so\r\n"},
     {"cstrike/listenserver.cfg", kListenServer},
     {"cstrike/mapcycle.txt", "cs_assault\r\nde_dust\r\n"},
-    {"cstrike/PODBot/podbot_mm.dll", "demo bot library"},
-    {"cstrike/realbot/dll/realbot_mm.dll", "demo bot library"},
+    {"cstrike/PODBot/podbot.dll", "demo bot library"},
+    // RealBot, a Metamod plugin with a Windows and a Linux library, beside cstrike.
+    {"realbot/dll/realbot_mm.dll", "demo bot library"},
+    {"realbot/dll/realbot_mm.so", "demo bot library"},
     {"cstrike/maps/cs_assault.bsp", "demo map"},
     {"cstrike/maps/de_dust.bsp", "demo map"},
     {"cstrike/maps/cs_office.bsp", "demo map"},
@@ -100,8 +117,8 @@ constexpr DemoFile kFiles[] = {
     {"cstrike/maps/de_dust.pwp", "demo waypoints"},
     {"cstrike/maps/de_aztec.wpt", "demo waypoints"},
     {"cstrike/maps/cs_assault.wpt", "demo waypoints"},
-    {"cstrike/realbot/data/cstrike/maps/de_dust.rbn", "demo waypoints"},
-    {"cstrike/realbot/ini/chat.ini", "[BLOCK]\r\nSentence=Nice one, %n.\r\n"},
+    {"realbot/data/cstrike/maps/de_dust.rbn", "demo waypoints"},
+    {"realbot/data/cstrike/chat.ini", "[BLOCK]\r\nSentence=Nice one, %n.\r\n"},
     {"cstrike/nnbot_chat.txt", "Watch your back, %n.\r\n"},
     {"firearms/liblist.gam", "game \"Firearms\"\r\n"},
     {"firearms/maps/ps_bridge.bsp", "demo map"},

@@ -11,6 +11,7 @@
 
 #include "app/Wiring.h"
 #include "core/Backup.h"
+#include "core/BotAddons.h"
 #include "core/CommandLine.h"
 #include "core/GameDirectory.h"
 #include "core/Launch.h"
@@ -41,7 +42,8 @@ constexpr const char* kUsage =
     "       orvanectl --help | --version\n"
     "\n"
     "mods     lists the installed mods, their directories and, for CStrike,\n"
-    "         TFC and Frontline, the usable bots (* marks the chosen one)\n"
+    "         TFC and Frontline, the usable bots (* marks the chosen one),\n"
+    "         then after \"-\" the listed ones that cannot run here, with why\n"
     "launch   does what the launch button does for that mod: the bot choice,\n"
     "         the launch-time files, log.txt and the start of the game\n"
     "         (--no-start: everything but the start)\n"
@@ -124,6 +126,17 @@ struct ModChoice {
   int status = 0;  // not 0: the command stops with it (the message is out)
 };
 
+// Why a listed add-on of that name (exactly, else ignoring case) cannot
+// run; nullptr when it can or is not listed.
+const std::string* UnusableReason(const orvane::BotChoice& choice, const std::string& name) {
+  for (const bool exact : {true, false}) {
+    for (const auto& [listed, reason] : choice.unusable) {
+      if (exact ? listed == name : orvane::EqualsNoCase(listed, name)) return &reason;
+    }
+  }
+  return nullptr;
+}
+
 ModChoice ChooseMod(orvane::LauncherState& state, const std::string& key,
                     const std::optional<std::string>& bot, bool bot_needed) {
   const orvane::ModInfo* mod = orvane::FindMod(key);
@@ -134,9 +147,21 @@ ModChoice ChooseMod(orvane::LauncherState& state, const std::string& key,
   if (bot && mod->bot_caption.empty()) {
     return {nullptr, Refused("the mod " + key + " has no bot to choose.")};
   }
-  state.bot_choice.problem.clear();
+  state.bot_choice = {};  // refilled for this mod by ModButtonShown
   const bool installed = orvane::ModButtonShown(state, *mod);
   if (!state.bot_choice.problem.empty()) Fail(state.bot_choice.problem);
+  // A listed add-on that cannot run here is named with what it lacks, as is
+  // a mod whose add-ons all lack something.
+  const std::string* why_not = bot ? UnusableReason(state.bot_choice, *bot) : nullptr;
+  if (why_not != nullptr) {
+    return {nullptr, Fail("the bot " + *bot + " can't run here: " + *why_not + ".")};
+  }
+  if (!installed && !state.bot_choice.unusable.empty()) {
+    std::string reasons;
+    for (const auto& [name, reason] : state.bot_choice.unusable)
+      reasons += "\n  " + name + ": " + reason;
+    return {nullptr, Fail("the mod " + key + " has no bot add-on that can run here:" + reasons)};
+  }
   if (!installed) {
     return {nullptr, Fail(state.hl_path.empty()
                               ? "the mod " + key + " is not installed: Half-Life was not found."
@@ -145,8 +170,10 @@ ModChoice ChooseMod(orvane::LauncherState& state, const std::string& key,
   }
   orvane::SelectMod(state, key);
   if (bot && !orvane::ChooseBot(state, *bot)) {
-    return {nullptr, Fail(Unknown("bot", *bot, state.bot_choice.names,
-                                  "orvanectl mods lists the usable bots of " + key))};
+    std::vector<std::string> listed = state.bot_choice.names;
+    for (const auto& [name, reason] : state.bot_choice.unusable) listed.push_back(name);
+    return {nullptr,
+            Refused(Unknown("bot", *bot, listed, "orvanectl mods lists the bots of " + key))};
   }
   if (bot_needed && !mod->bot_caption.empty() && state.bot_choice.selected < 0) {
     return {nullptr, Fail(std::string(orvane::kMsgSelectBot) +
@@ -158,20 +185,27 @@ ModChoice ChooseMod(orvane::LauncherState& state, const std::string& key,
 int ListMods(orvane::LauncherState& state) {
   int shown = 0;
   for (const orvane::ModInfo& mod : orvane::Mods()) {
-    state.bot_choice.problem.clear();
+    state.bot_choice = {};  // refilled for this mod by ModButtonShown
     const bool installed = orvane::ModButtonShown(state, mod);
     if (!mod.catalogue.empty() && !state.bot_choice.problem.empty()) {
       Fail(state.bot_choice.problem);
     }
-    if (!installed) continue;
-    ++shown;
-    std::printf("%s\t%s\n", std::string(mod.key).c_str(),
-                orvane::ShownPath(orvane::DirsOf(state, mod.key).dir).c_str());
-    if (mod.bot_caption.empty()) continue;
     const orvane::BotChoice& choice = state.bot_choice;  // refilled by ModButtonShown
+    // A mod whose directory is there but whose add-ons all lack something
+    // is listed with them, so the player learns what to install.
+    const bool not_offered = !installed && !mod.bot_caption.empty() && !choice.unusable.empty();
+    if (!installed && !not_offered) continue;
+    ++shown;
+    std::printf("%s\t%s%s\n", std::string(mod.key).c_str(),
+                orvane::ShownPath(orvane::DirsOf(state, mod.key).dir).c_str(),
+                not_offered ? "\tnot offered: no bot add-on can run here" : "");
+    if (mod.bot_caption.empty()) continue;
     for (size_t i = 0; i < choice.names.size(); ++i) {
       std::printf("\t%s %s\n", static_cast<int>(i) == choice.selected ? "*" : " ",
                   choice.names[i].c_str());
+    }
+    for (const auto& [name, reason] : choice.unusable) {
+      std::printf("\t- %s: %s\n", name.c_str(), reason.c_str());
     }
   }
   if (shown == 0) {
@@ -194,6 +228,26 @@ const char* GameSourceText(orvane::GameSource source) {
       break;
   }
   return "not found";
+}
+
+// The game program that runs: Steam's native build runs hl_linux, which
+// stands for hl.exe in a Steam library.
+std::string RunningProgram(const orvane::LauncherState& state) {
+  if (!state.hl_path.empty() && orvane::RunningBuild(state) == orvane::GameBuild::kLinux) {
+    return std::string(orvane::kSteamLinuxProgram);
+  }
+  return state.hl_exe;
+}
+
+// Which build runs, and so which libraries the bot add-ons need.
+const char* BuildText(const orvane::LauncherState& state) {
+  if (state.hl_path.empty()) return "none";
+  if (orvane::RunningBuild(state) == orvane::GameBuild::kLinux) {
+    return "Linux (Steam runs Half-Life natively: bot add-ons need their Linux library)";
+  }
+  return orvane::SteamGameAt(orvane::HostPath(state.hl_path), state.steam_env)
+             ? "Windows (Steam runs Half-Life through Proton)"
+             : "Windows (through Wine)";
 }
 
 // The program and the words a launch starts, before the game's parameters.
@@ -346,8 +400,8 @@ int Directory(orvane::LauncherState& state, orvane::RegistryStore& registry,
     }
   }
   if (!have_dir) {
-    std::printf("HLPath=%s\nHLExe=%s\nFound=%s\nStart=%s\n", state.hl_path.c_str(),
-                state.hl_exe.c_str(), GameSourceText(state.game_source),
+    std::printf("HLPath=%s\nHLExe=%s\nBuild=%s\nFound=%s\nStart=%s\n", state.hl_path.c_str(),
+                RunningProgram(state).c_str(), BuildText(state), GameSourceText(state.game_source),
                 GameStartText(state).c_str());
     return 0;
   }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/BotAddons.h"
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
 #include "platform/FileSystem.h"
@@ -102,6 +103,11 @@ RestorePlan PlanRestore(const LauncherState& state, std::string_view mod_key) {
     } else if (row.from == "game.cfg" && !row.seed.empty() && FileExists(target)) {
       plan.game_cfg_seeded = true;
     }
+  }
+  // The copies a launch kept of the files it edits for the bot add-on.
+  for (const auto& [file, copy] : LaunchEditedFiles(state, mod_key)) {
+    const std::string backup = dir + "\\" + copy;
+    if (FileExists(backup)) plan.files.push_back({file, dir + "\\" + file, backup});
   }
   return plan;
 }

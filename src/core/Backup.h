@@ -23,7 +23,9 @@ struct RestoreFile {
   std::string backup;  // the path of its ".bak" copy
 };
 struct RestorePlan {
-  std::vector<RestoreFile> files;  // in the order of the backup table
+  // In the order of the backup table, then the files a launch edits for the
+  // bot add-on (liblist.gam, plugins.ini, the bots' command files).
+  std::vector<RestoreFile> files;
   // game.cfg exists without a game.bak: it was seeded from Half-Life's own
   // at the first run, so there is no original to put back.
   bool game_cfg_seeded = false;

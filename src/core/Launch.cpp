@@ -86,7 +86,7 @@ LaunchResult LaunchSelectedMod(LauncherState& state, const LaunchHooks& hooks,
     return result;
   }
   if (start && confirm) {
-    const std::string warning = WindowsOnlyWarning(state);
+    const std::string warning = LaunchWarning(state);
     if (!warning.empty() && !confirm(warning)) {
       result.outcome = LaunchResult::kCancelled;
       return result;

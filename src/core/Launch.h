@@ -47,8 +47,9 @@ struct LaunchResult {
   std::string error;  // kStartFailed: names the program and the reason
 };
 
-// Asked before a start that may not work (a Windows-only mod on Steam's
-// native Half-Life), with what the player should know; false cancels.
+// Asked before a start that may not work as expected (a Windows-only mod
+// on Steam's native Half-Life, a bot add-on taking Metamod's place), with
+// what the player should know; false cancels.
 using LaunchConfirmation = std::function<bool(const std::string& warning)>;
 
 // Everything the launch button does except the cursor and the window. An

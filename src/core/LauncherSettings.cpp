@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/BotAddons.h"
 #include "core/GameDirectory.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
@@ -157,32 +158,23 @@ bool LoadBotChoice(LauncherState& state, std::string_view mod_key) {
   const std::string last = GetProfileString(KrvIniPath(state), mod_key, "Last Bot", "");
   const ModInfo* mod = FindMod(mod_key);
   if (mod == nullptr || mod->catalogue.empty()) return false;
-  const std::string catalogue = state.app_path + "\\" + std::string(mod->catalogue);
-  const std::string& mod_dir = DirsOf(state, mod_key).dir;
-  std::string text;
+  BotCatalogue catalogue;
+  ModLoader loader;
   try {
-    if (FileExists(catalogue) || DirectoryExists(catalogue)) text = ReadFileBytes(catalogue);
+    catalogue = ReadBotCatalogue(state, mod_key);
+    loader = ReadModLoader(state, mod_key, catalogue, RunningBuild(state));
   } catch (const FileError& e) {
     choice.problem = e.what();
     return false;
   }
-  const ProfileIndex index(text);
-  const std::string dispo = index.Text("Default", "dispo", "");
-  int count = ParseProfileInt(dispo, 0);
-  // A count past the bound, or so large that it wrapped, as written in the file.
-  if (count > kMaxCatalogueBots || TrimCopy(dispo).size() > 9) {
-    choice.problem =
-        FileError(HostPath(catalogue).string(), 0,
-                  "[Default] dispo=" + TrimCopy(dispo) + " lists more bot add-ons than the " +
-                      std::to_string(kMaxCatalogueBots) + " a catalogue may hold")
-            .what();
-    count = std::min(count, kMaxCatalogueBots);
-  }
-  for (int i = 1; i <= count; ++i) {
-    const std::string name = index.Text("Default", "Bot" + std::to_string(i), "");
-    const std::string dll = index.Text(name, "dll", "");
-    if (!mod_dir.empty() && !dll.empty() && FileExists(mod_dir + "\\" + dll)) {
-      choice.names.push_back(name);
+  choice.problem = catalogue.problem;
+  if (loader.mod_dir.empty()) return false;
+  for (const CatalogueBot& bot : catalogue.bots) {
+    const BotLoad load = PlanBotLoad(loader, bot);
+    if (load.problem.empty()) {
+      choice.names.push_back(bot.name);
+    } else {
+      choice.unusable.emplace_back(bot.name, load.problem);
     }
   }
   std::stable_sort(choice.names.begin(), choice.names.end(),

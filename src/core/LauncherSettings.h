@@ -37,12 +37,9 @@ std::string GetFirstMap(const LauncherState& state, std::string_view mod_key);
 std::string BotCatalogueValue(const LauncherState& state, std::string_view mod_key,
                               std::string_view bot, std::string_view key);
 
-// No catalogue lists more add-ons than this; a larger "dispo" is the file's
-// problem (bot_choice.problem), not a count to obey.
-inline constexpr int kMaxCatalogueBots = 1000;
-
-// Refills state.bot_choice for mod_key from its catalogue, read once; true
-// when a usable bot was found.
+// Refills state.bot_choice for mod_key from its catalogue, read once: the
+// add-ons that can run with the build of Half-Life that will run, and those
+// that cannot with why; true when a usable bot was found.
 bool LoadBotChoice(LauncherState& state, std::string_view mod_key);
 
 // The mod table's "button shown when" rule; for the catalogue mods this

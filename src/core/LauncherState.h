@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/SteamLibrary.h"
@@ -13,6 +14,10 @@ namespace orvane {
 // Where start-up found the game: the launcher's own setting, the Wine
 // prefix's Valve key, or Steam's libraries.
 enum class GameSource { kNone, kStored, kWinePrefix, kSteam };
+
+// Which build of Half-Life will run: the Windows one (through Wine, or
+// Steam with Proton) or the native Linux one, which loads other libraries.
+enum class GameBuild { kWindows, kLinux };
 
 struct ModDirs {
   std::string dir;                 // HLPath\<ModDir>; empty while HLPath is
@@ -25,6 +30,8 @@ struct BotChoice {
   int selected = -1;               // index into names, -1 = nothing selected
   std::string text;                // the combo box's text (typed or selected)
   std::string problem;             // what is wrong with the catalogue ("" when nothing)
+  // Listed add-ons that cannot run here, each with why (catalogue order).
+  std::vector<std::pair<std::string, std::string>> unusable;
 };
 
 struct LauncherState {

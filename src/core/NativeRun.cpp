@@ -1,19 +1,15 @@
 #include "core/NativeRun.h"
 
+#include "core/BotAddons.h"
 #include "core/LauncherSettings.h"
+#include "core/Liblist.h"
 #include "core/ModTable.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
-#include "platform/HostPath.h"
-#include "platform/StringUtil.h"
 #include "platform/TextFile.h"
 
 namespace orvane {
 namespace {
-
-bool EndsWithNoCase(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && EqualsNoCase(text.substr(text.size() - end.size()), end);
-}
 
 // Why the mod itself would not load natively; "" when it would.
 std::string ModLibraryProblem(const std::string& mod_dir) {
@@ -32,53 +28,54 @@ std::string ModLibraryProblem(const std::string& mod_dir) {
   return "";
 }
 
-}  // namespace
-
-std::string LiblistValue(std::string_view liblist, std::string_view key) {
-  std::string found;
-  bool done = false;
-  ForEachLine(liblist, [&](std::string_view line) {
-    if (done) return;
-    line = Trim(line);
-    if (line.substr(0, 2) == "//") return;
-    size_t end = 0;
-    while (end < line.size() && static_cast<unsigned char>(line[end]) > ' ') ++end;
-    if (!EqualsNoCase(line.substr(0, end), key)) return;
-    std::string_view value = Trim(line.substr(end));
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-      value = value.substr(1, value.size() - 2);
+// The chosen bot's plan on build; nullopt when the catalogue cannot be read.
+std::optional<BotLoad> ChosenBotLoad(const LauncherState& state, const ModInfo& mod,
+                                     GameBuild build) {
+  try {
+    const BotCatalogue catalogue = ReadBotCatalogue(state, mod.key);
+    const ModLoader loader = ReadModLoader(state, mod.key, catalogue, build);
+    CatalogueBot chosen{state.bot_choice.text, {}, {}};
+    for (const CatalogueBot& bot : catalogue.bots) {
+      if (bot.name == chosen.name) chosen = bot;
     }
-    found = std::string(value);
-    done = true;
-  });
-  return found;
+    return PlanBotLoad(loader, chosen);
+  } catch (const FileError&) {
+    return std::nullopt;  // the launch itself reports the file
+  }
 }
 
+}  // namespace
+
 std::string WindowsOnlyWarning(const LauncherState& state) {
-  const std::optional<SteamGame> game = SteamGameAt(HostPath(state.hl_path), state.steam_env);
-  if (!game) return "";
-  if (!game->root.empty() && !SteamCompatTool(game->root, kHalfLifeAppId, nullptr).empty()) {
-    return "";  // Proton runs the Windows build, which loads Windows libraries
-  }
+  if (RunningBuild(state) != GameBuild::kLinux) return "";
   const ModInfo* mod = FindMod(state.selected_mod);
   if (mod == nullptr) return "";
-  const std::string name = std::string(mod->hint);
   std::string problem;
   if (!mod->catalogue.empty()) {
-    // The launch writes the bot's library into liblist.gam as the game library.
-    const std::string& bot = state.bot_choice.text;
-    const std::string dll = BotCatalogueValue(state, mod->key, bot, "dll");
-    if (!EndsWithNoCase(dll, ".so")) {
-      problem = "its bot add-on " + bot + " exists only for Windows (" + dll + ")";
+    const std::optional<BotLoad> load = ChosenBotLoad(state, *mod, GameBuild::kLinux);
+    if (load && !load->problem.empty()) {
+      problem = "its bot add-on " + state.bot_choice.text + " cannot run there: " + load->problem;
     }
   } else {
     problem = ModLibraryProblem(DirsOf(state, mod->key).dir);
     if (!problem.empty()) problem = "it exists only for Windows: " + problem;
   }
   if (problem.empty()) return "";
-  return name + " will not run on Steam's native Half-Life: " + problem +
+  return std::string(mod->hint) + " will not run on Steam's native Half-Life: " + problem +
          ". Turn on Proton for Half-Life in Steam (Half-Life's Properties, Compatibility: "
          "force the use of a Steam Play compatibility tool), then start it again.";
+}
+
+std::string LaunchWarning(const LauncherState& state) {
+  std::string warning = WindowsOnlyWarning(state);
+  const ModInfo* mod = FindMod(state.selected_mod);
+  if (mod != nullptr && !mod->catalogue.empty()) {
+    const std::optional<BotLoad> load = ChosenBotLoad(state, *mod, RunningBuild(state));
+    if (load && !load->warning.empty()) {
+      warning += (warning.empty() ? "" : "\n\n") + load->warning;
+    }
+  }
+  return warning;
 }
 
 }  // namespace orvane

@@ -1,23 +1,21 @@
-// Whether the selected mod can run on Steam's native (Linux) Half-Life. Steam
-// runs Half-Life natively unless the player chose Proton for it, and a mod or
-// bot add-on made only for Windows then does not load: the player is warned
-// before the start and told how to turn Proton on.
+// What the player should know before a start that may not go as they
+// expect: a mod or bot add-on that Steam's native (Linux) Half-Life cannot
+// load, and a bot add-on that takes Metamod's place in liblist.gam.
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "core/LauncherState.h"
 
 namespace orvane {
 
-// The value of a liblist.gam key (keys without regard to case, the value
-// without its quotes); "" when the key is absent.
-std::string LiblistValue(std::string_view liblist, std::string_view key);
-
-// "" when the game is not Steam's, Proton is chosen for it, or the mod (with
-// the bot chosen in the main window) has a Linux library; otherwise what the
-// player is told: which part exists only for Windows, and what to do.
+// "" when the game is not Steam's native build or the mod (with the bot
+// chosen in the main window) can run on it; otherwise which part cannot,
+// and how to turn Proton on.
 std::string WindowsOnlyWarning(const LauncherState& state);
+
+// Both of the above and the Metamod warning of the chosen bot, one after
+// the other; "" when there is nothing to say.
+std::string LaunchWarning(const LauncherState& state);
 
 }  // namespace orvane

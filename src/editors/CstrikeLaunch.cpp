@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/BotAddons.h"
 #include "core/LauncherSettings.h"
 #include "editors/CstrikeFiles.h"
 #include "editors/LaunchFiles.h"
@@ -115,13 +116,14 @@ void PutCsLaunchFiles(const LauncherState& state, const std::string& bot, FileBa
   const std::string bots_ini = FileExists(ini_path) ? ReadFileBytes(ini_path) : std::string();
   const ProfileIndex ini(bots_ini);  // one reading for the roster's thousands of keys
 
-  batch.PutLines(dir + "\\liblist.gam",
-                 CsLiblistLines(ini.Text("Default", "version", "0"), profile));
+  PutBotLoader(state, "CStrike", bot, CsLiblistLines(ini.Text("Default", "version", "0"), profile),
+               batch);
   NeutraliseListenServer(batch, dir + "\\listenserver.cfg", ListenServerNames("CStrike"));
   const auto dir_exists = [&dir](std::string_view relative) {
     return DirectoryExists(dir + "\\" + std::string(relative));
   };
-  batch.PutLines(dir + "\\" + profile.bot_file, CsBotFileLines(bot, profile, ini, dir_exists));
+  PutBotCommandFile(state, batch, dir + "\\" + profile.bot_file,
+                    CsBotFileLines(bot, profile, ini, dir_exists));
   const std::string game = dir + "\\game.cfg";
   if (FileExists(game)) {
     batch.PutLines(game, AndroidGameCfgLines(ReadLines(game), bot == kAndroid, ini));

@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "core/BotAddons.h"
 #include "core/LauncherSettings.h"
 #include "editors/BotsIni.h"
 #include "platform/FileError.h"
@@ -68,6 +69,13 @@ void PutMapBotFiles(const LauncherState& state, const std::string& dir, FileBatc
 }
 
 }  // namespace
+
+void PutBotCommandFile(const LauncherState& state, FileBatch& batch, const std::string& path,
+                       const std::vector<std::string>& lines) {
+  std::optional<std::string> before;
+  if (FileExists(path)) before = ReadFileBytes(path);
+  PutEditedGameFile(state, batch, path, before, JoinCrLf(lines));
+}
 
 std::string LiblistLine(std::string_view key, std::string_view value) {
   return std::string(key) + " \"" + std::string(value) + "\"";
@@ -164,20 +172,20 @@ std::optional<std::vector<std::string>> MapBotFileLines(
 
 void PutTfcLaunchFiles(const LauncherState& state, const std::string& bot, FileBatch& batch) {
   const ModFiles f = ReadModFiles(state, "TFC", "TFC.ini", "TF_Bots.ini", bot);
-  batch.PutLines(f.dir + "\\liblist.gam", TfcLiblistLines(f.profile));
+  PutBotLoader(state, "TFC", bot, TfcLiblistLines(f.profile), batch);
   NeutraliseListenServer(batch, f.dir + "\\listenserver.cfg", ListenServerNames("TFC"));
   const ProfileIndex ini(f.bots_ini);  // one reading for the roster's thousands of keys
-  batch.PutLines(f.dir + "\\" + f.profile.bot_file,
-                 TfcBotFileLines(bot, f.profile, ini, f.bots_ini_path));
+  PutBotCommandFile(state, batch, f.dir + "\\" + f.profile.bot_file,
+                    TfcBotFileLines(bot, f.profile, ini, f.bots_ini_path));
   if (ini.Text("Default", "addmap", "") == "1") PutMapBotFiles(state, f.dir, batch);
 }
 
 void PutFrontlineLaunchFiles(const LauncherState& state, const std::string& bot, FileBatch& batch) {
   const ModFiles f = ReadModFiles(state, "Frontline", "FLF.ini", "FL_Bots.ini", bot);
-  batch.PutLines(f.dir + "\\liblist.gam", FrontlineLiblistLines(f.profile));
+  PutBotLoader(state, "Frontline", bot, FrontlineLiblistLines(f.profile), batch);
   NeutraliseListenServer(batch, f.dir + "\\listenserver.cfg", ListenServerNames("Frontline"));
-  batch.PutLines(f.dir + "\\" + f.profile.bot_file,
-                 FrontlineBotFileLines(bot, f.profile, ProfileIndex(f.bots_ini)));
+  PutBotCommandFile(state, batch, f.dir + "\\" + f.profile.bot_file,
+                    FrontlineBotFileLines(bot, f.profile, ProfileIndex(f.bots_ini)));
 }
 
 void WriteTfcLaunchFiles(const LauncherState& state, const std::string& bot) {

@@ -22,7 +22,13 @@ inline constexpr std::string_view kAbot = "Abot";
 inline constexpr std::string_view kHpbBot = "HPB Bot";
 inline constexpr std::string_view kAgroBot = "AgroBot";
 
-// One liblist.gam line: the key, a blank and the value in double quotes.
+// The bot's command file, written whole; a release's own file of that name
+// keeps a one-time copy before the first launch changes it.
+void PutBotCommandFile(const LauncherState& state, FileBatch& batch, const std::string& path,
+                       const std::vector<std::string>& lines);
+
+// One liblist.gam line: the key, a blank and the value in double quotes,
+// for the whole file a mod without one gets.
 std::string LiblistLine(std::string_view key, std::string_view value);
 
 std::vector<std::string> TfcLiblistLines(const BotProfile& profile);

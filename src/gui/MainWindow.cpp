@@ -292,6 +292,13 @@ void MainWindow::FillBotChoice() {
   for (const std::string& name : state_.bot_choice.names) cb_select_bot_->addItem(FromGame(name));
   cb_select_bot_->setCurrentIndex(state_.bot_choice.selected);
   if (state_.bot_choice.selected < 0) cb_select_bot_->setEditText(QString());
+  // The listed add-ons that cannot run here, so the player learns what to install.
+  QString not_offered;
+  for (const auto& [name, reason] : state_.bot_choice.unusable) {
+    not_offered += (not_offered.isEmpty() ? "Not offered here:" : "") + QString("\n") +
+                   FromGame(name) + ": " + FromGame(reason);
+  }
+  cb_select_bot_->setToolTip(not_offered);
   filling_bots_ = false;
 }
 

@@ -140,9 +140,9 @@ TEST(CtlRefusals, OneWayForEveryCommandWithTheNearestNames) {
        2,
        "orvanectl: unknown option \"--nostart\"; did you mean --no-start? (orvanectl --help)\n"},
       {{"config", "CStrike", "--bot", "PODBot", "show"},
-       1,
+       2,
        "orvanectl: unknown bot \"PODBot\"; did you mean P.O.D.Bot? (orvanectl mods lists the "
-       "usable bots of CStrike)\n"},
+       "bots of CStrike)\n"},
       {{"config", "CStrike", "show"},
        1,
        "orvanectl: You must select a bot first. (use --bot NAME; orvanectl mods lists the usable "
@@ -240,7 +240,8 @@ TEST(CtlOptions, DirectoryCommandAndRestore) {
   setenv("WINE", "/bin/true", 1);
   EXPECT_EQ(RunCtl(t.tree, {"directory"}).out,
             "HLPath=" + t.tree.HLPath() +
-                "\nHLExe=hl.exe\nFound=stored (the launcher's settings)\nStart=/bin/true " +
+                "\nHLExe=hl.exe\nBuild=Windows (through Wine)\nFound=stored (the launcher's "
+                "settings)\nStart=/bin/true " +
                 (t.tree.hl_dir() / "hl.exe").string() + "\n");
   const std::string retail = t.tree.HLPath() + "\\retail";
   CtlRun run = RunCtl(t.tree, {"directory", retail});
@@ -252,7 +253,8 @@ TEST(CtlOptions, DirectoryCommandAndRestore) {
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(RunCtl(t.tree, {"directory"}).out,
             "HLPath=" + retail +
-                "\nHLExe=cstrike.exe\nFound=stored (the launcher's settings)\nStart=/bin/true " +
+                "\nHLExe=cstrike.exe\nBuild=Windows (through Wine)\nFound=stored (the launcher's "
+                "settings)\nStart=/bin/true " +
                 (t.tree.hl_dir() / "retail" / "cstrike.exe").string() + "\n");
   unsetenv("WINE");
 

@@ -42,9 +42,16 @@ std::map<std::string, std::string> Snapshot(const GameTree& tree) {
   return files;
 }
 
-// A game file's key in a snapshot, from its path below Half-Life as the game writes it.
+// A game file's key in a snapshot, from its path below Half-Life as the game
+// writes it ("<app>" before the name of a file of the launcher's data).
 QString SnapshotKey(QString relative) {
+  if (relative.startsWith(QStringLiteral("<app>"))) return "orvane-data/" + relative.mid(5);
   return QStringLiteral("Half-Life/") + relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+std::string ReadSnapshotFile(const GameTree& tree, const QString& relative) {
+  const QString key = SnapshotKey(relative);
+  return ReadHostFile(tree.root() / key.toStdString());
 }
 
 // The paths whose bytes differ, or that only one side has.
@@ -115,17 +122,22 @@ class EndToEndTest final : public QObject {
                             << "bot\\game.cfg" << frag << "boot_camp" << QStringList{}
                             << QStringList{};
     QTest::newRow("CStrike") << "CStrike"
-                             << "P.O.D.Bot"
+                             << "RealBot"
                              << "CS_maxrounds"
                              << "12"
                              << "cstrike\\game.cfg"
                              << "\"mp_maxrounds\"\t\t\"12.00000\"\r\n"
                              << "cs_assault"
-                             << QStringList{"cstrike\\PODBot\\podbot.cfg", "cstrike\\liblist.gam",
-                                            "cstrike\\listenserver.cfg"}
-                             << QStringList{"addbot 80 2 1 Vole\r\n",
-                                            "gamedll \"PODBot\\podbot_mm.dll\"\r\n",
-                                            "//mp_timelimit 20\r\n"};
+                             // A Metamod plugin: liblist.gam stays, plugins.ini gets its
+                             // line (its copy kept first), the command file beside cstrike.
+                             << QStringList{"realbot\\bot.cfg",
+                                            "cstrike\\addons\\metamod\\plugins.ini",
+                                            "cstrike\\addons\\metamod\\plugins.bak",
+                                            "cstrike\\listenserver.cfg", "<app>KRV.ini"}
+                             << QStringList{"realbot add 2 8 1 Vole\r\n",
+                                            "\r\nwin32 ../realbot/dll/realbot_mm.dll\r\n",
+                                            "AMX Mod X", "//mp_timelimit 20\r\n",
+                                            "realbot\\bot.cfg="};
     QTest::newRow("Firebot") << "Firebot"
                              << ""
                              << "FB_friendlyfire"
@@ -140,9 +152,11 @@ class EndToEndTest final : public QObject {
                                << "frontline\\game.cfg"
                                << "\"mp_roundlimit\"\t\t\"6.00000\"\r\n"
                                << "flf_lombardi"
-                               << QStringList{"frontline\\agrobot.cfg", "frontline\\liblist.gam"}
+                               << QStringList{"frontline\\agrobot.cfg", "frontline\\liblist.gam",
+                                              "frontline\\liblist.bak", "<app>KRV.ini"}
                                << QStringList{"addbot 1 3 Kestrel 3\r\n",
-                                              "gamedll \"dlls\\agrobot.dll\"\r\n"};
+                                              "gamedll \"dlls\\agrobot.dll\"\r\n",
+                                              "game \"Front Line Force", "frontline\\agrobot.cfg="};
     QTest::newRow("Jumbot") << "Jumbot"
                             << ""
                             << "JB_bot_num"
@@ -176,11 +190,13 @@ class EndToEndTest final : public QObject {
                          << "TF_fraglimit"
                          << "40"
                          << "tfc\\game.cfg" << frag << "2fort"
-                         << QStringList{"tfc\\abot.cfg", "tfc\\liblist.gam", "tfc\\maps\\2fort.bot",
-                                        "tfc\\maps\\well.bot"}
-                         << QStringList{"addbot 1 9 Vole 4\r\n", "gamedll \"dlls\\abot.dll\"\r\n",
-                                        "// Demo 2fort bots\r\nexec abot.cfg\r\n",
-                                        "exec abot.cfg\r\n"};
+                         << QStringList{"tfc\\abot.cfg",       "tfc\\liblist.gam",
+                                        "tfc\\liblist.bak",    "tfc\\maps\\2fort.bot",
+                                        "tfc\\maps\\well.bot", "<app>KRV.ini"}
+                         << QStringList{
+                                "addbot 1 9 Vole 4\r\n", "gamedll \"dlls\\abot.dll\"\r\n",
+                                "game \"Team Fortress",  "// Demo 2fort bots\r\nexec abot.cfg\r\n",
+                                "exec abot.cfg\r\n",     "tfc\\abot.cfg="};
   }
 
   void WindowAndOrvanectlConfigureAndLaunchEveryMod() {
@@ -252,7 +268,7 @@ class EndToEndTest final : public QObject {
     expected_launch.sort();
     QCOMPARE(Differences(before_launch, Snapshot(by_window)), expected_launch);
     for (qsizetype i = 0; i < launch_files.size(); ++i) {
-      const std::string bytes = by_window.Read(launch_files[i].toStdString());
+      const std::string bytes = ReadSnapshotFile(by_window, launch_files[i]);
       QVERIFY2(bytes.find(launch_lines[i].toStdString()) != std::string::npos, bytes.c_str());
     }
 

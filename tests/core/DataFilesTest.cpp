@@ -28,6 +28,15 @@ TEST(ShippedData, EveryCatalogueBotIsCompleteAndUsableWhenInstalled) {
       }
       EXPECT_GT(GetProfileInt(catalogue, name, "maxskill", 0), 0) << name;
       tree.File(std::string(mod.dir) + "\\" + GetProfileString(catalogue, name, "dll"));
+      // A Linux library named is one the release has; a plugin needs Metamod.
+      const std::string linux_library = GetProfileString(catalogue, name, "dll_linux");
+      if (!linux_library.empty()) {
+        EXPECT_EQ(linux_library.find('\\'), std::string::npos) << name;
+        EXPECT_NE(linux_library.find(".so"), std::string::npos) << name;
+      }
+      const std::string metamod = GetProfileString(catalogue, name, "metamod", "no");
+      EXPECT_TRUE(metamod == "no" || metamod == "yes" || metamod == "both") << name;
+      if (metamod != "no") tree.Metamod(mod.dir);
       names.push_back(name);
     }
     LauncherState state = tree.State();

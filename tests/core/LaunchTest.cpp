@@ -113,7 +113,7 @@ TEST(LaunchSelectedMod, CatalogueModWithoutABotWritesNothing) {
 
 TEST(LaunchSelectedMod, ChosenBotReachesTheModsHook) {
   GameTree tree;
-  tree.ShippedData().File("cstrike\\PODBot\\podbot_mm.dll");
+  tree.ShippedData().File("cstrike\\PODBot\\podbot.dll");
   LauncherState state = Prepared(tree, "CStrike");
   ASSERT_TRUE(ChooseBot(state, "p.o.d.bot"));  // any case, as typed in a shortcut
   std::string bot;

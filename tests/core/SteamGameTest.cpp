@@ -91,10 +91,6 @@ TEST(GameProgramIn, SteamsLinuxProgramCountsOnlyInASteamLibrary) {
   EXPECT_TRUE(GameProgramIn(tree.HLPath(), "hl.exe"));
 }
 
-constexpr const char* kProtonConfig =
-    "\"InstallConfigStore\" { \"Software\" { \"Valve\" { \"Steam\" { \"CompatToolMapping\" {"
-    " \"70\" { \"name\" \"proton_9\" } } } } } }";
-
 TEST(WindowsOnlyWarning, WhenSteamRunsHalfLifeNativelyAndTheModCannot) {
   struct Row {
     const char* name;
@@ -119,7 +115,7 @@ TEST(WindowsOnlyWarning, WhenSteamRunsHalfLifeNativelyAndTheModCannot) {
        ""},
       {"a Windows bot add-on written into liblist.gam", "CStrike",
        "gamedll_linux \"dlls/mod.so\"\n", true, false, true,
-       "its bot add-on P.O.D.Bot exists only for Windows (PODBot\\podbot_mm.dll)"},
+       "its bot add-on P.O.D.Bot cannot run there: it has no Linux library"},
       {"not Steam's Half-Life", "Botman", "gamedll \"dlls\\bot.dll\"\n", false, false, false, ""},
   };
   for (const Row& row : rows) {
@@ -128,16 +124,18 @@ TEST(WindowsOnlyWarning, WhenSteamRunsHalfLifeNativelyAndTheModCannot) {
     tree.Dir(dir).ShippedData();
     if (row.liblist != nullptr) tree.File(dir + "\\liblist.gam", row.liblist);
     if (row.linux_library) tree.File(dir + "\\dlls\\mod.so", "ELF");
-    if (std::string(row.mod) == "CStrike") tree.File("cstrike\\PODBot\\podbot_mm.dll");
+    if (std::string(row.mod) == "CStrike") tree.File("cstrike\\PODBot\\podbot.dll");
     if (row.steam) tree.InSteamLibrary();
-    if (row.proton) WriteHostFile(tree.SteamRoot() / "config" / "config.vdf", kProtonConfig);
+    if (row.proton) tree.ProtonForHalfLife();
     tree.StandardRegistry();
     LauncherState state = tree.State();
     RegistryStore store = tree.Store();
     ReadLauncherSettings(state, store);
     SelectMod(state, row.mod);
-    if (std::string(row.mod) == "CStrike") {
-      ASSERT_TRUE(ChooseBot(state, "P.O.D.Bot"));
+    if (std::string(row.mod) == "CStrike" && !ChooseBot(state, "P.O.D.Bot")) {
+      // Chosen while Proton was on, and turned off in Steam since.
+      state.bot_choice.text = "P.O.D.Bot";
+      state.bot_choice.selected = 0;
     }
     const std::string warning = WindowsOnlyWarning(state);
     if (*row.warning == '\0') {
@@ -281,7 +279,7 @@ TEST_F(SteamStandIns, OrvanectlWarnsOfWindowsOnlyModsUnlessProtonIsOn) {
   EXPECT_NE(run.err.find("Proton"), std::string::npos);
   EXPECT_NE(Recorded().find("\n-applaunch\n70\n-console\n-game\nbot\n"), std::string::npos);
 
-  WriteHostFile(t.tree.SteamRoot() / "config" / "config.vdf", kProtonConfig);
+  t.tree.ProtonForHalfLife();
   run = RunCtl(t.tree, {"launch", "Botman"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
@@ -292,7 +290,9 @@ TEST_F(SteamStandIns, OrvanectlWarnsOfWindowsOnlyModsUnlessProtonIsOn) {
       << run.out;
 
   run = RunCtl(t.tree, {"directory"});
-  EXPECT_EQ(run.out, "HLPath=" + t.tree.HLPath() + "\nHLExe=hl.exe\nFound=Steam\nStart=" +
+  EXPECT_EQ(run.out, "HLPath=" + t.tree.HLPath() +
+                         "\nHLExe=hl.exe\nBuild=Windows (Steam runs Half-Life through Proton)"
+                         "\nFound=Steam\nStart=" +
                          (tree_.root() / "only/steam").string() + " -applaunch 70\n");
   // A Steam install given by hand is taken and stored like any other.
   run = RunCtl(t.tree, {"directory", t.tree.HLPath()});

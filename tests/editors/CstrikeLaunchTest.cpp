@@ -126,13 +126,13 @@ TEST(AndroidGameCfg, OldBotLinesGoAndAndroidsCome) {
 TEST(CsLaunchFiles, WrittenFromTheCatalogueAndCsBotsIni) {
   ModTree t("CStrike", [](GameTree& tree) {
     tree.Dir("cstrike\\PODBot\\wptcs15")
-        .File("cstrike\\PODBot\\podbot_mm.dll")
+        .File("cstrike\\PODBot\\podbot.dll")
         .File("cstrike\\game.cfg", "sv_bot1 1|1|x\r\nmp_c4timer 35\r\n")
         .File("cstrike\\listenserver.cfg", "mp_timelimit 30\r\nhostname x\r\n")
         .AppFile("CS_Bots.ini", kBotsIni);
   });
   WriteCsLaunchFiles(t.state, "P.O.D.Bot");
-  EXPECT_NE(t.Read("cstrike\\liblist.gam").find("gamedll \"PODBot\\podbot_mm.dll\"\r\n"),
+  EXPECT_NE(t.Read("cstrike\\liblist.gam").find("gamedll \"PODBot\\podbot.dll\"\r\n"),
             std::string::npos);
   const std::string bot_file = t.Read("cstrike\\PODBot\\podbot.cfg");
   EXPECT_EQ(bot_file.rfind("# addbot <skill> <team> <model> <name>\r\npause 3\r\n", 0), 0u);

@@ -30,7 +30,7 @@ void Install(GameTree& tree, const std::string& mod) {
   const ModInfo* info = FindMod(mod);
   tree.Dir(info->dir);
   if (mod == "Firebot") tree.Dir("firebot");
-  if (mod == "CStrike") tree.File("cstrike\\PODBot\\podbot_mm.dll");
+  if (mod == "CStrike") tree.File("cstrike\\PODBot\\podbot.dll");
   if (mod == "Frontline") tree.File("frontline\\dlls\\agrobot.dll");
   if (mod == "TFC") tree.File("tfc\\foxbot\\foxbot.dll");
 }
@@ -107,7 +107,7 @@ class MainWindowTest final : public QObject {
     GameTree tree;
     tree.StandardRegistry().ShippedData().File("hl.exe");
     for (const char* mod : {"Botman", "CStrike"}) Install(tree, mod);
-    tree.File("cstrike\\realbot\\dll\\realbot_mm.dll");
+    tree.Metamod("cstrike").File("realbot\\dll\\realbot_mm.dll");
     LauncherState state = tree.State();
     RegistryStore store = tree.Store();
     MainWindow window(state, store, {}, {});
@@ -374,7 +374,7 @@ class MainWindowTest final : public QObject {
     Install(tree, "CStrike");
     tree.AppFile("CStrike.ini",
                  "[Default]\r\ndispo=2000000000\r\nBot1=P.O.D.Bot\r\n"
-                 "[P.O.D.Bot]\r\ndll=PODBot\\podbot_mm.dll\r\n");
+                 "[P.O.D.Bot]\r\ndll=PODBot\\podbot.dll\r\n");
     LauncherState state = tree.State();
     RegistryStore store = tree.Store();
     MainWindow window(state, store, {}, {});

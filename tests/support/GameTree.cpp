@@ -39,6 +39,14 @@ std::string ReadHostFileOr(const fs::path& path) {
   return fs::exists(path, ec) ? ReadHostFile(path) : std::string();
 }
 
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  const size_t at = text.find(from);
+  if (at == std::string::npos || text.find(from, at + 1) != std::string::npos) {
+    throw std::logic_error("the expected text does not hold \"" + from + "\" exactly once");
+  }
+  return text.replace(at, from.size(), to);
+}
+
 GameTree::GameTree() {
   std::string pattern = (fs::temp_directory_path() / "orvane-tree-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
@@ -131,6 +139,23 @@ GameTree& GameTree::InSteamLibrary(fs::path library) {
   WriteHostFile(game / "hl_linux", "ELF");
   WriteHostFile(game / "hl.sh", "#!/bin/sh\n");
   return SteamManifest(library, "Half-Life");
+}
+
+GameTree& GameTree::Metamod(std::string_view mod_dir) {
+  const std::string dir(mod_dir);
+  return File(dir + "\\liblist.gam",
+              "game \"Mod\"\r\ngamedll \"addons\\metamod\\dlls\\metamod.dll\"\r\n"
+              "gamedll_linux \"addons/metamod/dlls/metamod.so\"\r\n")
+      .File(dir + "\\addons\\metamod\\dlls\\metamod.dll", "MZ")
+      .File(dir + "\\addons\\metamod\\dlls\\metamod.so", "ELF")
+      .File(dir + "\\addons\\metamod\\plugins.ini", "");
+}
+
+GameTree& GameTree::ProtonForHalfLife() {
+  WriteHostFile(SteamRoot() / "config" / "config.vdf",
+                "\"InstallConfigStore\" { \"Software\" { \"Valve\" { \"Steam\" { "
+                "\"CompatToolMapping\" { \"70\" { \"name\" \"proton_9\" } } } } } }");
+  return *this;
 }
 
 std::string GameTree::Read(std::string_view relative) const {

@@ -15,6 +15,10 @@
 namespace orvane::test {
 
 void WriteHostFile(const std::filesystem::path& path, std::string_view bytes);
+// text with its one occurrence of `from` made `to` (std::logic_error, a
+// test's failure, when it is not there exactly once): a file's expected
+// bytes after an edit.
+std::string Replaced(std::string text, const std::string& from, const std::string& to);
 std::string ReadHostFile(const std::filesystem::path& path);
 // The file's bytes, or "" when it is missing (for polling what a process writes).
 std::string ReadHostFileOr(const std::filesystem::path& path);
@@ -70,6 +74,11 @@ class GameTree {
   // Steam installs it: steamapps/common/Half-Life with hl_linux and no
   // hl.exe, and its manifest. hl_dir() and HLPath() follow it.
   GameTree& InSteamLibrary(std::filesystem::path library = {});
+  // Metamod (metamod-p's layout) installed in a mod and loaded by its
+  // liblist.gam for both builds, with an empty plugins.ini.
+  GameTree& Metamod(std::string_view mod_dir);
+  // Steam's config.vdf chooses Proton for Half-Life (it then runs the Windows build).
+  GameTree& ProtonForHalfLife();
 
   std::string Read(std::string_view relative) const;  // a file below Half-Life
   bool Exists(std::string_view relative) const;

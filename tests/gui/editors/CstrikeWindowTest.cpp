@@ -25,13 +25,14 @@ namespace {
 struct CstrikeTree : ModTree {
   CstrikeTree()
       : ModTree("CStrike", [](GameTree& game) {
-          game.File("cstrike\\PODBot\\podbot_mm.dll")
-              .File("cstrike\\realbot\\dll\\realbot_mm.dll")
+          game.File("cstrike\\PODBot\\podbot.dll")
+              .Metamod("cstrike")
+              .File("realbot\\dll\\realbot_mm.dll")
               .File("cstrike\\maps\\cs_assault.bsp")
               .File("cstrike\\maps\\de_dust.bsp")
               .File("cstrike\\PODBot\\wptcs10\\de_dust.pwf")
-              .File("cstrike\\realbot\\data\\cstrike\\maps\\cs_assault.rbn")
-              .File("cstrike\\realbot\\ini\\chat.ini", "[BLOCK]\r\n")
+              .File("realbot\\data\\cstrike\\maps\\cs_assault.rbn")
+              .File("realbot\\data\\cstrike\\chat.ini", "[BLOCK]\r\n")
               .File("cstrike\\mapcycle.txt", "de_dust\r\n");
         }) {}
 };
@@ -102,8 +103,7 @@ class CstrikeWindowTest final : public QObject {
             std::string::npos);
     const LaunchResult launched = LaunchSelectedMod(t.state, LauncherLaunchHooks(), nullptr);
     QCOMPARE(launched.outcome, LaunchResult::kWritten);
-    QVERIFY(t.Read("cstrike\\realbot\\bot.cfg").find("realbot add 2 0 1 NewBot") !=
-            std::string::npos);
+    QVERIFY(t.Read("realbot\\bot.cfg").find("realbot add 2 0 1 NewBot") != std::string::npos);
   }
 };
 
