@@ -154,8 +154,15 @@ BotLoad PlanBotLoad(const ModLoader& loader, const CatalogueBot& bot) {
   load.library = LibraryFor(bot.libraries, loader.build);
   const bool linux_build = loader.build == GameBuild::kLinux;
   if (load.library.empty()) {
-    load.problem = linux_build ? "it has no Linux library (its catalogue entry names no dll_linux)"
-                               : "its catalogue entry names no library (dll)";
+    if (!linux_build) {
+      load.problem = "its catalogue entry names no library (dll)";
+    } else if (bot.libraries.dll.empty()) {
+      load.problem = "it has no Linux library (its catalogue entry names no dll_linux)";
+    } else {
+      load.problem =
+          "it has no Linux library (its catalogue entry names no dll_linux); with Proton "
+          "turned on for Half-Life in Steam, its Windows library would run";
+    }
   } else if (!FileExists(loader.mod_dir + "\\" + load.library)) {
     load.problem = "its library " + ShownPath(loader.mod_dir + "\\" + load.library) + " is missing";
   } else if (bot.libraries.metamod == MetamodUse::kYes && loader.metamod.empty()) {

@@ -227,8 +227,9 @@ TEST(BotLoader, WhatIsOfferedAndWhatThePlayerIsTold) {
   CtlRun run = RunCtl(cs.tree, {"config", "CStrike", "--bot", "Gone", "show"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err,
-            "orvanectl: the bot Gone can't run here: it has no Linux library (its "
-            "catalogue entry names no dll_linux).\n");
+            "orvanectl: the bot Gone can't run here: it has no Linux library (its catalogue "
+            "entry names no dll_linux); with Proton turned on for Half-Life in Steam, its "
+            "Windows library would run.\n");
   run = RunCtl(cs.tree, {"config", "CStrike", "--bot", "Sola", "show"});
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("did you mean Solo"), std::string::npos) << run.err;
