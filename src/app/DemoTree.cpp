@@ -58,6 +58,18 @@ constexpr std::string_view kCsLiblist =
     "gamedll \"addons\\metamod\\dlls\\metamod.dll\"\r\n// gamedll_linux \"dlls/cs.so\"\r\n"
     "gamedll_linux \"addons/metamod/dlls/metamod.so\"\r\ntrainmap \"tr_1\"\r\nedicts\t\"1800\"\r\n";
 
+// The add-ons' own settings files as their releases ship them, in short:
+// the player's lines that a launch keeps.
+constexpr std::string_view kYapbCfg =
+    "//\r\n// YaPB main configuration file (demo)\r\n//\r\n"
+    "yb_quota \"9\"\r\nyb_quota_mode \"normal\"\r\nyb_difficulty \"3\"\r\n"
+    "yb_chat \"1\"\r\nyb_jasonmode \"0\"\r\nyb_join_team \"any\"\r\nyb_language \"en\"\r\n";
+constexpr std::string_view kPodbotMmCfg =
+    "# This is the Pod-Bot Config File (demo)\r\n#\r\n"
+    "pb_wptfolder wptdefault\r\npb_minbots 0\r\npb_maxbots 24\r\n"
+    "pb_bot_join_team \"ANY\"\r\npb_minbotskill 95\r\npb_maxbotskill 100\r\n"
+    "pb_jasonmode 0\r\npb_detailnames 1\r\npb_chat 1\r\n";
+
 constexpr std::string_view kMapCycle = "stalkyard\r\nfrenzy\r\nboot_camp\r\n";
 
 constexpr DemoFile kFiles[] = {
@@ -95,6 +107,19 @@ constexpr DemoFile kFiles[] = {
     {"cstrike/listenserver.cfg", kListenServer},
     {"cstrike/mapcycle.txt", "cs_assault\r\nde_dust\r\n"},
     {"cstrike/PODBot/podbot.dll", "demo bot library"},
+    // YaPB as its instructions lay it out, with a graph for one map (the
+    // others it analyses itself), and POD-Bot MM behind Metamod.
+    {"cstrike/addons/yapb/bin/yapb.dll", "demo bot library"},
+    {"cstrike/addons/yapb/bin/yapb.so", "demo bot library"},
+    {"cstrike/addons/yapb/conf/yapb.cfg", kYapbCfg},
+    {"cstrike/addons/yapb/conf/lang/en_chat.cfg", "[KILLED]\r\nToo slow, %s.\r\n"},
+    {"cstrike/addons/yapb/data/graph/de_dust.graph", "demo graph"},
+    {"cstrike/addons/podbot/podbot_mm.dll", "demo bot library"},
+    {"cstrike/addons/podbot/podbot_mm_i386.so", "demo bot library"},
+    {"cstrike/addons/podbot/podbot.cfg", kPodbotMmCfg},
+    {"cstrike/addons/podbot/botchat.txt", "[KILLED]\r\nNice try, %s.\r\n"},
+    {"cstrike/addons/podbot/wptdefault/cs_assault.pwf", "demo waypoints"},
+    {"cstrike/addons/podbot/wptdefault/de_dust.pwf", "demo waypoints"},
     // RealBot, a Metamod plugin with a Windows and a Linux library, beside cstrike.
     {"realbot/dll/realbot_mm.dll", "demo bot library"},
     {"realbot/dll/realbot_mm.so", "demo bot library"},
@@ -273,6 +298,7 @@ std::vector<std::pair<std::string, std::string>> BotFiles() {
       {"rockcrowbar/botdata.txt", JoinCrLf(RocketBotLines(RocketDemoBots()))},
       {"frontline/game.cfg", JoinCrLf(FrontlineGameCfgLines(FrontlineConfig{}))},
       {"cstrike/PODBot/botskill.cfg", JoinCrLf(PodSkillLines(PodSkillTable()))},
+      {"cstrike/addons/podbot/botskill.cfg", JoinCrLf(PodSkillLines(PodSkillTable()))},
   };
 }
 
@@ -315,13 +341,13 @@ void BuildDemoAppFiles(const fs::path& data_dir) {
   const std::vector<BotEntry> bots = {{"Vole", "1", "2", "", "80"},
                                       {"Old Tom", "3", "1", "", "40"},
                                       {"Kestrel", "0", "0", "", "60"}};
-  // Each bot of the catalogue reads the skill key of its own scale: the three in turn.
-  for (const int scale : {5, 10, 100}) {
+  // Each bot of the catalogue reads the skill key of its own scale: each in turn.
+  for (const int scale : {4, 5, 10, 100}) {
     std::vector<BotEntry> roster = bots;
     for (BotEntry& bot : roster) bot.skill = std::to_string(std::stoi(bot.skill) * scale / 100);
     FileBatch batch;
     PutCsBotsIni(batch, ini.string(), CsBotOptions{}, roster,
-                 {std::to_string(scale), "", "", false, false});
+                 {std::to_string(scale), "", "", false});
     batch.Commit();
   }
 }

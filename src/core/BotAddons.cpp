@@ -1,8 +1,6 @@
 #include "core/BotAddons.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstdio>
 #include <stdexcept>
 
 #include "core/LauncherSettings.h"
@@ -23,16 +21,6 @@ namespace {
 // each path, below HLPath, with a digest of the bytes last written there.
 // A file still holding those bytes is ours, and a change of it keeps no copy.
 constexpr std::string_view kMadeFilesSection = "Made by Orvane";
-
-std::string Digest(std::string_view bytes) {
-  uint64_t hash = 14695981039346656037ull;  // FNV-1a: stable across builds, unlike std::hash
-  for (const char c : bytes) {
-    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-  }
-  char text[17];
-  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-  return text;
-}
 
 std::string MadeFileKey(const LauncherState& state, const std::string& path) {
   const std::string prefix = state.hl_path + "\\";
@@ -232,13 +220,13 @@ void PutEditedGameFile(const LauncherState& state, FileBatch& batch, const std::
   if (before && *before == after) return;
   const std::string key = MadeFileKey(state, path);
   const std::string made = GetProfileString(KrvIniPath(state), kMadeFilesSection, key, "");
-  const bool ours = !before || (!made.empty() && made == Digest(*before));
+  const bool ours = !before || (!made.empty() && made == DigestHex(*before));
   if (!ours) {
     const std::string copy = BackupPathOf(path);
     if (!FileExists(copy)) batch.Put(copy, *before);
   } else {
     try {
-      WriteProfileString(batch, KrvIniPath(state), kMadeFilesSection, key, Digest(after));
+      WriteProfileString(batch, KrvIniPath(state), kMadeFilesSection, key, DigestHex(after));
     } catch (const std::invalid_argument&) {
       // A path the profile format cannot hold as a key ("=" in it) goes
       // unnoted: a later change then keeps a copy of our own file, which loses nothing.

@@ -88,7 +88,10 @@ std::vector<std::string> BotFileHead(const BotProfile& profile, std::string_view
 }
 
 void AddBotCommandLines(std::vector<std::string>& lines, const ProfileIndex& ini,
-                        const BotProfile& profile) {
+                        const BotProfile& profile, const RosterWords& words) {
+  const auto spell = [](const std::function<std::string(std::string)>& as, std::string text) {
+    return as ? as(std::move(text)) : text;
+  };
   const std::string skill_key = "skill" + profile.max_skill;
   const int count =
       std::clamp(ParseProfileInt(ini.Text("Default", "numbot", ""), 0), 0, kMaxRosterBots);
@@ -97,9 +100,10 @@ void AddBotCommandLines(std::vector<std::string>& lines, const ProfileIndex& ini
     const auto entry = [&](std::string_view key, std::string_view def) {
       return ini.Text(section, key, def);
     };
-    lines.push_back(FillAddBotTemplate(profile.add_bot_template, entry("team", "0"),
-                                       entry("modele", "0"), entry("nom", "NewBot"),
-                                       entry(skill_key, "0")));
+    lines.push_back(FillAddBotTemplate(
+        profile.add_bot_template, spell(words.team, entry("team", "0")),
+        spell(words.model, entry("modele", "0")), spell(words.name, entry("nom", "NewBot")),
+        spell(words.skill, entry(skill_key, "0"))));
   }
 }
 

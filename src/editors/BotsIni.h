@@ -5,6 +5,7 @@
 // ("skill5", "skill100"), so bots of other scales keep theirs.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,8 +45,13 @@ int BotsIniNumber(const ProfileIndex& ini, std::string_view path, std::string_vi
 // template, the pause line, an empty line) and one add-bot command per
 // roster entry of the settings file's text.
 std::vector<std::string> BotFileHead(const BotProfile& profile, std::string_view pause);
+// How an add-on spells a roster entry's fields in its command; an empty
+// function leaves the stored text as it is.
+struct RosterWords {
+  std::function<std::string(std::string)> team, model, name, skill;
+};
 void AddBotCommandLines(std::vector<std::string>& lines, const ProfileIndex& ini,
-                        const BotProfile& profile);
+                        const BotProfile& profile, const RosterWords& words = {});
 
 // TF_Bots.ini's and FL_Bots.ini's [Default] options.
 struct TeamBotOptions {

@@ -1,5 +1,6 @@
 #include "editors/CstrikeFiles.h"
 
+#include <algorithm>
 #include <variant>
 
 #include "platform/ProfileFile.h"
@@ -111,6 +112,7 @@ CsBotsIni ReadCsBotsIni(std::string_view text, std::string_view path, int max_sk
   }
   for (const auto& [key, field] : PlBotKeys())
     o.*field = ParseProfileInt(Value("PlBot", key, ""), o.*field);
+  o.join_team = std::clamp(ParseProfileInt(Value("Default", "jointeam", ""), 0), 0, 2);
 
   ini.roster = ReadBotsIniRoster(index, path, {max_skill, 0, 4, 0}, messages);
   return ini;
@@ -136,8 +138,8 @@ void PutCsBotsIni(FileBatch& batch, const std::string& path, const CsBotOptions&
     }
   }
   for (const auto& [key, field] : PlBotKeys()) put("PlBot", key, std::to_string(o.*field));
-  if (how.write_nwpdir) put("Default", "nwpdir", how.nwpdir);
-  if (how.write_wptfolder) put("Default", "wptfolder", how.wptfolder);
+  if (!how.folder_key.empty()) put("Default", how.folder_key, how.folder);
+  if (how.write_join_team) put("Default", "jointeam", std::to_string(o.join_team));
   AddBotsIniRoster(writes, roster, how.max_skill);
   WriteProfileStrings(batch, path, writes);
 }

@@ -53,6 +53,7 @@ struct CsBotOptions {
   bool cs71 = false;    // beta 7.1 rather than 1.x ("version" holds 1 for 1.x)
   int control_bot = 3;
   bool navigation = true;
+  int join_team = 0;  // "jointeam": 0 any, 1 Terrorists, 2 Counter-Terrorists
   // [PlBot]
   int waydist = 300;
   int bheight = 150;
@@ -77,14 +78,14 @@ struct CsBotsIni {
 };
 CsBotsIni ReadCsBotsIni(std::string_view text, std::string_view path, int max_skill,
                         Messages& messages);
-// The keys written over the file's text (keys of other bots stay; nwpdir
-// for NN Bot and wptfolder for P.O.D.Bot given as "" when not written).
+// The keys written over the file's text (keys of other bots stay): the
+// waypoint folder under its add-on's own key, and the team the bots join,
+// only for the add-ons that have them.
 struct CsBotsIniWrite {
   std::string max_skill;
-  std::string nwpdir;     // NN Bot only
-  std::string wptfolder;  // P.O.D.Bot only
-  bool write_nwpdir = false;
-  bool write_wptfolder = false;
+  std::string folder_key;  // "nwpdir" (NN Bot), "wptfolder" (P.O.D.Bot)...; "" for none
+  std::string folder;
+  bool write_join_team = false;
 };
 void PutCsBotsIni(FileBatch& batch, const std::string& path, const CsBotOptions& options,
                   const std::vector<BotEntry>& roster, const CsBotsIniWrite& how);

@@ -1,9 +1,11 @@
 #include "editors/CstrikeLaunch.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/BotAddons.h"
 #include "core/LauncherSettings.h"
+#include "editors/CsBotAddOns.h"
 #include "editors/CstrikeFiles.h"
 #include "editors/LaunchFiles.h"
 #include "platform/FileSystem.h"
@@ -38,52 +40,16 @@ std::vector<std::string> CsLiblistLines(std::string_view version, const BotProfi
 std::vector<std::string> CsBotFileLines(std::string_view bot, const BotProfile& profile,
                                         const ProfileIndex& ini,
                                         const std::function<bool(std::string_view)>& dir_exists) {
-  const auto get = [&ini](std::string_view key, std::string_view def) {
-    return ini.Text("Default", key, def);
-  };
-  const auto on_off = [&get](std::string_view key) { return YesOrOneToOnOff(get(key, "0")); };
-  const std::string skill_key = "skill" + profile.max_skill;
-  const std::string skill = get(skill_key, "0");
-  const std::string menu_key = KeyBindName(get("botmenu", ""));
-
+  const CsBotAddOn& add_on = CsBotAddOnNamed(bot);
+  const CsLaunchInput in{profile, ini, dir_exists};
+  const std::string menu_key = KeyBindName(ini.Text("Default", "botmenu", ""));
   std::vector<std::string> lines = BotFileHead(profile, "pause 3");
-  if (bot != kPodBot && bot != kRealBot) lines.push_back("botskill " + skill);
+  if (add_on.skill_line) {
+    lines.push_back("botskill " + ini.Text("Default", "skill" + profile.max_skill, "0"));
+  }
   if (!profile.bot_menu_command.empty() && !menu_key.empty())
     lines.push_back("bind \"" + menu_key + "\" \"" + profile.bot_menu_command + "\"");
-  if (bot == kNnBot) {
-    const std::string dir = get("nwpdir", "maps");
-    if (!dir.empty() && dir_exists(dir)) lines.push_back("nwpdir " + dir);
-    for (const char* key : {"botchat", "knifeonly", "pistolonly", "subonly", "usesmoke"})
-      lines.push_back(std::string(key) + " " + get(key, "0"));
-    lines.push_back("cs10 " + get("version", "0"));
-  } else if (bot == kPlBot) {
-    static const std::pair<const char*, const char*> kPlKeys[] = {
-        {"waydist", "300"}, {"bheight", "150"}, {"pway", "20"}, {"proad", "5"},
-        {"pgoal", "4"},     {"pchange", "5"},   {"plong", "3"}, {"bsenss", "50"},
-        {"bsensf", "75"},   {"bsensc", "100"}};
-    for (const auto& [key, def] : kPlKeys)
-      lines.push_back(std::string(key) + " " + ini.Text("PlBot", key, def));
-    lines.push_back("control_bot " + get("control_bot", "0"));
-  } else if (bot == kPodBot) {
-    const std::string folder = get("wptfolder", "wptcs10");
-    if (!folder.empty() && dir_exists("PodBot\\" + folder)) lines.push_back("wptfolder " + folder);
-    lines.push_back("minbotskill " + skill);
-    lines.push_back("jasonmode " + on_off("knifeonly"));
-    lines.push_back("botchat " + on_off("botchat"));
-    lines.push_back("detailnames " + on_off("detailnames"));
-    lines.push_back("inhumanturns " + on_off("inhumanturns"));
-    lines.push_back("botsfollowuser " + get("control_bot", "0"));
-  } else if (bot == kRealBot) {
-    lines.push_back("rb_navigationtype " + get("navigation", "0"));
-    lines.push_back("rb_minskill " + get("minskill", "1"));
-    lines.push_back("rb_maxskill " + skill);
-    lines.push_back("rb_extraskill " + get("extraskill", "0"));
-    // Only exactly "1" forces the skill.
-    if (get("forceskill", "") == "1") lines.push_back("rb_forceskill " + skill);
-    lines.push_back("rb_playingcs " + get("version", "0"));
-  } else if (bot == kSwatBot) {
-    lines.push_back("knifewar " + get("knifeonly", "0"));
-  }
+  if (add_on.own_lines) add_on.own_lines(lines, in);
   lines.emplace_back(" ");
   AddBotCommandLines(lines, ini, profile);
   return lines;
@@ -119,14 +85,22 @@ void PutCsLaunchFiles(const LauncherState& state, const std::string& bot, FileBa
   PutBotLoader(state, "CStrike", bot, CsLiblistLines(ini.Text("Default", "version", "0"), profile),
                batch);
   NeutraliseListenServer(batch, dir + "\\listenserver.cfg", ListenServerNames("CStrike"));
-  const auto dir_exists = [&dir](std::string_view relative) {
+  const std::function<bool(std::string_view)> dir_exists = [&dir](std::string_view relative) {
     return DirectoryExists(dir + "\\" + std::string(relative));
   };
-  PutBotCommandFile(state, batch, dir + "\\" + profile.bot_file,
-                    CsBotFileLines(bot, profile, ini, dir_exists));
+  const CsBotAddOn& add_on = CsBotAddOnNamed(bot);
+  const std::string bot_file = dir + "\\" + profile.bot_file;
+  if (add_on.merge_settings) {
+    std::optional<std::string> before;
+    if (FileExists(bot_file)) before = ReadFileBytes(bot_file);
+    PutEditedGameFile(state, batch, bot_file, before,
+                      add_on.merge_settings(before.value_or(""), {profile, ini, dir_exists}));
+  } else {
+    PutBotCommandFile(state, batch, bot_file, CsBotFileLines(bot, profile, ini, dir_exists));
+  }
   const std::string game = dir + "\\game.cfg";
   if (FileExists(game)) {
-    batch.PutLines(game, AndroidGameCfgLines(ReadLines(game), bot == kAndroid, ini));
+    batch.PutLines(game, AndroidGameCfgLines(ReadLines(game), add_on.android_game_cfg, ini));
   }
 }
 

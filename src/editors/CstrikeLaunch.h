@@ -18,19 +18,13 @@ namespace orvane {
 
 class FileBatch;
 
-// The bot names whose own lines the command file holds.
-inline constexpr std::string_view kNnBot = "NN Bot";
-inline constexpr std::string_view kPlBot = "PlBot";
-inline constexpr std::string_view kPodBot = "P.O.D.Bot";
-inline constexpr std::string_view kSwatBot = "Swat Bot";
-inline constexpr std::string_view kRealBot = "RealBot";
-inline constexpr std::string_view kAndroid = "Android";
-
 // version: CS_Bots.ini's "version" ("1" for 1.0, else Beta 7.1).
 std::vector<std::string> CsLiblistLines(std::string_view version, const BotProfile& profile);
 
-// The bot's command file. ini indexes CS_Bots.ini's text ("" when missing);
-// dir_exists answers for a directory relative to the cstrike directory.
+// The bot's command file: the common head, the add-on's own lines (its row
+// of CsBotAddOns) and the roster. ini indexes CS_Bots.ini's text ("" when
+// missing); dir_exists answers for a directory relative to the cstrike
+// directory.
 std::vector<std::string> CsBotFileLines(std::string_view bot, const BotProfile& profile,
                                         const ProfileIndex& ini,
                                         const std::function<bool(std::string_view)>& dir_exists);
@@ -40,7 +34,9 @@ std::vector<std::string> CsBotFileLines(std::string_view bot, const BotProfile& 
 std::vector<std::string> AndroidGameCfgLines(const std::vector<std::string>& game_cfg, bool android,
                                              const ProfileIndex& ini);
 
-// Every launch-time file of Counter-Strike for bot, into the batch.
+// Every launch-time file of Counter-Strike for bot, into the batch: the
+// line that loads it, listenserver.cfg, its command file (or, for an add-on
+// whose settings file is its own, that file merged) and game.cfg.
 void PutCsLaunchFiles(const LauncherState& state, const std::string& bot, FileBatch& batch);
 // The same, written all or nothing; FileError names a file that could not be written.
 void WriteCsLaunchFiles(const LauncherState& state, const std::string& bot);

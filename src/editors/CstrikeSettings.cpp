@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/LauncherSettings.h"
-#include "editors/CstrikeLaunch.h"
+#include "editors/CsBotAddOns.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
@@ -72,6 +72,10 @@ std::vector<OptionRow<Opt>> MiscRows() {
                  "The key that opens the bots' menu in the game")
            .WithLabel("Lab_Botmenu"),
        &Opt::botmenu},
+      {ChoiceIndexRow("CS_jointeam", "Bots join", g,
+                      {"Any team", "Terrorists", "Counter-Terrorists"}, 0,
+                      "The team every bot joins"),
+       &Opt::join_team},
   };
 }
 
@@ -114,23 +118,18 @@ std::vector<OptionRow<CsWaypointField>> WaypointRows() {
            &CsWaypointField::dir}};
 }
 
-// The bots that understand each option.
-bool Shows(std::string_view control, std::string_view bot, const BotProfile& p) {
-  const auto any = [bot](std::initializer_list<std::string_view> bots) {
-    return std::find(bots.begin(), bots.end(), bot) != bots.end();
-  };
-  if (control == "CS_botchat") return any({kNnBot, kPodBot});
-  if (control == "CS_knifeonly") return any({kNnBot, kPodBot, kSwatBot});
-  if (control == "CS_pistolonly" || control == "CS_subonly" || control == "CS_usesmoke")
-    return bot == kNnBot;
-  if (control == "CS_detailnames" || control == "CS_inhumanturns") return bot == kPodBot;
-  if (control == "CS_control_bot") return any({kPlBot, kPodBot});
-  if (control == "CS_Navigation" || control == "CS_minskill" || control == "CS_Extraskill" ||
-      control == "CS_forceskill")
-    return bot == kRealBot;
+// The options every bot has, and those only some add-ons understand.
+bool Shows(std::string_view control, const CsBotAddOn& add_on, const BotProfile& p) {
+  static const std::string_view kAddOnOptions[] = {
+      "CS_botchat",     "CS_knifeonly",    "CS_pistolonly",  "CS_subonly",    "CS_usesmoke",
+      "CS_detailnames", "CS_inhumanturns", "CS_control_bot", "CS_Navigation", "CS_minskill",
+      "CS_Extraskill",  "CS_forceskill",   "CS_jointeam",    "WayDir"};
+  if (std::find(std::begin(kAddOnOptions), std::end(kAddOnOptions), control) !=
+      std::end(kAddOnOptions)) {
+    return add_on.Understands(control);
+  }
   if (control == "CS_botmenu") return !p.bot_menu_command.empty();
-  if (control == "WayDir") return any({kNnBot, kPodBot});
-  if (control.substr(0, 3) == "PL_") return bot == kPlBot;
+  if (control.substr(0, 3) == "PL_") return add_on.ai_page;
   if (control == "CS_chatkill") return !p.chat_file.empty();
   return true;
 }
@@ -165,7 +164,7 @@ CstrikeSettings::CstrikeSettings(LauncherState& state, std::string chosen_bot)
       game(GameRows()),
       version(VersionRows()),
       misc(MiscRows()),
-      skills(SkillRows(profile(), bot() == kRealBot)),
+      skills(SkillRows(profile(), CsBotAddOnNamed(bot()).max_skill_caption)),
       ai(AiRows()),
       waypoints(WaypointRows()) {
   AddOptions(game);
@@ -177,17 +176,23 @@ CstrikeSettings::CstrikeSettings(LauncherState& state, std::string chosen_bot)
   AddOptions(ai);
 }
 
-bool CstrikeSettings::HasAiPage() const { return bot() == kPlBot; }
-bool CstrikeSettings::HasSkillsPage() const { return bot() == kPodBot; }
+const CsBotAddOn& CstrikeSettings::add_on() const { return CsBotAddOnNamed(bot()); }
+bool CstrikeSettings::HasAiPage() const { return add_on().ai_page; }
+bool CstrikeSettings::HasSkillsPage() const { return !add_on().skill_table_dir.empty(); }
 
 ControlState CstrikeSettings::OptionState(std::string_view control) const {
-  return {true, Shows(control, bot(), profile())};
+  return {true, Shows(control, add_on(), profile())};
+}
+
+std::string CstrikeSettings::FolderBase() const {
+  const std::string_view base = add_on().folder_base;
+  return base.empty() ? std::string() : std::string(base) + "\\";
 }
 
 std::string CstrikeSettings::SkillsPath() const {
   // The game's file system ignores case: an existing file of another case is that file.
   // Of two spellings, the first in name order, whichever order the disk lists them.
-  const std::string dir = File("PODBot");
+  const std::string dir = File(std::string(add_on().skill_table_dir));
   DirectoryListings own;
   const DirectoryListing& files = (LoadListings() != nullptr ? *LoadListings() : own).Of(dir);
   std::string_view found;
@@ -199,17 +204,18 @@ std::string CstrikeSettings::SkillsPath() const {
 }
 
 void CstrikeSettings::ResetValues() {
-  // The waypoint directory: NN Bot's and P.O.D.Bot's own choice, when it exists.
+  // The waypoint directory of the add-ons that let the player choose one,
+  // when it exists: inside cstrike the default stands instead, inside the
+  // add-on's own directory its bare directory.
   const std::string ini = BotsIniPath();
   waypoint_dir_ = profile().waypoint_dir;
-  if (bot() == kNnBot) {
-    std::string d = GetProfileString(ini, "Default", "nwpdir", "maps");
-    if (Trim(d).empty() || !DirectoryExists(File(d))) d = "maps";
-    waypoint_dir_ = d;
-  } else if (bot() == kPodBot) {
-    std::string f = GetProfileString(ini, "Default", "WptFolder", "wptcs10");
-    if (Trim(f).empty() || !DirectoryExists(File("PodBot\\" + f))) f.clear();
-    waypoint_dir_ = "PodBot\\" + f;
+  const CsBotAddOn& a = add_on();
+  if (!a.folder_key.empty()) {
+    std::string f = GetProfileString(ini, "Default", a.folder_key, a.folder_default);
+    if (Trim(f).empty() || !DirectoryExists(File(FolderBase() + f))) {
+      f = a.folder_base.empty() ? std::string(a.folder_default) : std::string();
+    }
+    waypoint_dir_ = FolderBase() + f;
   }
   waypoints.SetText(0, ModDirectory() + "\\" + waypoint_dir_);
   pod = PodSkills{};
@@ -262,11 +268,11 @@ void CstrikeSettings::WriteFiles(FileBatch& batch) const {
     table->Collect(options);
   CsBotsIniWrite how;
   how.max_skill = profile().max_skill;
-  how.write_nwpdir = bot() == kNnBot;
-  how.nwpdir = waypoint_dir_;
-  how.write_wptfolder = bot() == kPodBot;
-  // P.O.D.Bot's folder is named inside PodBot.
-  how.wptfolder = waypoint_dir_.size() > 7 ? waypoint_dir_.substr(7) : std::string();
+  // The folder is named inside the add-on's own directory (P.O.D.Bot's PodBot).
+  how.folder_key = add_on().folder_key;
+  const size_t base = FolderBase().size();
+  how.folder = waypoint_dir_.size() > base ? waypoint_dir_.substr(base) : std::string();
+  how.write_join_team = add_on().Understands("CS_jointeam");
   PutCsBotsIni(batch, BotsIniPath(), options, roster.items, how);
   WriteMapCycle(state(), mod(), ModDirectory(), maps.play.items, batch);
   PutChat(batch);
@@ -293,10 +299,10 @@ bool CstrikeSettings::AfterOptionChange(std::string_view control, Messages& mess
   }
   if (control == "WayDir") {
     // The field holds the whole path; the bot's directory is the part after
-    // the cstrike directory, and P.O.D.Bot's lies inside PodBot.
+    // the cstrike directory, and some add-ons' lies inside their own.
     const std::string text = waypoints.text(0);
     const std::string prefix = ModDirectory() + "\\";
-    const std::string inside = bot() == kPodBot ? prefix + "PodBot\\" : prefix;
+    const std::string inside = prefix + FolderBase();
     if (text.size() < inside.size() ||
         ToLowerAscii(text.substr(0, inside.size())) != ToLowerAscii(inside)) {
       messages.push_back({bot() + " reads its waypoints from a directory inside " +

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "editors/CsBotAddOns.h"
 #include "editors/CstrikeFiles.h"
 #include "editors/TeamBotSettings.h"
 
@@ -26,7 +27,9 @@ class CstrikeSettings final : public TeamBotSettings {
   // The document for chosen_bot, the bot chosen in the main window.
   CstrikeSettings(LauncherState& state, std::string chosen_bot);
 
-  // The pages the bot has beyond the chat page: "A.I." (PlBot), "Skills" (P.O.D.Bot).
+  // The chosen add-on's row of the known ones.
+  const CsBotAddOn& add_on() const;
+  // The pages the bot has beyond the chat page: "A.I." (PlBot), "Skills" (P.O.D.Bot's table).
   bool HasAiPage() const;
   bool HasSkillsPage() const;
 
@@ -53,6 +56,7 @@ class CstrikeSettings final : public TeamBotSettings {
 
  private:
   std::string SkillsPath() const;  // an existing botskill.cfg of any case, else Botskill.cfg
+  std::string FolderBase() const;  // the add-on's directory its waypoint folder lies in, with "\"
   void ReadCsBots(Messages& messages);
   void ReadSkills(Messages& messages);
 };

@@ -4,10 +4,35 @@
 
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
+#include "platform/ProfileFile.h"
 #include "platform/StringUtil.h"
+#include "platform/TextFile.h"
 
 namespace orvane {
 namespace fs = std::filesystem;
+
+namespace {
+
+// A shipped profile file lists under [Default] "replaces" the digests of
+// the editions it succeeds; an installed file holding one of them, as an
+// older launcher left it, gives way. One the player changed never matches.
+bool ReplacesInstalled(const fs::path& shipped, const fs::path& installed) {
+  std::error_code ec;
+  if (shipped.extension() != ".ini" || fs::file_size(installed, ec) > kMaxFileBytes || ec) {
+    return false;
+  }
+  const std::string text = ReadFileBytes(shipped.string());
+  const auto replaces = FindProfileValue(text, "Default", "replaces");
+  if (!replaces) return false;
+  try {
+    const std::string digest = DigestHex(ReadFileBytes(installed.string()));
+    return Contains(*replaces, digest);
+  } catch (const FileError&) {
+    return false;  // an unreadable file of the player's is left as it is
+  }
+}
+
+}  // namespace
 
 int SeedDataDirectory(const fs::path& source, const fs::path& target) {
   std::error_code ec;
@@ -28,6 +53,17 @@ int SeedDataDirectory(const fs::path& source, const fs::path& target) {
       fs::create_directories(destination, ec);
     } else if (it->is_regular_file() && !fs::exists(destination)) {
       if (CopyFileNoOverwrite(it->path().string(), destination.string())) ++copied;
+    } else if (it->is_regular_file() && ReplacesInstalled(it->path(), destination)) {
+      // A newer launcher's data file (a bot catalogue that knows more
+      // add-ons) takes the place of the one an older launcher left, which
+      // is kept beside it.
+      const std::string old = destination.string() + ".old";
+      std::error_code copy_ec;
+      fs::copy_file(destination, old, fs::copy_options::overwrite_existing, copy_ec);
+      if (!copy_ec) {
+        WriteFileBytes(destination.string(), ReadFileBytes(it->path().string()));
+        ++copied;
+      }
     }
   }
   return copied;

@@ -12,7 +12,10 @@
 namespace orvane {
 
 // Copies every file below source into target that target lacks; returns the
-// number copied. Throws FileError when target cannot be created.
+// number copied. A shipped profile file whose [Default] "replaces" lists the
+// digest of the installed one (an older launcher's bot catalogue, untouched)
+// replaces it, the older one kept as "<name>.old". Throws FileError when
+// target cannot be created.
 int SeedDataDirectory(const std::filesystem::path& source, const std::filesystem::path& target);
 
 // Seeds data_dir and records it as "AppPath" when the store holds no value.

@@ -105,6 +105,15 @@ bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }
 
+std::string DigestHex(std::string_view bytes) {
+  uint64_t hash = 14695981039346656037ull;
+  for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  static const char kHex[] = "0123456789abcdef";
+  std::string text(16, '0');
+  for (int i = 15; i >= 0; --i, hash >>= 4) text[static_cast<size_t>(i)] = kHex[hash & 0xF];
+  return text;
+}
+
 std::optional<int> ParseDecimalInt(std::string_view text) {
   size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
   if (i == text.size()) return std::nullopt;

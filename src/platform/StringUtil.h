@@ -38,6 +38,10 @@ std::vector<std::string> NearestNames(std::string_view name,
 // "; did you mean A, B or C?" for the nearest names, "" when none is near.
 std::string DidYouMean(std::string_view name, const std::vector<std::string>& candidates);
 
+// A stable digest of bytes (FNV-1a, 64 bits) as 16 hex digits, for files
+// whose contents are remembered between runs.
+std::string DigestHex(std::string_view bytes);
+
 // A whole decimal integer: an optional sign, then digits only, within int's
 // range; nullopt for anything else (an empty text included).
 std::optional<int> ParseDecimalInt(std::string_view text);

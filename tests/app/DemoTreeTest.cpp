@@ -58,13 +58,15 @@ TEST(DemoGameTree, SteamLayoutIsFoundAndStartsThroughTheStandInSteam) {
   EXPECT_EQ(state.hl_path, game.string());
   ASSERT_TRUE(GameProgramFound(state));
   // Natively only the add-ons with a Linux library can run: Counter-Strike's
-  // RealBot as a Metamod plugin; TFC's and Front Line Force's are Windows only.
+  // YaPB, POD-Bot MM and RealBot as Metamod plugins; TFC's and Front Line
+  // Force's are Windows only.
   for (const ModInfo& mod : Mods()) {
     const bool windows_only_bots = mod.key == "TFC" || mod.key == "Frontline";
     EXPECT_EQ(ModButtonShown(state, mod), !windows_only_bots) << mod.key;
   }
   SelectMod(state, "CStrike");
-  EXPECT_EQ(state.bot_choice.names, std::vector<std::string>{"RealBot"});
+  EXPECT_EQ(state.bot_choice.names,
+            (std::vector<std::string>{"POD-Bot MM", "RealBot", "YaPB"}));
   EXPECT_FALSE(std::filesystem::exists(game / "hl.exe"));
 
   SelectMod(state, "Jumbot");
@@ -106,7 +108,7 @@ TEST(DemoGameTree, EachModsFilesReadWithoutAProblem) {
   }
   // Every bot of the three catalogues can be chosen, configured and launched.
   for (const auto& [mod, bots] :
-       {std::pair{"CStrike", 6u}, std::pair{"TFC", 3u}, std::pair{"Frontline", 2u}}) {
+       {std::pair{"CStrike", 8u}, std::pair{"TFC", 3u}, std::pair{"Frontline", 2u}}) {
     SelectMod(state, mod);
     ASSERT_TRUE(LoadBotChoice(state, mod));
     EXPECT_EQ(state.bot_choice.names.size(), bots) << mod;

@@ -66,7 +66,7 @@ const std::vector<Completion> kCompletions = {
       "Scihunt", "TFC"}},
     {"orvanectl launch F", {"Firebot", "Frontline"}},
     {"orvanectl launch CStrike --bot ",
-     {"Android", "NN Bot", "P.O.D.Bot", "PlBot", "RealBot", "Swat Bot"}},
+     {"Android", "NN Bot", "P.O.D.Bot", "PlBot", "POD-Bot MM", "RealBot", "Swat Bot", "YaPB"}},
     {"orvanectl launch CStrike --bot P.O.D.Bot --", {"--bot", "--no-start"}},
     {"orvanectl config TFC --bot F", {"Foxbot"}},
     {"orvanectl config Botman ", {"show", "set", "items", "--bot"}},

@@ -76,7 +76,7 @@ TEST(CsBotsIni, WritesEveryKeyAndKeepsTheOtherBots) {
     const std::string path = tree.HLPath() + "/CS_Bots.ini";
     if (!fresh) WriteFileBytes(path, kOtherBots);
     FileBatch batch;
-    PutCsBotsIni(batch, path, o, roster, {"5", "", "wptcs15", false, true});
+    PutCsBotsIni(batch, path, o, roster, {"5", "wptfolder", "wptcs15", false});
     batch.Commit();
     const std::string expected_default =
         "numbot=2\r\nskill5=4\r\nminskill=1\r\nextraskill=0\r\nforceskill=0\r\nbotchat=1\r\n"

@@ -9,7 +9,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 
-#include "editors/CstrikeLaunch.h"
+#include "editors/CstrikeSettings.h"
 #include "gui/MapsPage.h"
 #include "gui/widgets/GameText.h"
 
@@ -43,8 +43,8 @@ CstrikeWindow::CstrikeWindow(LauncherState& state, QWidget* parent)
   QWidget* bots = AddPage("Bots", QStringLiteral("Bots"));
   BuildRoster(bots, &doc.skills);
   ColourTeams({{"CS_BotT", "#b22222"}, {"CS_BotCT", "#1f4e9c"}});
-  BuildChatPage(doc.bot() == kPodBot ? "%s  can be used to insert the player's name"
-                                     : "%n  can be used to insert the player's name.");
+  BuildChatPage(doc.add_on().percent_s_chat ? "%s  can be used to insert the player's name"
+                                            : "%n  can be used to insert the player's name.");
   if (doc.HasAiPage()) {
     QWidget* ai = AddPage("AI", QStringLiteral("A.I."));
     AddNote(ai, "Label85",

@@ -33,7 +33,12 @@ struct CstrikeTree : ModTree {
               .File("cstrike\\PODBot\\wptcs10\\de_dust.pwf")
               .File("realbot\\data\\cstrike\\maps\\cs_assault.rbn")
               .File("realbot\\data\\cstrike\\chat.ini", "[BLOCK]\r\n")
-              .File("cstrike\\mapcycle.txt", "de_dust\r\n");
+              .File("cstrike\\mapcycle.txt", "de_dust\r\n")
+              // YaPB as its instructions lay it out, a graph for one map.
+              .File("cstrike\\addons\\yapb\\bin\\yapb.dll")
+              .File("cstrike\\addons\\yapb\\conf\\yapb.cfg", "yb_quota \"9\"\r\n")
+              .File("cstrike\\addons\\yapb\\conf\\lang\\en_chat.cfg", "[KILLED]\r\n")
+              .File("cstrike\\addons\\yapb\\data\\graph\\cs_assault.graph");
         }) {}
 };
 
@@ -56,6 +61,38 @@ class CstrikeWindowTest final : public QObject {
   Q_OBJECT
 
  private slots:
+  void YapbsWindow() {
+    CstrikeTree t;
+    SelectMod(t.state, "CStrike");
+    QVERIFY(ChooseBot(t.state, "YaPB"));
+    CstrikeWindow yapb(t.state, nullptr);
+    ModalAnswerer answerer;
+    Open(yapb);
+    QCOMPARE(yapb.windowTitle(), QStringLiteral("Counter Strike - YaPB"));
+    QCOMPARE(Tabs(yapb), (QStringList{"Game", "Maps", "Bots", "Bots Chat"}));
+    // Its options: knife mode, chat, the team the bots join; none of the others.
+    for (const char* shown : {"CS_knifeonly", "CS_botchat", "CS_jointeam"})
+      QVERIFY2(Find<QWidget>(yapb, shown)->isVisibleTo(&yapb), shown);
+    for (const char* hidden : {"CS_pistolonly", "CS_detailnames", "CS_Navigation", "WayDir"})
+      QVERIFY2(!Find<QWidget>(yapb, hidden)->isVisibleTo(&yapb), hidden);
+    QCOMPARE(Find<QComboBox>(yapb, "CS_jointeam")->itemText(2),
+             QStringLiteral("Counter-Terrorists"));
+    // Difficulty 0 (newbie) to 4 (godlike); every map playable, a graph marked.
+    QCOMPARE(Find<QSlider>(yapb, "CS_Botskill")->maximum(), 4);
+    QCOMPARE(Items(Find<QListWidget>(yapb, "CS_MapDispo")),
+             (QStringList{"cs_assault *", "de_dust "}));
+    Find<QComboBox>(yapb, "CS_jointeam")->setCurrentIndex(1);
+    Find<QToolButton>(yapb, "CS_SBCreeBot")->click();
+    Find<QPushButton>(yapb, "BApplyConf")->click();
+    QCOMPARE(answerer.texts().join(QStringLiteral(" / ")), QString());
+    QVERIFY(t.ReadApp("CS_Bots.ini").find("\r\njointeam=1\r\n") != std::string::npos);
+    // orvanectl shows what the window wrote, for the same bot.
+    const CtlRun run = RunCtl(t.tree, {"config", "CStrike", "--bot", "YaPB", "show"});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.find("\nCS_jointeam=Terrorists\n") != std::string::npos, run.out.c_str());
+    QVERIFY(run.out.find("\nCS_ListBot=NewBot\n") != std::string::npos);
+  }
+
   void EachBotItsOwnWindow() {
     CstrikeTree t;
     SelectMod(t.state, "CStrike");
