@@ -21,6 +21,7 @@
 #include "editors/ModRegistry.h"
 #include "platform/FileError.h"
 #include "platform/GameStart.h"
+#include "platform/GameText.h"
 #include "platform/HostEnvironment.h"
 #include "platform/HostPath.h"
 #include "platform/Installation.h"
@@ -108,8 +109,10 @@ int Refused(const std::string& message) {
 // command that lists them all.
 std::string Unknown(const std::string& what, const std::string& name,
                     const std::vector<std::string>& known, const std::string& lister) {
-  return "unknown " + what + " \"" + name + "\"" + orvane::DidYouMean(name, known) + " (" + lister +
-         ")";
+  // Names are the game's text; the terminal shows them in its own.
+  return orvane::GameToLocale("unknown " + what + " \"" + name + "\"" +
+                              orvane::DidYouMean(name, known)) +
+         " (" + lister + ")";
 }
 
 std::vector<std::string> ModKeys() {
@@ -202,10 +205,10 @@ int ListMods(orvane::LauncherState& state) {
     if (mod.bot_caption.empty()) continue;
     for (size_t i = 0; i < choice.names.size(); ++i) {
       std::printf("\t%s %s\n", static_cast<int>(i) == choice.selected ? "*" : " ",
-                  choice.names[i].c_str());
+                  orvane::GameToLocale(choice.names[i]).c_str());
     }
     for (const auto& [name, reason] : choice.unusable) {
-      std::printf("\t- %s: %s\n", name.c_str(), reason.c_str());
+      std::printf("\t- %s: %s\n", orvane::GameToLocale(name).c_str(), reason.c_str());
     }
   }
   if (shown == 0) {
@@ -302,9 +305,11 @@ int Launch(orvane::LauncherState& state, const std::vector<std::string>& args) {
       break;
   }
   if (result.outcome == orvane::LaunchResult::kStarted) {
-    std::printf("started %s with:%s\n", GameStartText(state).c_str(), result.command_line.c_str());
+    std::printf("started %s with:%s\n", GameStartText(state).c_str(),
+                orvane::GameToLocale(result.command_line).c_str());
   } else {
-    std::printf("not started; log.txt holds:%s\n", result.command_line.c_str());
+    std::printf("not started; log.txt holds:%s\n",
+                orvane::GameToLocale(result.command_line).c_str());
   }
   return 0;
 }
@@ -353,12 +358,12 @@ int Config(orvane::LauncherState& state, const std::vector<std::string>& args) {
     std::string refusal;
     const std::vector<std::string> items = settings->Items(items_of, &refusal);
     if (!refusal.empty()) return Refused(refusal + ".");
-    for (const std::string& item : items) std::printf("%s\n", item.c_str());
+    for (const std::string& item : items) std::printf("%s\n", orvane::GameToLocale(item).c_str());
     return 0;
   }
   if (show) {
     for (const auto& [control, value] : settings->Show()) {
-      std::printf("%s=%s\n", control.c_str(), value.c_str());
+      std::printf("%s=%s\n", control.c_str(), orvane::GameToLocale(value).c_str());
     }
     return 0;
   }
@@ -420,7 +425,7 @@ int Directory(orvane::LauncherState& state, orvane::RegistryStore& registry,
 
 int Command(orvane::LauncherState& state, const std::vector<std::string>& args) {
   if (args.empty()) {
-    std::printf("%s\n", orvane::StoredCommand(state).c_str());
+    std::printf("%s\n", orvane::GameToLocale(orvane::StoredCommand(state)).c_str());
     return 0;
   }
   if (args.size() > 1) return Refused("command takes one TEXT; quote it.");
@@ -455,6 +460,47 @@ int Restore(orvane::LauncherState& state, const std::vector<std::string>& args) 
   return 0;
 }
 
+// A host path is the host's bytes; a Windows path ("C:\\Games") is the game's text.
+bool IsWindowsPath(std::string_view path) {
+  return path.size() >= 2 && path[1] == ':' &&
+         ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}
+
+// The arguments in the game's text (Windows-1252), from the terminal's;
+// directory's host path stays as it is. A character the game's files
+// cannot hold, or bytes that are not text of the terminal's character set,
+// are refused naming the control and the character (status 2).
+int GameArguments(const std::vector<std::string>& args, std::vector<std::string>& out) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool host_path = args[0] == "directory" && i > 0 && arg.rfind("--", 0) != 0 &&
+                           args[i - 1] != "--program" && !IsWindowsPath(arg);
+    if (host_path) {
+      out.push_back(arg);
+      continue;
+    }
+    const orvane::GameTextResult text = orvane::LocaleToGame(arg);
+    if (text.bytes) {
+      out.push_back(*text.bytes);
+      continue;
+    }
+    std::string name = "argument " + std::to_string(i + 1);
+    if (const size_t eq = arg.find('='); eq != std::string::npos && eq > 0) {
+      name = arg.substr(0, eq);
+    } else if (i > 0 && args[i - 1] == "--bot") {
+      name = "--bot";
+    } else if (args[0] == "command") {
+      name = "command";
+    }
+    const bool bad_bytes = text.what.rfind("byte", 0) == 0;
+    return Refused(name + ": " + text.what +
+                   (bad_bytes ? " is not text of the terminal's character set"
+                              : " is not a character the game's files can hold (Windows-1252)") +
+                   "; nothing written.");
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -476,6 +522,8 @@ int main(int argc, char** argv) {
   if (std::find(known.begin(), known.end(), args[0]) == known.end()) {
     return Refused(Unknown("command", args[0], known, "orvanectl --help lists them"));
   }
+  std::vector<std::string> game_args;
+  if (const int refused = GameArguments(args, game_args); refused != 0) return refused;
   try {
     const orvane::HostEnvironment env = orvane::HostEnvironmentFromProcess();
     // One writer at a time: each command reads and writes whole, after any
@@ -496,7 +544,7 @@ int main(int argc, char** argv) {
     orvane::RunStartupGuarded(state, registry, orvane::LauncherStartupHooks(state, registry),
                               reporter);
     if (args[0] == "mods") return ListMods(state);
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    const std::vector<std::string> rest(game_args.begin() + 1, game_args.end());
     if (args[0] == "config") return Config(state, rest);
     if (args[0] == "directory") return Directory(state, registry, rest, reporter);
     if (args[0] == "command") return Command(state, rest);

@@ -25,6 +25,7 @@ CommandLineDialog::CommandLineDialog(LauncherState& state, QWidget* parent)
   label->setObjectName(QStringLiteral("Label1"));
   label->setGeometry(12, 12, 383, 18);
   text_line_ = new QLineEdit(this);
+  text_line_->setValidator(new GameTextValidator(text_line_));
   text_line_->setObjectName(QStringLiteral("TextLine"));
   text_line_->setGeometry(12, 38, 383, 22);
   b_apply_ = new ColorButton(QStringLiteral("Apply"), this);

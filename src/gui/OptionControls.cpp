@@ -194,6 +194,7 @@ OptionControls::OptionControls(QWidget* page, OptionValues& table, Hooks hooks, 
       }
       case OptionKind::kText: {
         auto* edit = new QLineEdit(parent);
+        edit->setValidator(new GameTextValidator(edit));
         edit->setObjectName(Text(s.name));
         edit->setToolTip(Text(s.hint));
         if (s.hi > 0) edit->setMaxLength(s.hi);

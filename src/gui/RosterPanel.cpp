@@ -86,6 +86,7 @@ void RosterPanel::Build(QWidget* page, QBoxLayout* list_column, QBoxLayout* prop
   form->setVerticalSpacing(3);
   form->setContentsMargins(6, 4, 6, 4);
   bot_name_ = new QLineEdit(props);
+  bot_name_->setValidator(new GameTextValidator(bot_name_));
   bot_name_->setObjectName(form_.ControlName("botname"));
   bot_name_->setMaxLength(settings_.name_length());
   form->addRow(QStringLiteral("Name"), bot_name_);

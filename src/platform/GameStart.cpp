@@ -1,5 +1,7 @@
 #include "platform/GameStart.h"
 
+#include "platform/GameText.h"
+
 #include <cstdlib>
 #include <system_error>
 
@@ -50,11 +52,14 @@ ProcessPlan PlanSteamStart(std::string_view parameters, const fs::path& working_
 ProcessPlan PlanGameStart(std::string_view program, std::string_view parameters,
                           std::string_view working_dir, const fs::path& wine_prefix,
                           const SteamEnvironment& steam) {
+  // The parameters are the game's text (log.txt keeps them so); a program
+  // gets them in the host's encoding, which Wine turns back for the game.
+  const std::string host_parameters = GameToLocale(parameters);
   if (const std::optional<SteamGame> game =
           SteamGameAt(HostPath(working_dir, wine_prefix), steam)) {
-    return PlanSteamStart(parameters, game->game_dir, game->flatpak);
+    return PlanSteamStart(host_parameters, game->game_dir, game->flatpak);
   }
-  return PlanProgramStart(program, parameters, working_dir, wine_prefix);
+  return PlanProgramStart(program, host_parameters, working_dir, wine_prefix);
 }
 
 StartResult StartGame(std::string_view program, std::string_view parameters,

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "core/CommandLine.h"
+#include "gui/widgets/GameText.h"
 #include "core/LauncherSettings.h"
 #include "core/Startup.h"
 #include "gui/CommandLineDialog.h"
@@ -26,6 +27,23 @@ class OptionDialogsTest final : public QObject {
   }
 
  private slots:
+  // An edit whose text goes into a game file takes only what Windows-1252
+  // holds, typed or pasted; the rest never becomes "?" in a file.
+  void GameTextEditsRefuseWhatTheFilesCannotHold() {
+    QLineEdit edit;
+    edit.setValidator(new GameTextValidator(&edit));
+    for (const QChar ch : QString::fromUtf8("Zo\xC3\xA9\xE2\x82\xAC\xD0\x96!")) {
+      QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(&edit, &typed);
+    }
+    QCOMPARE(edit.text(), QString::fromUtf8("Zo\xC3\xA9\xE2\x82\xAC!"));
+    edit.clear();
+    edit.insert(QString::fromUtf8("ab\xF0\x9F\x98\x80"));  // as a paste does
+    QCOMPARE(edit.text(), QString());
+    QCOMPARE(ToGame(QString::fromUtf8("Zo\xC3\xA9\xE2\x82\xAC")), std::string("Zo\xE9\x80"));
+    QCOMPARE(FromGame("Zo\xE9\x80"), QString::fromUtf8("Zo\xC3\xA9\xE2\x82\xAC"));
+  }
+
   void OpeningWithoutTheProgramSaysSoAndEmptiesTheField() {
     ModTree t = Botman();
     t.state.hl_path = t.tree.HLPath() + "\\valve";

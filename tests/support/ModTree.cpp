@@ -119,8 +119,11 @@ namespace {
 
 // A program's command line on the tree, its output and status in files named by `tag`.
 std::string TreeCommand(const GameTree& tree, const std::string& program,
-                        const std::vector<std::string>& args, const std::string& tag) {
-  std::string command = "HOME=" + Quoted(tree.home().string()) +
+                        const std::vector<std::string>& args, const std::string& tag,
+                        const std::string& locale = "C.UTF-8") {
+  // A terminal of Debian's (UTF-8) unless a test says otherwise, whatever
+  // locale the test runner has.
+  std::string command = "LC_ALL=" + Quoted(locale) + " HOME=" + Quoted(tree.home().string()) +
                         " XDG_CONFIG_HOME=" + Quoted(tree.config_home().string()) +
                         " XDG_DATA_HOME=" + Quoted((tree.root() / "share").string()) +
                         " WINEPREFIX=" + Quoted(tree.wine_prefix().string()) + " " +
@@ -145,6 +148,12 @@ CtlRun RunInTree(const GameTree& tree, const std::string& program,
 
 CtlRun RunCtl(const GameTree& tree, const std::vector<std::string>& args) {
   return RunInTree(tree, ORVANE_CTL_EXE, args);
+}
+
+CtlRun RunCtlInLocale(const GameTree& tree, const std::string& locale,
+                      const std::vector<std::string>& args) {
+  const int status = std::system(TreeCommand(tree, ORVANE_CTL_EXE, args, "run", locale).c_str());
+  return Outcome(tree, "run", WIFEXITED(status) ? WEXITSTATUS(status) : -1);
 }
 
 std::vector<CtlRun> RunCtlTogether(const GameTree& tree,

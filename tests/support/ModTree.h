@@ -100,7 +100,10 @@ struct CtlRun {
   std::string out;
   std::string err;
 };
+// In a UTF-8 terminal (LC_ALL=C.UTF-8), or in the locale given.
 CtlRun RunCtl(const GameTree& tree, const std::vector<std::string>& args);
+CtlRun RunCtlInLocale(const GameTree& tree, const std::string& locale,
+                      const std::vector<std::string>& args);
 // Any program run so, with the tree as its home, settings and data (an
 // installed orvanectl, a shell calling the completion).
 CtlRun RunInTree(const GameTree& tree, const std::string& program,

@@ -64,6 +64,7 @@ QWidget* ActionWindow::BuildTeams(QWidget* parent) {
 
   auto* form = new QFormLayout;
   team_name_ = new QLineEdit(group);
+  team_name_->setValidator(new GameTextValidator(team_name_));
   team_name_->setObjectName(QStringLiteral("AC_TeamName"));
   team_model_ = new QComboBox(group);
   team_model_->setObjectName(QStringLiteral("AC_TeamModel"));
