@@ -34,6 +34,20 @@ std::string OneWord(std::string name) {
 
 std::string MergePodbotMmConfig(std::string_view before, const CsLaunchInput& in) {
   LineText text(before);
+  // The roster first: a variable's line inside an old block of ours goes
+  // with it, and the variables then land before the new one.
+  std::vector<std::string> block;
+  const std::string menu_key = KeyBindName(in.ini.Text("Default", "botmenu", ""));
+  if (!menu_key.empty() && !in.profile.bot_menu_command.empty()) {
+    block.push_back("bind \"" + menu_key + "\" \"" + in.profile.bot_menu_command + "\"");
+  }
+  RosterWords words;
+  words.team = TeamOrAuto;
+  words.model = ModelOrRandom;
+  words.name = OneWord;
+  AddBotCommandLines(block, in.ini, in.profile, words);
+  SetMarkedBlock(text, Style(), block);
+
   const auto flag = [&in](std::string_view key, std::string_view def) {
     return YesOrOne(in.ini.Text("Default", key, def)) ? "1" : "0";
   };
@@ -56,18 +70,6 @@ std::string MergePodbotMmConfig(std::string_view before, const CsLaunchInput& in
   if (!folder.empty() && in.dir_exists("addons\\podbot\\" + folder)) {
     SetCvar(text, Style(), "pb_wptfolder", folder);
   }
-
-  std::vector<std::string> block;
-  const std::string menu_key = KeyBindName(in.ini.Text("Default", "botmenu", ""));
-  if (!menu_key.empty() && !in.profile.bot_menu_command.empty()) {
-    block.push_back("bind \"" + menu_key + "\" \"" + in.profile.bot_menu_command + "\"");
-  }
-  RosterWords words;
-  words.team = TeamOrAuto;
-  words.model = ModelOrRandom;
-  words.name = OneWord;
-  AddBotCommandLines(block, in.ini, in.profile, words);
-  SetMarkedBlock(text, Style(), block);
   return text.Bytes();
 }
 

@@ -27,21 +27,8 @@ std::string AliasWord(std::string text) {
 
 std::string MergeYapbConfig(std::string_view before, const CsLaunchInput& in) {
   LineText text(before);
-  const auto flag = [&in](std::string_view key, std::string_view def) {
-    return YesOrOne(in.ini.Text("Default", key, def)) ? "1" : "0";
-  };
-  // Only the roster's bots: each one added raises the quota by one.
-  SetCvar(text, Style(), "yb_quota", "0");
-  SetCvar(text, Style(), "yb_difficulty",
-          in.ini.Text("Default", "skill" + in.profile.max_skill, "3"));
-  SetCvar(text, Style(), "yb_jasonmode", flag("knifeonly", "0"));
-  SetCvar(text, Style(), "yb_chat", flag("botchat", "1"));
-  static const char* const kTeams[] = {"any", "t", "ct"};
-  const int team = ParseProfileInt(in.ini.Text("Default", "jointeam", "0"), 0);
-  SetCvar(text, Style(), "yb_join_team", kTeams[team >= 0 && team <= 2 ? team : 0]);
-  const std::string menu_key = KeyBindName(in.ini.Text("Default", "botmenu", ""));
-  if (!menu_key.empty()) SetCvar(text, Style(), "yb_bind_menu_key", menu_key);
-
+  // The roster first: a variable's line inside an old block of ours goes
+  // with it, and the variables then land before the new one.
   std::vector<std::string> adds;
   RosterWords words;
   words.name = AliasWord;
@@ -58,6 +45,21 @@ std::string MergeYapbConfig(std::string_view before, const CsLaunchInput& in) {
     block.push_back("orvane_roster");
   }
   SetMarkedBlock(text, Style(), block);
+
+  const auto flag = [&in](std::string_view key, std::string_view def) {
+    return YesOrOne(in.ini.Text("Default", key, def)) ? "1" : "0";
+  };
+  // Only the roster's bots: each one added raises the quota by one.
+  SetCvar(text, Style(), "yb_quota", "0");
+  SetCvar(text, Style(), "yb_difficulty",
+          in.ini.Text("Default", "skill" + in.profile.max_skill, "3"));
+  SetCvar(text, Style(), "yb_jasonmode", flag("knifeonly", "0"));
+  SetCvar(text, Style(), "yb_chat", flag("botchat", "1"));
+  static const char* const kTeams[] = {"any", "t", "ct"};
+  const int team = ParseProfileInt(in.ini.Text("Default", "jointeam", "0"), 0);
+  SetCvar(text, Style(), "yb_join_team", kTeams[team >= 0 && team <= 2 ? team : 0]);
+  const std::string menu_key = KeyBindName(in.ini.Text("Default", "botmenu", ""));
+  if (!menu_key.empty()) SetCvar(text, Style(), "yb_bind_menu_key", menu_key);
   return text.Bytes();
 }
 
