@@ -51,11 +51,6 @@ bool NamesCatalogueBot(const BotCatalogue& catalogue, std::string_view library) 
   });
 }
 
-std::optional<std::string> ReadIfExists(const std::string& path) {
-  if (!FileExists(path)) return std::nullopt;
-  return ReadFileBytes(path);
-}
-
 }  // namespace
 
 BotLibraries ReadBotLibraries(const ProfileIndex& catalogue, std::string_view bot) {
@@ -100,6 +95,13 @@ BotCatalogue ReadBotCatalogue(const LauncherState& state, std::string_view mod_k
   return catalogue;
 }
 
+CatalogueBot BotCatalogue::Named(const std::string& name) const {
+  for (const CatalogueBot& bot : bots) {
+    if (bot.name == name) return bot;
+  }
+  return {name, {}, {}};
+}
+
 GameBuild RunningBuild(const LauncherState& state) {
   if (state.hl_path.empty()) return GameBuild::kWindows;
   const std::optional<SteamGame> game = SteamGameAt(HostPath(state.hl_path), state.steam_env);
@@ -119,7 +121,7 @@ ModLoader ReadModLoader(const LauncherState& state, std::string_view mod_key,
   loader.key = build == GameBuild::kWindows ? "gamedll" : "gamedll_linux";
   loader.other_key = build == GameBuild::kWindows ? "gamedll_linux" : "gamedll";
   if (loader.mod_dir.empty()) return loader;
-  loader.liblist = ReadIfExists(loader.liblist_path);
+  loader.liblist = ReadFileIfExists(loader.liblist_path);
   if (!loader.liblist) return loader;
   loader.library = LiblistValue(*loader.liblist, loader.key);
   const auto installed = [&](const std::string& library) {
@@ -129,7 +131,7 @@ ModLoader ReadModLoader(const LauncherState& state, std::string_view mod_key,
     loader.metamod = loader.library;
   } else if (NamesCatalogueBot(catalogue, loader.library)) {
     // A bot took Metamod's place at an earlier launch: the mod's own copy says what it was.
-    if (const auto copy = ReadIfExists(BackupPathOf(loader.liblist_path))) {
+    if (const auto copy = ReadFileIfExists(BackupPathOf(loader.liblist_path))) {
       const std::string original = LiblistValue(*copy, loader.key);
       if (installed(original)) loader.metamod = original;
     }
@@ -173,10 +175,7 @@ BotLoad PutBotLoader(const LauncherState& state, std::string_view mod_key, const
   const BotCatalogue catalogue = ReadBotCatalogue(state, mod_key);
   const GameBuild build = RunningBuild(state);
   const ModLoader loader = ReadModLoader(state, mod_key, catalogue, build);
-  CatalogueBot chosen{bot, {}, {}};
-  for (const CatalogueBot& listed : catalogue.bots) {
-    if (listed.name == bot) chosen = listed;
-  }
+  const CatalogueBot chosen = catalogue.Named(bot);
   const BotLoad load = PlanBotLoad(loader, chosen);
   if (!loader.liblist) {
     // A mod without liblist.gam gets the whole file of its release.
@@ -208,7 +207,7 @@ BotLoad PutBotLoader(const LauncherState& state, std::string_view mod_key, const
     }
   }
   const std::string plugins = loader.mod_dir + "\\addons\\metamod\\plugins.ini";
-  const std::optional<std::string> before = ReadIfExists(plugins);
+  const std::optional<std::string> before = ReadFileIfExists(plugins);
   PutEditedGameFile(
       state, batch, plugins, before,
       SetMetamodPlugin(before.value_or(""), build, WithSeparators(load.library, '/'), others));

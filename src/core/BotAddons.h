@@ -38,6 +38,8 @@ struct CatalogueBot {
 struct BotCatalogue {
   std::vector<CatalogueBot> bots;  // in catalogue order
   std::string problem;             // a broken count, said as a file error; "" when none
+  // The bot of that name; one with no libraries when the catalogue lists none.
+  CatalogueBot Named(const std::string& name) const;
 };
 
 // No catalogue lists more add-ons than this; a larger "dispo" is the file's

@@ -34,11 +34,7 @@ std::optional<BotLoad> ChosenBotLoad(const LauncherState& state, const ModInfo& 
   try {
     const BotCatalogue catalogue = ReadBotCatalogue(state, mod.key);
     const ModLoader loader = ReadModLoader(state, mod.key, catalogue, build);
-    CatalogueBot chosen{state.bot_choice.text, {}, {}};
-    for (const CatalogueBot& bot : catalogue.bots) {
-      if (bot.name == chosen.name) chosen = bot;
-    }
-    return PlanBotLoad(loader, chosen);
+    return PlanBotLoad(loader, catalogue.Named(state.bot_choice.text));
   } catch (const FileError&) {
     return std::nullopt;  // the launch itself reports the file
   }

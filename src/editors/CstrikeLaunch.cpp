@@ -91,8 +91,7 @@ void PutCsLaunchFiles(const LauncherState& state, const std::string& bot, FileBa
   const CsBotAddOn& add_on = CsBotAddOnNamed(bot);
   const std::string bot_file = dir + "\\" + profile.bot_file;
   if (add_on.merge_settings) {
-    std::optional<std::string> before;
-    if (FileExists(bot_file)) before = ReadFileBytes(bot_file);
+    const std::optional<std::string> before = ReadFileIfExists(bot_file);
     PutEditedGameFile(state, batch, bot_file, before,
                       add_on.merge_settings(before.value_or(""), {profile, ini, dir_exists}));
   } else {

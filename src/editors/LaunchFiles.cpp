@@ -72,9 +72,7 @@ void PutMapBotFiles(const LauncherState& state, const std::string& dir, FileBatc
 
 void PutBotCommandFile(const LauncherState& state, FileBatch& batch, const std::string& path,
                        const std::vector<std::string>& lines) {
-  std::optional<std::string> before;
-  if (FileExists(path)) before = ReadFileBytes(path);
-  PutEditedGameFile(state, batch, path, before, JoinCrLf(lines));
+  PutEditedGameFile(state, batch, path, ReadFileIfExists(path), JoinCrLf(lines));
 }
 
 std::string LiblistLine(std::string_view key, std::string_view value) {

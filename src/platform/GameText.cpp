@@ -96,14 +96,18 @@ std::string CharText(char32_t c, std::string_view utf8) {
   return text + std::string(utf8);
 }
 
-std::string TerminalCodeset() {
-  // The locale as the environment names it, whatever the program set before.
-  const char* old = std::setlocale(LC_CTYPE, nullptr);
-  const std::string saved = old != nullptr ? old : "C";
-  std::setlocale(LC_CTYPE, "");
-  const std::string codeset = nl_langinfo(CODESET);
-  std::setlocale(LC_CTYPE, saved.c_str());
-  return codeset;
+// The locale's character set as the environment names it, whatever the
+// program set; read once, since the environment does not change.
+const std::string& TerminalCodeset() {
+  static const std::string kCodeset = [] {
+    const char* old = std::setlocale(LC_CTYPE, nullptr);
+    const std::string saved = old != nullptr ? old : "C";
+    std::setlocale(LC_CTYPE, "");
+    std::string codeset = nl_langinfo(CODESET);
+    std::setlocale(LC_CTYPE, saved.c_str());
+    return codeset;
+  }();
+  return kCodeset;
 }
 
 bool IsUtf8(const std::string& codeset) {
@@ -163,7 +167,7 @@ GameTextResult Utf8ToWindows1252(std::string_view utf8) {
 }
 
 GameTextResult LocaleToGame(std::string_view text) {
-  const std::string codeset = TerminalCodeset();
+  const std::string& codeset = TerminalCodeset();
   if (IsUtf8(codeset)) return Utf8ToWindows1252(text);
   size_t at = 0;
   const std::optional<std::string> utf8 = Iconv(text, "UTF-8", codeset.c_str(), at);
@@ -176,7 +180,7 @@ GameTextResult LocaleToGame(std::string_view text) {
 
 std::string GameToLocale(std::string_view bytes) {
   const std::string utf8 = Windows1252ToUtf8(bytes);
-  const std::string codeset = TerminalCodeset();
+  const std::string& codeset = TerminalCodeset();
   if (IsUtf8(codeset)) return utf8;
   size_t at = 0;
   // A character the terminal cannot show is shown as "?" there: only the

@@ -1,5 +1,7 @@
 #include "platform/TextFile.h"
 
+#include "platform/FileSystem.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -67,6 +69,11 @@ std::string ReadFileBytes(std::string_view path) {
   if (in.bad()) throw FileError(std::string(path), 0, "could not be read to the end");
   bytes.resize(static_cast<size_t>(in.gcount() > 0 ? in.gcount() : 0));
   return bytes;
+}
+
+std::optional<std::string> ReadFileIfExists(std::string_view path) {
+  if (!FileExists(path)) return std::nullopt;
+  return ReadFileBytes(path);
 }
 
 std::vector<std::string> ReadLines(std::string_view path) {

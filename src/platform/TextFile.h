@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,6 +21,8 @@ inline constexpr uintmax_t kMaxFileBytes = uintmax_t{64} * 1024 * 1024;
 
 // Throws FileError when the file is missing, unreadable or over kMaxFileBytes.
 std::string ReadFileBytes(std::string_view path);
+// The same, nullopt for a file that does not exist (a file to be edited or made).
+std::optional<std::string> ReadFileIfExists(std::string_view path);
 std::vector<std::string> ReadLines(std::string_view path);
 
 // Throws FileError when the file cannot be written; the target is then as

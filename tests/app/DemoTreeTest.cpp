@@ -65,8 +65,7 @@ TEST(DemoGameTree, SteamLayoutIsFoundAndStartsThroughTheStandInSteam) {
     EXPECT_EQ(ModButtonShown(state, mod), !windows_only_bots) << mod.key;
   }
   SelectMod(state, "CStrike");
-  EXPECT_EQ(state.bot_choice.names,
-            (std::vector<std::string>{"POD-Bot MM", "RealBot", "YaPB"}));
+  EXPECT_EQ(state.bot_choice.names, (std::vector<std::string>{"POD-Bot MM", "RealBot", "YaPB"}));
   EXPECT_FALSE(std::filesystem::exists(game / "hl.exe"));
 
   SelectMod(state, "Jumbot");

@@ -8,12 +8,12 @@
 #include <QtTest>
 
 #include "core/CommandLine.h"
-#include "gui/widgets/GameText.h"
 #include "core/LauncherSettings.h"
 #include "core/Startup.h"
 #include "gui/CommandLineDialog.h"
 #include "gui/GameDirectoryDialog.h"
 #include "gui/RestoreDialog.h"
+#include "gui/widgets/GameText.h"
 #include "support/ModTree.h"
 #include "support/WindowTest.h"
 
