@@ -3,7 +3,8 @@
 # machine has no Half-Life (neither in the launcher's settings nor in the
 # Wine prefix), it starts on the generated demo tree instead, with settings
 # of its own, so the player's real settings are never touched. With
-# --steam-demo it starts on the demo laid out as a Steam library instead.
+# --steam-demo it starts on the demo laid out as a Steam library instead,
+# with --server-demo on the demo laid out as a dedicated server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -21,6 +22,15 @@ if [ "${1:-}" = "--steam-demo" ]; then
   export XDG_CONFIG_HOME="$demo/config" XDG_DATA_HOME="$demo/share" WINEPREFIX="$demo/wine"
   export STEAM_DIR="$demo/Steam" PATH="$demo/bin:$PATH"
   unset STEAM
+elif [ "${1:-}" = "--server-demo" ]; then
+  # The demo as steamcmd installs Half-Life Dedicated Server.
+  shift
+  demo="${XDG_DATA_HOME:-$HOME/.local/share}/orvane-demo-server"
+  "$build/src/orvane-demo" --server "$demo" >/dev/null
+  echo "Starting Orvane on its DEMO game tree laid out as a dedicated server"
+  echo "  $demo/hlds"
+  echo "Its hlds_run is a stand-in that shows the arguments it gets."
+  export XDG_CONFIG_HOME="$demo/config" XDG_DATA_HOME="$demo/share" WINEPREFIX="$demo/wine"
 elif ! "$build/src/orvane-demo" --installed; then
   demo="${XDG_DATA_HOME:-$HOME/.local/share}/orvane-demo"
   "$build/src/orvane-demo" "$demo" >/dev/null

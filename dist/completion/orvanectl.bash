@@ -93,7 +93,7 @@ _orvanectl() {
         mapfile -t found < <(_orvanectl_bots "$cmd" "$mod")
         _orvanectl_reply "$cur" "" "${found[@]}"
       elif [[ ${words[1]} == launch ]]; then
-        _orvanectl_reply "$cur" "" --bot --no-start
+        _orvanectl_reply "$cur" "" --bot --no-start --detach
       else
         _orvanectl_reply "$cur" "" --dry-run
       fi

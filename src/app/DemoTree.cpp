@@ -379,6 +379,34 @@ fs::path BuildDemoSteamLibrary(const fs::path& steam_root, const fs::path& bin_d
   return game;
 }
 
+void BuildDemoServer(const fs::path& server_dir) {
+  BuildDemoGameTree(server_dir, {});
+  WriteIfMissing(server_dir / "steamapps" / "appmanifest_90.acf",
+                 "\"AppState\"\n{\n\t\"appid\"\t\t\"90\"\n"
+                 "\t\"name\"\t\t\"Half-Life Dedicated Server\"\n\t\"StateFlags\"\t\t\"4\"\n"
+                 "\t\"installdir\"\t\t\"Half-Life\"\n}\n");
+  // A server's own settings, some of which Orvane's window sets.
+  WriteIfMissing(server_dir / "cstrike" / "server.cfg",
+                 "// server.cfg\nhostname \"Orvane demo server\"\nmp_timelimit 20\n"
+                 "mp_friendlyfire 0\nsv_aim 0\nexec banned.cfg\n");
+  const fs::path program = server_dir / "hlds_run";
+  WriteIfMissing(program,
+                 std::string("#!/bin/sh\n"
+                             "# Orvane demo: stands in for Valve's hlds_run. It records where and\n"
+                             "# with which arguments it was started, says so, and stops.\n"
+                             "record=\"$(dirname \"$0\")/") +
+                     kDemoServerRecord +
+                     "\"\n"
+                     "{ echo \"directory: $(pwd)\"; for a in \"$@\"; do echo \"argument: $a\"; "
+                     "done; } > \"$record\"\n"
+                     "echo \"Orvane demo server (a stand-in for hlds_run) started in $(pwd) "
+                     "with:\"\nfor a in \"$@\"; do printf ' %s' \"$a\"; done\necho\n");
+  std::error_code ec;
+  fs::permissions(program, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
+                  fs::perm_options::add, ec);
+  if (ec) throw FileError(program.string(), 0, "cannot make it executable: " + ec.message());
+}
+
 void BuildDemoGameTree(const fs::path& hl_dir, const fs::path& game_program) {
   WriteIfMissing(hl_dir / "ORVANE-DEMO.txt", kDemoNotice);
   for (const DemoFile& file : kFiles) WriteIfMissing(hl_dir / file.path, file.bytes);

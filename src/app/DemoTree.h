@@ -27,6 +27,13 @@ std::filesystem::path BuildDemoSteamLibrary(const std::filesystem::path& steam_r
                                             const std::filesystem::path& bin_dir,
                                             const std::filesystem::path& steam_program);
 
+// The demo laid out as steamcmd's +force_install_dir lays out Half-Life
+// Dedicated Server: the game tree without hl.exe, steamapps/appmanifest_90.acf,
+// a server.cfg for Counter-Strike, and a stand-in hlds_run that records
+// where and with which arguments it was started (kDemoServerRecord) and stops.
+inline constexpr const char* kDemoServerRecord = "orvane-demo-server.txt";
+void BuildDemoServer(const std::filesystem::path& server_dir);
+
 // The launcher's own files of the demo in its data directory (Counter-Strike's
 // bot roster, CS_Bots.ini), when missing.
 void BuildDemoAppFiles(const std::filesystem::path& data_dir);

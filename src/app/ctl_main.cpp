@@ -3,8 +3,11 @@
 // files as the windows. Every command first runs the window's start-up,
 // one-time backup included.
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +22,7 @@
 #include "core/ModTable.h"
 #include "core/Startup.h"
 #include "editors/ModRegistry.h"
+#include "platform/DedicatedServer.h"
 #include "platform/FileError.h"
 #include "platform/GameStart.h"
 #include "platform/GameText.h"
@@ -33,7 +37,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: orvanectl mods\n"
-    "       orvanectl launch <ModKey> [--bot NAME] [--no-start]\n"
+    "       orvanectl launch <ModKey> [--bot NAME] [--no-start | --detach]\n"
     "       orvanectl config <ModKey> [--bot NAME] show\n"
     "       orvanectl config <ModKey> [--bot NAME] set [CONTROL=VALUE]...\n"
     "       orvanectl config <ModKey> [--bot NAME] items CONTROL\n"
@@ -47,7 +51,10 @@ constexpr const char* kUsage =
     "         then after \"-\" the listed ones that cannot run here, with why\n"
     "launch   does what the launch button does for that mod: the bot choice,\n"
     "         the launch-time files, log.txt and the start of the game\n"
-    "         (--no-start: everything but the start)\n"
+    "         (--no-start: everything but the start). A dedicated server\n"
+    "         (hlds_run, hlds_linux, hlds.exe) runs in this terminal until it\n"
+    "         stops (Ctrl-C stops it); --detach starts it in the background\n"
+    "         with its output in server.log beside the launcher's settings\n"
     "config   loads the mod's settings as its window does; show prints one\n"
     "         CONTROL=VALUE line per control, the play list and the roster;\n"
     "         set makes each change as the player would in the window, then\n"
@@ -63,9 +70,11 @@ constexpr const char* kUsage =
     "         (a drop-down's items, a bot's models, 0 and 1 for a check box)\n"
     "\n"
     "directory  with no PATH prints where the game is, its program, where it\n"
-    "         was found (stored, Wine prefix or Steam) and what a launch starts;\n"
-    "         with PATH checks that the program is there (exit 1 when not;\n"
-    "         hl_linux stands for hl.exe in a Steam library), stores both as the\n"
+    "         was found (stored, Wine prefix, Steam, or a dedicated server of\n"
+    "         Steam or steamcmd) and what a launch starts; with PATH checks that\n"
+    "         the program is there (exit 1 when not; hl_linux stands for hl.exe\n"
+    "         in a Steam library, and a dedicated server's hlds_run, hlds_linux\n"
+    "         or hlds.exe for hl.exe anywhere), stores both as the\n"
     "         \"Game Directory\" dialog does and runs start-up again. PATH may be\n"
     "         a host directory or a Windows path of the Wine prefix\n"
     "         (C:\\Games\\Half-Life)\n"
@@ -227,6 +236,8 @@ const char* GameSourceText(orvane::GameSource source) {
       return "Wine prefix (Half-Life's registry key)";
     case orvane::GameSource::kSteam:
       return "Steam";
+    case orvane::GameSource::kDedicatedServer:
+      return "Steam or steamcmd (Half-Life Dedicated Server, app 90)";
     case orvane::GameSource::kNone:
       break;
   }
@@ -234,8 +245,11 @@ const char* GameSourceText(orvane::GameSource source) {
 }
 
 // The game program that runs: Steam's native build runs hl_linux, which
-// stands for hl.exe in a Steam library.
+// stands for hl.exe in a Steam library; a server directory its server.
 std::string RunningProgram(const orvane::LauncherState& state) {
+  if (std::string server = orvane::ServerProgramOf(state.hl_path, state.hl_exe); !server.empty()) {
+    return server;
+  }
   if (!state.hl_path.empty() && orvane::RunningBuild(state) == orvane::GameBuild::kLinux) {
     return std::string(orvane::kSteamLinuxProgram);
   }
@@ -245,6 +259,13 @@ std::string RunningProgram(const orvane::LauncherState& state) {
 // Which build runs, and so which libraries the bot add-ons need.
 const char* BuildText(const orvane::LauncherState& state) {
   if (state.hl_path.empty()) return "none";
+  const std::string server = orvane::ServerProgramOf(state.hl_path, state.hl_exe);
+  if (!server.empty()) {
+    return orvane::IsWindowsServerProgram(server)
+               ? "Windows (Half-Life Dedicated Server, through Wine)"
+               : "Linux (Half-Life Dedicated Server, run natively: bot add-ons need their Linux "
+                 "library)";
+  }
   if (orvane::RunningBuild(state) == orvane::GameBuild::kLinux) {
     return "Linux (Steam runs Half-Life natively: bot add-ons need their Linux library)";
   }
@@ -257,7 +278,7 @@ const char* BuildText(const orvane::LauncherState& state) {
 std::string GameStartText(const orvane::LauncherState& state) {
   if (state.hl_path.empty()) return "not possible: Half-Life was not found";
   const orvane::ProcessPlan plan =
-      orvane::PlanGameStart(state.hl_path + "\\" + state.hl_exe, "", state.hl_path,
+      orvane::PlanGameStart(orvane::LaunchProgram(state), "", state.hl_path,
                             orvane::WinePrefixFromProcess(), state.steam_env);
   if (!plan.error.empty()) return "not possible: " + plan.error;
   std::string words;
@@ -265,20 +286,28 @@ std::string GameStartText(const orvane::LauncherState& state) {
   return words;
 }
 
-int Launch(orvane::LauncherState& state, const std::vector<std::string>& args) {
+// The lock is let go when a server starts to run here: the files are
+// written, and a window may save while the server runs.
+int Launch(orvane::LauncherState& state, const std::vector<std::string>& args,
+           std::optional<orvane::WriterLock>& lock) {
   if (args.empty()) return Refused("launch needs a ModKey (orvanectl --help).");
   const std::string& key = args[0];
   std::optional<std::string> bot;
   bool start = true;
+  bool detach = false;
   for (size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--no-start") {
       start = false;
+    } else if (args[i] == "--detach") {
+      detach = true;
     } else if (args[i] == "--bot" && i + 1 < args.size()) {
       bot = args[++i];
     } else {
-      return Refused(Unknown("option", args[i], {"--bot", "--no-start"}, "orvanectl --help"));
+      return Refused(
+          Unknown("option", args[i], {"--bot", "--no-start", "--detach"}, "orvanectl --help"));
     }
   }
+  if (!start && detach) return Refused("--no-start and --detach exclude each other.");
   if (orvane::FindMod(key) != nullptr && !orvane::GameProgramFound(state)) {
     return Fail("the game program " + orvane::ShownPath(state.hl_path + "\\" + state.hl_exe) +
                 " was not found.");
@@ -291,9 +320,28 @@ int Launch(orvane::LauncherState& state, const std::vector<std::string>& args) {
     std::fprintf(stderr, "orvanectl: warning: %s Starting anyway.\n", warning.c_str());
     return true;
   };
-  const orvane::LaunchResult result = orvane::LaunchSelectedMod(
-      state, orvane::LauncherLaunchHooks(),
-      start ? orvane::ProgramStarter(orvane::StartGame) : orvane::ProgramStarter(), warn);
+  const bool server = !orvane::ServerProgramOf(state.hl_path, state.hl_exe).empty();
+  const std::filesystem::path server_log = orvane::HostPath(state.app_path + "\\server.log");
+  std::optional<orvane::RunResult> served;
+  // A dedicated server runs here, where its console is read; the game detaches.
+  const auto start_server = [&](std::string_view program, std::string_view parameters,
+                                std::string_view dir) -> orvane::StartResult {
+    const orvane::ProcessPlan plan = orvane::PlanGameStart(
+        program, parameters, dir, orvane::WinePrefixFromProcess(), state.steam_env);
+    if (detach) return orvane::StartDetached(plan, server_log);
+    if (plan.error.empty()) {
+      std::printf("starting %s with:%s\n(Ctrl-C stops the server)\n", GameStartText(state).c_str(),
+                  orvane::GameToLocale(parameters).c_str());
+      std::fflush(stdout);
+    }
+    lock.reset();
+    served = orvane::RunAndWait(plan);
+    return {served->started, served->error};
+  };
+  orvane::ProgramStarter starter;
+  if (start) starter = server ? orvane::ProgramStarter(start_server) : orvane::StartGame;
+  const orvane::LaunchResult result =
+      orvane::LaunchSelectedMod(state, orvane::LauncherLaunchHooks(), starter, warn);
   switch (result.outcome) {
     case orvane::LaunchResult::kNoBot:
       return Fail(std::string(orvane::kMsgSelectBot) + " (use --bot NAME)");
@@ -304,9 +352,24 @@ int Launch(orvane::LauncherState& state, const std::vector<std::string>& args) {
     case orvane::LaunchResult::kStarted:
       break;
   }
+  if (served) {
+    // The server's end is reported, never taken for ours: Ctrl-C or a stop is
+    // the player's choice, another end a failure of the server.
+    if (served->signal == SIGINT || served->signal == SIGTERM ||
+        (served->signal == 0 && served->exit_status == 0)) {
+      std::printf("the server stopped\n");
+      return 0;
+    }
+    return Fail(served->signal != 0
+                    ? "the server was ended by signal " + std::to_string(served->signal) + " (" +
+                          strsignal(served->signal) + ")."
+                    : "the server stopped with exit status " + std::to_string(served->exit_status) +
+                          ".");
+  }
   if (result.outcome == orvane::LaunchResult::kStarted) {
     std::printf("started %s with:%s\n", GameStartText(state).c_str(),
                 orvane::GameToLocale(result.command_line).c_str());
+    if (server) std::printf("the server's output goes to %s\n", server_log.c_str());
   } else {
     std::printf("not started; log.txt holds:%s\n",
                 orvane::GameToLocale(result.command_line).c_str());
@@ -419,7 +482,10 @@ int Directory(orvane::LauncherState& state, orvane::RegistryStore& registry,
   }
   orvane::RunStartupGuarded(state, registry, orvane::LauncherStartupHooks(state, registry),
                             reporter);
-  std::printf("HLPath=%s\nHLExe=%s\n", state.hl_path.c_str(), state.hl_exe.c_str());
+  std::printf("HLPath=%s\nHLExe=%s\n", state.hl_path.c_str(),
+              orvane::ServerProgramOf(state.hl_path, state.hl_exe).empty()
+                  ? state.hl_exe.c_str()
+                  : RunningProgram(state).c_str());
   return 0;
 }
 
@@ -528,7 +594,7 @@ int main(int argc, char** argv) {
     const orvane::HostEnvironment env = orvane::HostEnvironmentFromProcess();
     // One writer at a time: each command reads and writes whole, after any
     // other Orvane (a window's Apply, another script) has finished.
-    const std::optional<orvane::WriterLock> lock = orvane::WriterLock::Take(env.data_dir);
+    std::optional<orvane::WriterLock> lock = orvane::WriterLock::Take(env.data_dir);
     if (!lock) return Fail(std::string(orvane::kMsgAnotherWriter) + "; nothing was written.");
     orvane::RegistryStore registry(env.registry_store, env.SystemReg());
     try {
@@ -549,7 +615,7 @@ int main(int argc, char** argv) {
     if (args[0] == "directory") return Directory(state, registry, rest, reporter);
     if (args[0] == "command") return Command(state, rest);
     if (args[0] == "restore") return Restore(state, rest);
-    return Launch(state, rest);
+    return Launch(state, rest, lock);
   } catch (const std::exception& e) {
     return Fail(e.what());
   }

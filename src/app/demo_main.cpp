@@ -8,6 +8,9 @@
 //                               ROOT/Steam, and a stand-in Steam client in
 //                               ROOT/bin: ready for STEAM_DIR=ROOT/Steam and
 //                               ROOT/bin first on the PATH
+//   orvane-demo --server ROOT   the same with a dedicated server in ROOT/hlds
+//                               (as steamcmd installs it) whose stand-in
+//                               hlds_run records how it was started
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -44,9 +47,11 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() == 1 && args[0] == "--installed") return HalfLifeInstalled() ? 0 : 1;
   const bool steam = !args.empty() && args[0] == "--steam";
-  const std::string arg = args.size() == (steam ? 2u : 1u) ? args.back() : "";
+  const bool server = !args.empty() && args[0] == "--server";
+  const std::string arg = args.size() == (steam || server ? 2u : 1u) ? args.back() : "";
   if (arg.empty() || arg[0] == '-') {
-    std::fprintf(stderr, "usage: orvane-demo --installed | orvane-demo [--steam] ROOT\n");
+    std::fprintf(stderr,
+                 "usage: orvane-demo --installed | orvane-demo [--steam | --server] ROOT\n");
     return 2;
   }
   try {
@@ -55,6 +60,9 @@ int main(int argc, char** argv) {
     fs::path hl_dir = root / "Half-Life";
     if (steam) {
       hl_dir = orvane::BuildDemoSteamLibrary(root / "Steam", root / "bin", ORVANE_STEAM_STANDIN);
+    } else if (server) {
+      hl_dir = root / "hlds";
+      orvane::BuildDemoServer(hl_dir);
     } else {
       orvane::BuildDemoGameTree(hl_dir, ORVANE_STANDIN_EXE);
     }

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "core/GameDirectory.h"
 #include "core/LauncherSettings.h"
 #include "core/Liblist.h"
 #include "core/MetamodPlugins.h"
 #include "core/ModTable.h"
+#include "platform/DedicatedServer.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
@@ -104,6 +106,9 @@ CatalogueBot BotCatalogue::Named(const std::string& name) const {
 
 GameBuild RunningBuild(const LauncherState& state) {
   if (state.hl_path.empty()) return GameBuild::kWindows;
+  if (const std::string server = ServerProgramOf(state.hl_path, state.hl_exe); !server.empty()) {
+    return IsWindowsServerProgram(server) ? GameBuild::kWindows : GameBuild::kLinux;
+  }
   const std::optional<SteamGame> game = SteamGameAt(HostPath(state.hl_path), state.steam_env);
   if (!game) return GameBuild::kWindows;
   if (!game->root.empty() && !SteamCompatTool(game->root, kHalfLifeAppId, nullptr).empty()) {
@@ -116,6 +121,7 @@ ModLoader ReadModLoader(const LauncherState& state, std::string_view mod_key,
                         const BotCatalogue& catalogue, GameBuild build) {
   ModLoader loader;
   loader.build = build;
+  loader.dedicated_server = !ServerProgramOf(state.hl_path, state.hl_exe).empty();
   loader.mod_dir = DirsOf(state, mod_key).dir;
   loader.liblist_path = loader.mod_dir + "\\liblist.gam";
   loader.key = build == GameBuild::kWindows ? "gamedll" : "gamedll_linux";
@@ -150,8 +156,11 @@ BotLoad PlanBotLoad(const ModLoader& loader, const CatalogueBot& bot) {
       load.problem = "it has no Linux library (its catalogue entry names no dll_linux)";
     } else {
       load.problem =
-          "it has no Linux library (its catalogue entry names no dll_linux); with Proton "
-          "turned on for Half-Life in Steam, its Windows library would run";
+          std::string("it has no Linux library (its catalogue entry names no dll_linux); ") +
+          (loader.dedicated_server
+               ? "the Windows dedicated server (hlds.exe, through Wine) would run its Windows "
+                 "library"
+               : "with Proton turned on for Half-Life in Steam, its Windows library would run");
     }
   } else if (!FileExists(loader.mod_dir + "\\" + load.library)) {
     load.problem = "its library " + ShownPath(loader.mod_dir + "\\" + load.library) + " is missing";

@@ -68,6 +68,7 @@ struct ModLoader {
   // the line, or by the mod's own copy (liblist.bak) when a bot took the
   // line's place since. "" when it does not.
   std::string metamod;
+  bool dedicated_server = false;  // a dedicated server, not the game, loads it
 };
 // Throws FileError when liblist.gam or its copy cannot be read.
 ModLoader ReadModLoader(const LauncherState& state, std::string_view mod_key,

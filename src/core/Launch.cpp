@@ -2,11 +2,15 @@
 
 #include "core/CommandLine.h"
 
+#include "core/GameDirectory.h"
 #include "core/LauncherSettings.h"
 #include "core/ModTable.h"
 #include "core/NativeRun.h"
+#include "platform/DedicatedServer.h"
 #include "platform/FileSystem.h"
+#include "platform/HostPath.h"
 #include "platform/ProfileFile.h"
+#include "platform/SteamLibrary.h"
 #include "platform/StringUtil.h"
 #include "platform/TextFile.h"
 
@@ -38,10 +42,24 @@ std::string GameDirName(std::string_view mod_key) {
   return mod != nullptr ? std::string(mod->game_dir_name) : std::string();
 }
 
+std::string LaunchProgram(const LauncherState& state) {
+  const std::string server = ServerProgramOf(state.hl_path, state.hl_exe);
+  return state.hl_path + "\\" + (server.empty() ? state.hl_exe : server);
+}
+
+std::string LaunchProgramName(const LauncherState& state) {
+  const std::string server = ServerProgramOf(state.hl_path, state.hl_exe);
+  if (!server.empty()) return server;
+  return IsSteamGameDirectory(HostPath(state.hl_path)) ? std::string("Half-Life") : state.hl_exe;
+}
+
 std::string BuildCommandLine(const LauncherState& state) {
   const std::string game = GameDirName(state.selected_mod);
   std::string line;
-  if (state.auto_start == "O") {
+  if (const std::string server = ServerProgramOf(state.hl_path, state.hl_exe); !server.empty()) {
+    line = std::string(IsWindowsServerProgram(server) ? " -console" : "") + " -game " + game +
+           " +sv_lan 1 +maxplayers 32 +map " + GetFirstMap(state, state.selected_mod);
+  } else if (state.auto_start == "O") {
     const std::string first_map = GetFirstMap(state, state.selected_mod);
     line = " -console -game " + game + " +sv_lan 1 +maxplayers 32 +connect +map " + first_map;
   } else {
@@ -100,8 +118,7 @@ LaunchResult LaunchSelectedMod(LauncherState& state, const LaunchHooks& hooks,
     result.outcome = LaunchResult::kWritten;
     return result;
   }
-  const StartResult started =
-      start(state.hl_path + "\\" + state.hl_exe, result.command_line, state.hl_path);
+  const StartResult started = start(LaunchProgram(state), result.command_line, state.hl_path);
   result.outcome = started.started ? LaunchResult::kStarted : LaunchResult::kStartFailed;
   result.error = started.error;
   return result;

@@ -26,7 +26,16 @@ inline constexpr const char* kMsgSelectBot = "You must select a bot first.";
 // The word after -game for a mod ("bot" for Botman).
 std::string GameDirName(std::string_view mod_key);
 
-// The parameters of the game program, with its leading blank.
+// The program a launch starts, built the game's way: HLPath\HLExe, or the
+// dedicated server's program when HLPath holds a server and not the game.
+std::string LaunchProgram(const LauncherState& state);
+// The program's name as a message shows it: "Half-Life" for Steam's game.
+std::string LaunchProgramName(const LauncherState& state);
+
+// The parameters of the game program, with its leading blank. A dedicated
+// server gets the words a server takes: no +connect (it has no player of
+// its own), always a first map, and -console for the Windows build, which
+// would otherwise open its own window.
 std::string BuildCommandLine(const LauncherState& state);
 
 // The selected mod's launch-time work (its LaunchWork): a motd.txt that

@@ -4,6 +4,7 @@
 
 #include "core/BotAddons.h"
 #include "core/GameDirectory.h"
+#include "platform/DedicatedServer.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
@@ -88,6 +89,15 @@ void ReadLauncherSettings(LauncherState& state, RegistryStore& registry) {
       state.game_source = GameSource::kSteam;
     }
     steam_problems = std::move(steam.problems);
+  }
+  // No game at all: a server machine, where steamcmd installed only the server.
+  if (state.hl_path.empty()) {
+    SteamSearch server = FindDedicatedServer(state.steam_env);
+    if (server.game) {
+      state.hl_path = server.game->game_dir.string();
+      state.game_source = GameSource::kDedicatedServer;
+    }
+    steam_problems.insert(steam_problems.end(), server.problems.begin(), server.problems.end());
   }
   // Paths are built as HLPath + "\...", so a stored trailing separator would double.
   while (state.hl_path.size() > 1 &&

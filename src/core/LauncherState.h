@@ -12,8 +12,9 @@
 namespace orvane {
 
 // Where start-up found the game: the launcher's own setting, the Wine
-// prefix's Valve key, or Steam's libraries.
-enum class GameSource { kNone, kStored, kWinePrefix, kSteam };
+// prefix's Valve key, Steam's libraries, or (no game anywhere) the dedicated
+// server Steam or steamcmd installed.
+enum class GameSource { kNone, kStored, kWinePrefix, kSteam, kDedicatedServer };
 
 // Which build of Half-Life will run: the Windows one (through Wine, or
 // Steam with Proton) or the native Linux one, which loads other libraries.

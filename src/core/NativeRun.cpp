@@ -1,6 +1,7 @@
 #include "core/NativeRun.h"
 
 #include "core/BotAddons.h"
+#include "core/GameDirectory.h"
 #include "core/LauncherSettings.h"
 #include "core/Liblist.h"
 #include "core/ModTable.h"
@@ -57,6 +58,12 @@ std::string WindowsOnlyWarning(const LauncherState& state) {
     if (!problem.empty()) problem = "it exists only for Windows: " + problem;
   }
   if (problem.empty()) return "";
+  if (const std::string server = ServerProgramOf(state.hl_path, state.hl_exe); !server.empty()) {
+    return std::string(mod->hint) + " will not run on the Linux dedicated server (" + server +
+           "): " + problem +
+           ". Install the Windows dedicated server (hlds.exe) and run it through Wine instead "
+           "(steamcmd: +@sSteamCmdForcePlatformType windows before app_update 90).";
+  }
   return std::string(mod->hint) + " will not run on Steam's native Half-Life: " + problem +
          ". Turn on Proton for Half-Life in Steam (Half-Life's Properties, Compatibility: "
          "force the use of a Steam Play compatibility tool), then start it again.";

@@ -164,7 +164,7 @@ void ActionSettings::WriteFiles(FileBatch& batch) const {
   if (FileExists(scr)) batch.PutLines(scr, SettingsScrLines(ReadLines(scr), ActionScrBlocks(cfg)));
   const std::string user = File("user.scr");
   if (FileExists(user)) batch.PutLines(user, UserScrLines(ReadLines(user), cfg.gorelevel));
-  NeutraliseListenServer(batch, File("listenserver.cfg"), ListenServerNames("Action"));
+  NeutraliseServerConfigs(batch, ModDirectory(), ListenServerNames("Action"));
 }
 
 void ActionSettings::RandomizeEntry(BotEntry& entry, std::mt19937& draw) const {

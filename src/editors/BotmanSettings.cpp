@@ -69,7 +69,7 @@ void BotmanSettings::WriteFiles(FileBatch& batch) const {
                              roster.items);
   });
   WriteMapCycle(state(), mod(), ModDirectory(), play, batch);
-  NeutraliseListenServer(batch, File("listenserver.cfg"), ListenServerNames("Botman"));
+  NeutraliseServerConfigs(batch, ModDirectory(), ListenServerNames("Botman"));
 }
 
 BotEntry BotmanSettings::NewEntry() const { return BotEntry{"NewBot", "gordon", "", "", "0"}; }

@@ -84,7 +84,7 @@ void PutCsLaunchFiles(const LauncherState& state, const std::string& bot, FileBa
 
   PutBotLoader(state, "CStrike", bot, CsLiblistLines(ini.Text("Default", "version", "0"), profile),
                batch);
-  NeutraliseListenServer(batch, dir + "\\listenserver.cfg", ListenServerNames("CStrike"));
+  NeutraliseServerConfigs(batch, dir, ListenServerNames("CStrike"));
   const std::function<bool(std::string_view)> dir_exists = [&dir](std::string_view relative) {
     return DirectoryExists(dir + "\\" + std::string(relative));
   };

@@ -173,7 +173,7 @@ void FirebotSettings::WriteFiles(FileBatch& batch) const {
   batch.PutLines(SkillsPath(), FbSkillLines(skills));
   const std::string scr = File("settings.scr");
   if (FileExists(scr)) batch.PutLines(scr, SettingsScrLines(ReadLines(scr), FirebotScrBlocks(cfg)));
-  NeutraliseListenServer(batch, File("listenserver.cfg"), ListenServerNames("Firebot"));
+  NeutraliseServerConfigs(batch, ModDirectory(), ListenServerNames("Firebot"));
 }
 
 void FirebotSettings::RandomizeEntry(BotEntry& entry, std::mt19937& draw) const {

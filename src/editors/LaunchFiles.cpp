@@ -171,7 +171,7 @@ std::optional<std::vector<std::string>> MapBotFileLines(
 void PutTfcLaunchFiles(const LauncherState& state, const std::string& bot, FileBatch& batch) {
   const ModFiles f = ReadModFiles(state, "TFC", "TFC.ini", "TF_Bots.ini", bot);
   PutBotLoader(state, "TFC", bot, TfcLiblistLines(f.profile), batch);
-  NeutraliseListenServer(batch, f.dir + "\\listenserver.cfg", ListenServerNames("TFC"));
+  NeutraliseServerConfigs(batch, f.dir, ListenServerNames("TFC"));
   const ProfileIndex ini(f.bots_ini);  // one reading for the roster's thousands of keys
   PutBotCommandFile(state, batch, f.dir + "\\" + f.profile.bot_file,
                     TfcBotFileLines(bot, f.profile, ini, f.bots_ini_path));
@@ -181,7 +181,7 @@ void PutTfcLaunchFiles(const LauncherState& state, const std::string& bot, FileB
 void PutFrontlineLaunchFiles(const LauncherState& state, const std::string& bot, FileBatch& batch) {
   const ModFiles f = ReadModFiles(state, "Frontline", "FLF.ini", "FL_Bots.ini", bot);
   PutBotLoader(state, "Frontline", bot, FrontlineLiblistLines(f.profile), batch);
-  NeutraliseListenServer(batch, f.dir + "\\listenserver.cfg", ListenServerNames("Frontline"));
+  NeutraliseServerConfigs(batch, f.dir, ListenServerNames("Frontline"));
   PutBotCommandFile(state, batch, f.dir + "\\" + f.profile.bot_file,
                     FrontlineBotFileLines(bot, f.profile, ProfileIndex(f.bots_ini)));
 }

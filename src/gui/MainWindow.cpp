@@ -355,12 +355,7 @@ void MainWindow::OnLaunchClicked() {
       return;
     case LaunchResult::kStartFailed:
       // Not minimised and not closed: the player must see that nothing started.
-      ShowErrorBox(this,
-                   "Can't start " +
-                       (IsSteamGameDirectory(HostPath(state_.hl_path)) ? std::string("Half-Life")
-                                                                       : state_.hl_exe) +
-                       ".",
-                   result.error);
+      ShowErrorBox(this, "Can't start " + LaunchProgramName(state_) + ".", result.error);
       return;
     case LaunchResult::kWritten:
     case LaunchResult::kStarted:

@@ -1,10 +1,10 @@
 #include "platform/GameStart.h"
 
-#include "platform/GameText.h"
-
 #include <cstdlib>
 #include <system_error>
 
+#include "platform/DedicatedServer.h"
+#include "platform/GameText.h"
 #include "platform/HostEnvironment.h"
 #include "platform/HostPath.h"
 
@@ -55,6 +55,10 @@ ProcessPlan PlanGameStart(std::string_view program, std::string_view parameters,
   // The parameters are the game's text (log.txt keeps them so); a program
   // gets them in the host's encoding, which Wine turns back for the game.
   const std::string host_parameters = GameToLocale(parameters);
+  // A dedicated server starts itself, even in a Steam library: Steam has no part in it.
+  if (IsServerProgram(program)) {
+    return PlanProgramStart(program, host_parameters, working_dir, wine_prefix);
+  }
   if (const std::optional<SteamGame> game =
           SteamGameAt(HostPath(working_dir, wine_prefix), steam)) {
     return PlanSteamStart(host_parameters, game->game_dir, game->flatpak);
@@ -64,8 +68,13 @@ ProcessPlan PlanGameStart(std::string_view program, std::string_view parameters,
 
 StartResult StartGame(std::string_view program, std::string_view parameters,
                       std::string_view working_dir) {
-  return StartDetached(PlanGameStart(program, parameters, working_dir, WinePrefixFromProcess(),
-                                     SteamEnvironmentFromProcess()));
+  ProcessPlan plan = PlanGameStart(program, parameters, working_dir, WinePrefixFromProcess(),
+                                   SteamEnvironmentFromProcess());
+  if (IsServerProgram(program)) {
+    const char* terminal = std::getenv("TERMINAL");
+    plan = PlanInTerminal(plan, terminal != nullptr ? terminal : "");
+  }
+  return StartDetached(plan);
 }
 
 }  // namespace orvane

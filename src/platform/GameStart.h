@@ -1,6 +1,7 @@
 // How the game program starts: a Half-Life of a Steam library through Steam
 // ("steam -applaunch 70 <parameters>"), which chooses the native build or
-// Proton itself; any other as the shell would start it (Wine for ".exe").
+// Proton itself; any other, and a dedicated server wherever it lies, as the
+// shell would start it (Wine for ".exe").
 #pragma once
 
 #include <filesystem>
@@ -22,7 +23,8 @@ ProcessPlan PlanGameStart(std::string_view program, std::string_view parameters,
                           std::string_view working_dir, const std::filesystem::path& wine_prefix,
                           const SteamEnvironment& steam);
 
-// PlanGameStart with this process's environment, then started detached.
+// PlanGameStart with this process's environment, then started detached; a
+// dedicated server in a terminal window of its own (PlanInTerminal).
 StartResult StartGame(std::string_view program, std::string_view parameters,
                       std::string_view working_dir);
 

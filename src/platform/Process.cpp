@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 
@@ -20,6 +21,16 @@ namespace fs = std::filesystem;
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The output of a detached program: the file (created or emptied) for both
+// its streams, and no input.
+bool RedirectOutput(const char* file) {
+  const int out = ::open(file, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (out < 0) return false;
+  const int in = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+  const bool done = in >= 0 && ::dup2(in, 0) >= 0 && ::dup2(out, 1) >= 0 && ::dup2(out, 2) >= 0;
+  return done;
+}
 
 bool IsExecutableFile(const fs::path& path) {
   struct stat st {};
@@ -164,7 +175,7 @@ ProcessPlan PlanProgramStart(std::string_view program, std::string_view paramete
   return plan;
 }
 
-StartResult StartDetached(const ProcessPlan& plan) {
+StartResult StartDetached(const ProcessPlan& plan, const fs::path& output) {
   if (!plan.error.empty()) return {false, plan.error};
   std::vector<std::string> argv_strings = plan.argv;
   std::vector<std::string> env_strings = plan.env;
@@ -172,6 +183,7 @@ StartResult StartDetached(const ProcessPlan& plan) {
   std::vector<char*> envp = CStrings(env_strings);
   const std::string program = plan.program.string();
   const std::string dir = plan.working_dir.string();
+  const std::string log = output.string();
 
   // The grandchild reports a failed chdir or exec through the pipe; a
   // successful exec closes it empty.
@@ -192,7 +204,9 @@ StartResult StartDetached(const ProcessPlan& plan) {
     const pid_t grandchild = ::fork();
     if (grandchild != 0) ::_exit(grandchild < 0 ? 1 : 0);
     int err = 0;
-    if (::chdir(dir.c_str()) != 0) {
+    if (!log.empty() && !RedirectOutput(log.c_str())) {
+      err = errno;
+    } else if (::chdir(dir.c_str()) != 0) {
       err = errno;
     } else {
       ::execve(program.c_str(), argv.data(), envp.data());
@@ -212,12 +226,86 @@ StartResult StartDetached(const ProcessPlan& plan) {
   } while (n < 0 && errno == EINTR);
   ::close(fds[0]);
   if (n == static_cast<ssize_t>(sizeof err)) {
-    return {false, "Can't start " + program + " in " + dir + ": " + std::strerror(err)};
+    return {false, "Can't start " + program + " in " + dir +
+                       (log.empty() ? "" : " with its output in " + log) + ": " +
+                       std::strerror(err)};
   }
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
     return {false, "Can't start " + program + ": the process could not be created."};
   }
   return {true, ""};
+}
+
+RunResult RunAndWait(const ProcessPlan& plan) {
+  RunResult result;
+  if (!plan.error.empty()) {
+    result.error = plan.error;
+    return result;
+  }
+  std::vector<std::string> argv_strings = plan.argv;
+  std::vector<std::string> env_strings = plan.env;
+  std::vector<char*> argv = CStrings(argv_strings);
+  std::vector<char*> envp = CStrings(env_strings);
+  const std::string program = plan.program.string();
+  const std::string dir = plan.working_dir.string();
+  int fds[2];
+  if (::pipe2(fds, O_CLOEXEC) != 0) {
+    result.error = "Can't start " + program + ": " + std::strerror(errno);
+    return result;
+  }
+  // As system() does: the terminal's Ctrl-C and Ctrl-\ are for the program.
+  struct sigaction ignore {
+  }, old_int{}, old_quit{};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  ::sigaction(SIGINT, &ignore, &old_int);
+  ::sigaction(SIGQUIT, &ignore, &old_quit);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(fds[0]);
+    ::sigaction(SIGINT, &old_int, nullptr);
+    ::sigaction(SIGQUIT, &old_quit, nullptr);
+    int err = 0;
+    if (::chdir(dir.c_str()) != 0) {
+      err = errno;
+    } else {
+      ::execve(program.c_str(), argv.data(), envp.data());
+      err = errno;
+    }
+    [[maybe_unused]] ssize_t n = ::write(fds[1], &err, sizeof err);
+    ::_exit(127);
+  }
+  const int fork_error = errno;
+  ::close(fds[1]);
+  int status = 0;
+  if (child > 0) {
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+  }
+  ::sigaction(SIGINT, &old_int, nullptr);
+  ::sigaction(SIGQUIT, &old_quit, nullptr);
+  int err = 0;
+  ssize_t n = 0;
+  if (child > 0) {
+    do {
+      n = ::read(fds[0], &err, sizeof err);
+    } while (n < 0 && errno == EINTR);
+  }
+  ::close(fds[0]);
+  if (child < 0) {
+    result.error = "Can't start " + program + ": " + std::strerror(fork_error);
+  } else if (n == static_cast<ssize_t>(sizeof err)) {
+    result.error = "Can't start " + program + " in " + dir + ": " + std::strerror(err);
+  } else {
+    result.started = true;
+    if (WIFSIGNALED(status)) {
+      result.signal = WTERMSIG(status);
+      result.exit_status = 128 + result.signal;
+    } else {
+      result.exit_status = WEXITSTATUS(status);
+    }
+  }
+  return result;
 }
 
 StartResult StartProgram(std::string_view program, std::string_view parameters,

@@ -41,7 +41,21 @@ ProcessPlan PlanProgramStart(std::string_view program, std::string_view paramete
                              std::string_view working_dir,
                              const std::filesystem::path& wine_prefix);
 
-StartResult StartDetached(const ProcessPlan& plan);
+// Started in a session of its own and not waited for. With an output file,
+// its standard output and errors go there (created or emptied) and its input
+// is empty; without, it keeps this process's.
+StartResult StartDetached(const ProcessPlan& plan, const std::filesystem::path& output = {});
+
+// Runs the plan in this terminal's foreground and waits for it. Ctrl-C
+// reaches the program, not us: we ignore it while waiting and report how
+// it ended. started is false only when it could not run at all.
+struct RunResult {
+  bool started = false;
+  std::string error;    // why it did not start
+  int exit_status = 0;  // its exit status, or 128 + the signal that ended it
+  int signal = 0;       // the signal that ended it, 0 when it exited
+};
+RunResult RunAndWait(const ProcessPlan& plan);
 
 // The shell's "open" of a program file with parameters in a directory.
 StartResult StartProgram(std::string_view program, std::string_view parameters,

@@ -158,19 +158,26 @@ std::vector<fs::path> SteamLibraries(const fs::path& root, std::vector<FileError
   return libraries;
 }
 
+std::string InstalledAppDirName(const fs::path& library, std::string_view app_id,
+                                std::vector<FileError>* problems) {
+  const fs::path manifest_path =
+      Found(library / "steamapps" / ("appmanifest_" + std::string(app_id) + ".acf"));
+  const std::optional<KvNode> manifest = ReadSteamFile(manifest_path, problems);
+  const KvNode* app = manifest ? manifest->Find("AppState") : nullptr;
+  if (app == nullptr || (ParseFlags(app->ValueOf("StateFlags")) & 4u) == 0) return "";
+  std::string installdir = app->ValueOf("installdir");
+  return IsPlainName(installdir) ? installdir : std::string();
+}
+
+fs::path RealDirectory(const fs::path& path) { return RealPath(path); }
+
 SteamSearch FindSteamApp(const SteamEnvironment& env, std::string_view app_id) {
   SteamSearch search;
-  const std::string manifest_name = "appmanifest_" + std::string(app_id) + ".acf";
   for (const SteamRoot& root : FindSteamRoots(env)) {
     for (const fs::path& library : SteamLibraries(root.path, &search.problems)) {
-      const fs::path steamapps = Found(library / "steamapps");
-      const std::optional<KvNode> manifest =
-          ReadSteamFile(Found(steamapps / manifest_name), &search.problems);
-      const KvNode* app = manifest ? manifest->Find("AppState") : nullptr;
-      if (app == nullptr || (ParseFlags(app->ValueOf("StateFlags")) & 4u) == 0) continue;
-      const std::string installdir = app->ValueOf("installdir");
-      if (!IsPlainName(installdir)) continue;
-      const fs::path game_dir = Found(steamapps / "common" / installdir);
+      const std::string installdir = InstalledAppDirName(library, app_id, &search.problems);
+      if (installdir.empty()) continue;
+      const fs::path game_dir = Found(library / "steamapps" / "common" / installdir);
       if (!IsDirectory(game_dir)) continue;
       search.game = SteamGame{game_dir, library, root.path, root.flatpak};
       return search;

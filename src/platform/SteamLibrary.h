@@ -58,6 +58,15 @@ struct SteamSearch {
 // the app is fully installed and whose install directory exists.
 SteamSearch FindSteamApp(const SteamEnvironment& env, std::string_view app_id);
 
+// The install directory's name ("Half-Life") that the manifest of app_id in
+// library/steamapps gives when it says the app is fully installed; "" when
+// there is no such manifest or it names a path rather than a directory.
+std::string InstalledAppDirName(const std::filesystem::path& library, std::string_view app_id,
+                                std::vector<FileError>* problems);
+
+// The real directory a path leads to, for telling two spellings of one apart.
+std::filesystem::path RealDirectory(const std::filesystem::path& path);
+
 // A directory of a Steam library's games: <library>/steamapps/common/<name>.
 bool IsSteamGameDirectory(const std::filesystem::path& dir);
 

@@ -210,4 +210,11 @@ void NeutraliseListenServer(FileBatch& batch, std::string_view path,
   if (after != before) batch.Put(std::string(path), std::move(after));
 }
 
+void NeutraliseServerConfigs(FileBatch& batch, std::string_view mod_dir,
+                             const std::vector<std::string_view>& names) {
+  for (const char* file : {"\\listenserver.cfg", "\\server.cfg"}) {
+    NeutraliseListenServer(batch, std::string(mod_dir) + file, names);
+  }
+}
+
 }  // namespace orvane

@@ -72,5 +72,10 @@ std::string NeutraliseListenServerText(std::string_view bytes,
 void NeutraliseListenServer(std::string_view path, const std::vector<std::string_view>& names);
 void NeutraliseListenServer(FileBatch& batch, std::string_view path,
                             const std::vector<std::string_view>& names);
+// Both of mod_dir's server configurations: listenserver.cfg, which a listen
+// server runs at each map, and server.cfg, which a dedicated server runs
+// once at its start. Either would undo the editor's choices.
+void NeutraliseServerConfigs(FileBatch& batch, std::string_view mod_dir,
+                             const std::vector<std::string_view>& names);
 
 }  // namespace orvane

@@ -67,7 +67,7 @@ const std::vector<Completion> kCompletions = {
     {"orvanectl launch F", {"Firebot", "Frontline"}},
     {"orvanectl launch CStrike --bot ",
      {"Android", "NN Bot", "P.O.D.Bot", "PlBot", "POD-Bot MM", "RealBot", "Swat Bot", "YaPB"}},
-    {"orvanectl launch CStrike --bot P.O.D.Bot --", {"--bot", "--no-start"}},
+    {"orvanectl launch CStrike --bot P.O.D.Bot --", {"--bot", "--no-start", "--detach"}},
     {"orvanectl config TFC --bot F", {"Foxbot"}},
     {"orvanectl config Botman ", {"show", "set", "items", "--bot"}},
     {"orvanectl config Botman set BM_fr", {"BM_fraglimit=", "BM_friendlyfire="}},

@@ -388,6 +388,35 @@ class MainWindowTest final : public QObject {
         qPrintable(answerer.texts()[1]));
   }
 
+  // A dedicated server's directory: the mods its build can serve, and the
+  // launch button runs the server in a terminal window of its own.
+  void ServerDirectoryServesInATerminal() {
+    GameTree tree;
+    DemoGame(tree).DedicatedServer("hlds_run");
+    const std::filesystem::path terminal = tree.root() / "terminal";
+    WriteHostFile(terminal, "#!/bin/sh\n[ \"$1\" = -e ] && shift && exec \"$@\" < /dev/null\n");
+    std::filesystem::permissions(terminal, std::filesystem::perms::owner_all);
+    qputenv("TERMINAL", QByteArray::fromStdString(terminal.string()));
+    LauncherState state = tree.State();
+    RegistryStore store = tree.Store();
+    MainWindow window(state, store, {}, {});
+    window.ShowModButtons();
+    QStringList hidden;
+    for (const ModInfo& mod : Mods()) {
+      if (Find<QToolButton>(window, mod.button.data())->isHidden()) hidden << mod.button.data();
+    }
+    QCOMPARE(hidden, (QStringList{"SB_Frontline", "SB_TFC"}));  // their bots are Windows-only
+    Find<QToolButton>(window, "SB_Botman")->click();
+    ModalAnswerer answerer({QMessageBox::Yes});  // this Botman is Windows-only: start anyway
+    Find<QToolButton>(window, "SB_HL")->click();
+    qunsetenv("TERMINAL");
+    QCOMPARE(answerer.boxes(), 1);
+    QVERIFY(answerer.texts()[0].contains(QStringLiteral("Linux dedicated server (hlds_run)")));
+    QTRY_VERIFY(ReadHostFileOr(tree.ServerRecord()).find("boot_camp\n") != std::string::npos);
+    QCOMPARE(ReadHostFile(tree.ServerRecord()),
+             tree.HLPath() + "\n-game\nbot\n+sv_lan\n1\n+maxplayers\n32\n+map\nboot_camp\n");
+  }
+
   void MalformedStoreGivesAnErrorBoxNamingIt() {
     GameTree tree;
     tree.RegistryText("WINE REGISTRY Version 2\n[Software\\\\Tarrow Inc.\\\\KRV]\nHLPath=x\n");

@@ -131,14 +131,48 @@ GameTree& GameTree::SteamManifest(const fs::path& library, std::string_view inst
 GameTree& GameTree::InSteamLibrary(fs::path library) {
   if (library.empty()) library = SteamRoot();
   const fs::path game = library / "steamapps" / "common" / "Half-Life";
-  fs::create_directories(game.parent_path());
-  fs::rename(hl_dir_, game);
-  hl_dir_ = game;
+  MoveTo(game);
   std::error_code ec;
   fs::remove(game / "hl.exe", ec);
   WriteHostFile(game / "hl_linux", "ELF");
   WriteHostFile(game / "hl.sh", "#!/bin/sh\n");
   return SteamManifest(library, "Half-Life");
+}
+
+fs::path GameTree::ServerRecorder() {
+  const fs::path script = root_ / "bin" / "server-standin";
+  WriteHostFile(script, "#!/bin/sh\n{ pwd; for a in \"$@\"; do echo \"$a\"; done; } > \"" +
+                            ServerRecord().string() + "\"\nexit ${ORVANE_TEST_SERVER_EXIT:-0}\n");
+  fs::permissions(script, fs::perms::owner_all);
+  return script;
+}
+
+GameTree& GameTree::DedicatedServer(std::string_view program) {
+  std::error_code ec;
+  fs::remove(hl_dir_ / "hl.exe", ec);
+  const fs::path target = hl_dir_ / std::string(program);
+  if (program == "hlds.exe") {
+    WriteHostFile(target, "MZ");
+  } else {
+    fs::copy_file(ServerRecorder(), target, fs::copy_options::overwrite_existing);
+  }
+  return *this;
+}
+
+GameTree& GameTree::MoveTo(const fs::path& dir) {
+  fs::create_directories(dir.parent_path());
+  fs::rename(hl_dir_, dir);
+  hl_dir_ = dir;
+  return *this;
+}
+
+GameTree& GameTree::ServerManifest(const fs::path& library) {
+  WriteHostFile(library / "steamapps" / "appmanifest_90.acf",
+                "\"AppState\"\n{\n\t\"appid\"\t\t\"90\"\n"
+                "\t\"name\"\t\t\"Half-Life Dedicated Server\"\n\t\"StateFlags\"\t\t\"4\"\n"
+                "\t\"installdir\"\t\t\"Half-Life\"\n\t\"UserConfig\"\n\t{\n"
+                "\t\t\"mod\"\t\t\"cstrike\"\n\t}\n}\n");
+  return *this;
 }
 
 GameTree& GameTree::Metamod(std::string_view mod_dir) {

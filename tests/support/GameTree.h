@@ -77,6 +77,17 @@ class GameTree {
   // Metamod (metamod-p's layout) installed in a mod and loaded by its
   // liblist.gam for both builds, with an empty plugins.ini.
   GameTree& Metamod(std::string_view mod_dir);
+  // Half-Life Dedicated Server's program in the Half-Life directory:
+  // hlds_run or hlds_linux as a stand-in (ServerRecorder's script), hlds.exe
+  // as a Windows file for a stand-in Wine. Exits with $ORVANE_TEST_SERVER_EXIT.
+  GameTree& DedicatedServer(std::string_view program = "hlds_run");
+  // A script recording its working directory and arguments, one a line, in ServerRecord().
+  std::filesystem::path ServerRecorder();
+  std::filesystem::path ServerRecord() const { return root_ / "server-started.txt"; }
+  // Moves the Half-Life directory to dir (hl_dir() and HLPath() follow it).
+  GameTree& MoveTo(const std::filesystem::path& dir);
+  // The dedicated server's manifest (app 90) in library/steamapps.
+  GameTree& ServerManifest(const std::filesystem::path& library);
   // Steam's config.vdf chooses Proton for Half-Life (it then runs the Windows build).
   GameTree& ProtonForHalfLife();
 
