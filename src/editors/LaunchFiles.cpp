@@ -47,22 +47,30 @@ void PutMapBotFiles(const LauncherState& state, const std::string& dir, FileBatc
   if (FileExists(cycle)) {
     for (const std::string& line : ReadLines(cycle)) maps.push_back(TrimCopy(line));
   }
-  // One listing of the maps' bot files, by lower-case name, rather than a
-  // case-blind search of 20,000 maps for each map of the cycle.
+  // A map's bot file is first read by its name as spelled; only when that
+  // is missing are the maps' bot files listed, once, by lower-case name,
+  // rather than searched without regard to case for each map.
   const std::string maps_dir = dir + "\\maps";
-  std::unordered_map<std::string, std::string> bot_files;
-  ForEachDirectoryEntry(maps_dir, "*.bot", [&](std::string_view name, unsigned attributes) {
-    if ((attributes & kAttrDirectory) == 0) bot_files.emplace(ToLowerAscii(name), name);
-  });
+  std::optional<std::unordered_map<std::string, std::string>> bot_files;
   std::unordered_set<std::string> done;  // a map twice is already done the second time
   for (const std::string& map : maps) {
     if (!PlainMapName(map) || !done.insert(ToLowerAscii(map)).second) continue;
-    const auto found = bot_files.find(ToLowerAscii(map + ".bot"));
-    std::optional<std::vector<std::string>> existing;
     std::string path = maps_dir + "\\" + map + ".bot";
-    if (found != bot_files.end()) {
-      path = maps_dir + "\\" + found->second;
-      existing = ReadLines(path);
+    std::optional<std::vector<std::string>> existing;
+    if (std::optional<std::string> bytes = ReadFileIfSpelled(path)) {
+      existing = SplitLines(*bytes);
+    } else {
+      if (!bot_files) {
+        bot_files.emplace();
+        ForEachDirectoryEntry(maps_dir, "*.bot", [&](std::string_view name, unsigned attributes) {
+          if ((attributes & kAttrDirectory) == 0) bot_files->emplace(ToLowerAscii(name), name);
+        });
+      }
+      if (const auto found = bot_files->find(ToLowerAscii(map + ".bot"));
+          found != bot_files->end()) {
+        path = maps_dir + "\\" + found->second;
+        existing = ReadLines(path);
+      }
     }
     if (auto lines = MapBotFileLines(existing)) batch.PutLines(path, *lines);
   }

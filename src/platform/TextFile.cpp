@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <stdexcept>
 #include <system_error>
@@ -40,35 +39,88 @@ void ObserveDirectorySyncs(std::function<void(const std::string& dir)> observer)
   DirectorySyncObserver() = std::move(observer);
 }
 
-std::string ReadFileBytes(std::string_view path) {
-  const fs::path host = HostPath(path);
-  std::error_code ec;
-  if (fs::is_directory(host, ec))
-    throw FileError(std::string(path), 0, "is a directory, not a file");
-  std::ifstream in(host, std::ios::binary);
-  if (!in) {
-    throw FileError(
-        std::string(path), 0,
-        fs::exists(host, ec) ? "cannot be read (" + ErrnoText(errno) + ")" : "does not exist");
+namespace {
+
+// The file opened as spelled ("\\" read as "/"): most paths exist so, and
+// one open answers with no stat of the path. Else found without regard to
+// case, as the game's file system finds it.
+int OpenAsSpelled(std::string_view path) {
+  std::string spelled(path.empty() ? std::string_view(".") : path);
+  std::replace(spelled.begin(), spelled.end(), '\\', '/');
+  return ::open(spelled.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
+bool HasDriveLetter(std::string_view path) { return path.size() >= 2 && path[1] == ':'; }
+
+int OpenForReading(std::string_view path) {
+  if (!HasDriveLetter(path)) {
+    const int fd = OpenAsSpelled(path);
+    if (fd >= 0 || errno != ENOENT) return fd;
   }
-  std::string bytes;
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
+  return ::open(HostPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+}
+
+// Closes the descriptor however the read ends.
+struct Descriptor {
+  int fd;
+  ~Descriptor() { ::close(fd); }
+};
+
+void ThrowOpenError(std::string_view path, int err) {
+  throw FileError(std::string(path), 0,
+                  err == ENOENT ? "does not exist" : "cannot be read (" + ErrnoText(err) + ")");
+}
+
+// The whole of an open file, closed afterwards.
+std::string ReadOpened(int fd, std::string_view path) {
+  const Descriptor closer{fd};
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    throw FileError(std::string(path), 0, "cannot be read (" + ErrnoText(errno) + ")");
+  }
+  if (S_ISDIR(st.st_mode)) throw FileError(std::string(path), 0, "is a directory, not a file");
   // Refused before it is read: a game file never comes near.
-  if (size > static_cast<std::streamoff>(kMaxFileBytes)) {
+  if (static_cast<uintmax_t>(st.st_size) > kMaxFileBytes) {
     throw FileError(std::string(path), 0,
-                    "is " + MiBText(static_cast<uintmax_t>(size)) +
+                    "is " + MiBText(static_cast<uintmax_t>(st.st_size)) +
                         " large; no game file comes near " + MiBText(kMaxFileBytes) +
                         ", so it is not read");
   }
-  if (size > 0) {
-    bytes.resize(static_cast<size_t>(size));
-    in.seekg(0, std::ios::beg);
-    in.read(bytes.data(), size);
+  // The size known, one read usually does; a file that tells no size (a
+  // pipe, /proc) is read until its end, in pieces.
+  const size_t expected = static_cast<size_t>(st.st_size);
+  std::string bytes(expected > 0 ? expected : 4096, '\0');
+  size_t done = 0;
+  while (true) {
+    if (done == bytes.size()) {
+      if (expected > 0) break;
+      if (bytes.size() >= kMaxFileBytes) break;
+      bytes.resize(bytes.size() * 2);
+    }
+    const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throw FileError(std::string(path), 0, "could not be read to the end");
+    if (n == 0) break;
+    done += static_cast<size_t>(n);
   }
-  if (in.bad()) throw FileError(std::string(path), 0, "could not be read to the end");
-  bytes.resize(static_cast<size_t>(in.gcount() > 0 ? in.gcount() : 0));
+  bytes.resize(done);
   return bytes;
+}
+
+}  // namespace
+
+std::string ReadFileBytes(std::string_view path) {
+  const int fd = OpenForReading(path);
+  if (fd < 0) ThrowOpenError(path, errno);
+  return ReadOpened(fd, path);
+}
+
+std::optional<std::string> ReadFileIfSpelled(std::string_view path) {
+  if (HasDriveLetter(path)) return ReadFileIfExists(path);
+  const int fd = OpenAsSpelled(path);
+  if (fd < 0 && errno == ENOENT) return std::nullopt;
+  if (fd < 0) ThrowOpenError(path, errno);
+  return ReadOpened(fd, path);
 }
 
 std::optional<std::string> ReadFileIfExists(std::string_view path) {

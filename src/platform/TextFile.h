@@ -22,6 +22,10 @@ inline constexpr uintmax_t kMaxFileBytes = uintmax_t{64} * 1024 * 1024;
 // Throws FileError when the file is missing, unreadable or over kMaxFileBytes.
 std::string ReadFileBytes(std::string_view path);
 // The same, nullopt for a file that does not exist (a file to be edited or made).
+// The bytes of the file named exactly as spelled ("\\" read as "/"), nullopt
+// when no file has that very name (one differing in case may exist: the
+// caller looks for it, as it can more cheaply than a search per file).
+std::optional<std::string> ReadFileIfSpelled(std::string_view path);
 std::optional<std::string> ReadFileIfExists(std::string_view path);
 std::vector<std::string> ReadLines(std::string_view path);
 

@@ -50,7 +50,7 @@ void TfcFiles(GameTree& tree) {
       .File("tfc\\maps\\well.bsp")
       .File("tfc\\maps\\2fort.abw")
       .File("tfc\\maps\\well.wpt")
-      .File("tfc\\maps\\well.bot", "// mine\r\naddbot 1 1 Old 2\r\n\r\n")
+      .File("tfc\\maps\\Well.Bot", "// mine\r\naddbot 1 1 Old 2\r\n\r\n")
       .File("tfc\\mapcycle.txt", "well\r\n2fort\r\n..\\..\\valve\\x\r\n")
       .File("tfc\\game.cfg", "\"team_even\"\t\t\"1\"\r\n\"mp_fraglimit\"\t\t\"40.00000\"\r\n")
       .AppFile("KRV.ini", "[TFC]\r\nFirst Map=2fort\r\nTeamplay_8=2\r\nTeamplay_512=x\r\n");
@@ -101,7 +101,9 @@ TEST(TfcSettings, AbotAndTheOtherBots) {
   EXPECT_EQ(abot.Show("TF_addmap"), "1");
   WriteTfcLaunchFiles(abot.t.state, "Abot");
   EXPECT_EQ(abot.t.Read("tfc\\maps\\2fort.bot"), "exec abot.cfg\r\n");
-  EXPECT_EQ(abot.t.Read("tfc\\maps\\well.bot"), "// mine\r\nexec abot.cfg\r\n");
+  EXPECT_EQ(abot.t.Read("tfc\\maps\\Well.Bot"), "// mine\r\nexec abot.cfg\r\n");
+  EXPECT_FALSE(std::filesystem::exists(abot.t.tree.hl_dir() / "tfc/maps/well.bot"))
+      << "the player's file is edited under its own name";
   EXPECT_FALSE(abot.t.tree.Exists("valve\\x.bot"));  // a cycle line is no path
   EXPECT_NE(abot.t.Read("tfc\\abot.cfg").find("botskill 2\r\n \r\naddbot 2 9 NewBot 0\r\n"),
             std::string::npos);
