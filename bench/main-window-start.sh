@@ -22,11 +22,14 @@ done
 
 work=$(mktemp -d)
 display=":$((200 + $$ % 500))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: the server would otherwise reset, refusing connections, each time
+# the last program measured closes.
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 cleanup() { kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
-for _ in $(seq 200); do xwininfo -display "$display" -root >/dev/null 2>&1 && break; sleep 0.01; done
+for _ in $(seq 500); do xwininfo -display "$display" -root >/dev/null 2>&1 && break; sleep 0.01; done
+xwininfo -display "$display" -root >/dev/null 2>&1 || { echo "main-window-start: Xvfb did not start on $display" >&2; exit 1; }
 
 # The demo with settings of its own: the player's are never touched.
 "$demo_maker" "$work/demo" >/dev/null
@@ -41,10 +44,10 @@ time_to_window() {
   shift
   local start end pid
   start=$(date +%s%N)
-  "$@" >/dev/null 2>&1 &
+  "$@" >"$work/last.log" 2>&1 &
   pid=$!
   until xwininfo -display "$display" -name "$title" 2>/dev/null | grep -q 'Map State: IsViewable'; do
-    kill -0 "$pid" 2>/dev/null || { echo "main-window-start: $1 stopped before its window showed" >&2; exit 1; }
+    kill -0 "$pid" 2>/dev/null || { echo "main-window-start: $1 stopped before its window showed:" >&2; cat "$work/last.log" >&2; exit 1; }
   done
   end=$(date +%s%N)
   kill "$pid" 2>/dev/null || true

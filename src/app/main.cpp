@@ -14,6 +14,7 @@
 #include "gui/ErrorBox.h"
 #include "gui/MainWindow.h"
 #include "gui/SmallWindows.h"
+#include "gui/widgets/Pictures.h"
 #include "platform/FileError.h"
 #include "platform/HostEnvironment.h"
 #include "platform/Installation.h"
@@ -53,8 +54,13 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QString::fromLatin1(orvane::OrvaneVersion()));
   // The desktop matches the windows to the menu entry, and its icon, by this id.
   QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_APP_ID));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(ORVANE_APP_ID),
-                                               QIcon(QStringLiteral(":/pictures/Orvane.svg"))));
+  // Drawn by the launcher's own picture cache at the sizes window managers
+  // ask for: an icon from a file name would load Qt's image and icon
+  // plug-ins and search the icon theme before the first window shows.
+  QIcon icon;
+  for (const int side : {16, 32, 64})
+    icon.addPixmap(orvane::Picture(QStringLiteral("Orvane"), side));
+  QApplication::setWindowIcon(icon);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   // The about window as splash while start-up runs.
   auto splash = std::make_unique<orvane::AboutWindow>(true);

@@ -47,7 +47,9 @@ int SeedDataDirectory(const fs::path& source, const fs::path& target) {
   int copied = 0;
   fs::recursive_directory_iterator it(source, ec);
   for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
-    const fs::path relative = fs::relative(it->path(), source, ec);
+    // The iterator's paths begin with source: no need to resolve links
+    // (fs::relative stats every component of both, at every start).
+    const fs::path relative = it->path().lexically_relative(source);
     const fs::path destination = target / relative;
     if (it->is_directory()) {
       fs::create_directories(destination, ec);
