@@ -82,6 +82,33 @@ std::vector<char*> CStrings(std::vector<std::string>& strings) {
   return out;
 }
 
+// In a forked child: enter dir and become the program. A failure is told
+// through report (its errno), which a successful exec closes empty.
+[[noreturn]] void ExecOrReport(int report, const std::string& dir, const std::string& program,
+                               std::vector<char*>& argv, std::vector<char*>& envp) {
+  int err = 0;
+  if (::chdir(dir.c_str()) != 0) {
+    err = errno;
+  } else {
+    ::execve(program.c_str(), argv.data(), envp.data());
+    err = errno;
+  }
+  [[maybe_unused]] ssize_t n = ::write(report, &err, sizeof err);
+  ::_exit(127);
+}
+
+// The errno a child reported through ExecOrReport's pipe, 0 when its exec
+// succeeded; the pipe is closed.
+int ReadExecError(int report) {
+  int err = 0;
+  ssize_t n;
+  do {
+    n = ::read(report, &err, sizeof err);
+  } while (n < 0 && errno == EINTR);
+  ::close(report);
+  return n == static_cast<ssize_t>(sizeof err) ? err : 0;
+}
+
 }  // namespace
 
 std::vector<std::string> ProcessEnvironment() {
@@ -203,29 +230,18 @@ StartResult StartDetached(const ProcessPlan& plan, const fs::path& output) {
     ::setsid();
     const pid_t grandchild = ::fork();
     if (grandchild != 0) ::_exit(grandchild < 0 ? 1 : 0);
-    int err = 0;
     if (!log.empty() && !RedirectOutput(log.c_str())) {
-      err = errno;
-    } else if (::chdir(dir.c_str()) != 0) {
-      err = errno;
-    } else {
-      ::execve(program.c_str(), argv.data(), envp.data());
-      err = errno;
+      const int err = errno;
+      [[maybe_unused]] ssize_t n = ::write(fds[1], &err, sizeof err);
+      ::_exit(127);
     }
-    [[maybe_unused]] ssize_t n = ::write(fds[1], &err, sizeof err);
-    ::_exit(127);
+    ExecOrReport(fds[1], dir, program, argv, envp);
   }
   ::close(fds[1]);
   int status = 0;
   while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
-  int err = 0;
-  ssize_t n;
-  do {
-    n = ::read(fds[0], &err, sizeof err);
-  } while (n < 0 && errno == EINTR);
-  ::close(fds[0]);
-  if (n == static_cast<ssize_t>(sizeof err)) {
+  if (const int err = ReadExecError(fds[0]); err != 0) {
     return {false, "Can't start " + program + " in " + dir +
                        (log.empty() ? "" : " with its output in " + log) + ": " +
                        std::strerror(err)};
@@ -265,15 +281,7 @@ RunResult RunAndWait(const ProcessPlan& plan) {
     ::close(fds[0]);
     ::sigaction(SIGINT, &old_int, nullptr);
     ::sigaction(SIGQUIT, &old_quit, nullptr);
-    int err = 0;
-    if (::chdir(dir.c_str()) != 0) {
-      err = errno;
-    } else {
-      ::execve(program.c_str(), argv.data(), envp.data());
-      err = errno;
-    }
-    [[maybe_unused]] ssize_t n = ::write(fds[1], &err, sizeof err);
-    ::_exit(127);
+    ExecOrReport(fds[1], dir, program, argv, envp);
   }
   const int fork_error = errno;
   ::close(fds[1]);
@@ -284,17 +292,10 @@ RunResult RunAndWait(const ProcessPlan& plan) {
   }
   ::sigaction(SIGINT, &old_int, nullptr);
   ::sigaction(SIGQUIT, &old_quit, nullptr);
-  int err = 0;
-  ssize_t n = 0;
-  if (child > 0) {
-    do {
-      n = ::read(fds[0], &err, sizeof err);
-    } while (n < 0 && errno == EINTR);
-  }
-  ::close(fds[0]);
+  const int err = child > 0 ? ReadExecError(fds[0]) : (::close(fds[0]), 0);
   if (child < 0) {
     result.error = "Can't start " + program + ": " + std::strerror(fork_error);
-  } else if (n == static_cast<ssize_t>(sizeof err)) {
+  } else if (err != 0) {
     result.error = "Can't start " + program + " in " + dir + ": " + std::strerror(err);
   } else {
     result.started = true;
